@@ -22,7 +22,8 @@ Board CrowdedBoard() {
   Board b;
   std::mt19937 rng(1);
   std::array<int, 100> squares{};
-  for (int i = 0; i < 100; ++i) squares[i] = i;
+  for (int i = 0; i < 100; ++i)
+    squares[i] = i;
   std::shuffle(squares.begin(), squares.end(), rng);
   for (PieceId p = 0; p < kPieceCount; ++p) {
     b.PiecePos[p] = {squares[p] % 10, squares[p] / 10};

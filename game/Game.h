@@ -81,17 +81,21 @@ class Game {
 
   // The local user released a dragged piece over view square (toX, toY).
   void PlayDroppedPiece(PieceId piece, int toX, int toY);
-  // A "Move" from the peer; returns the reply (server) or the text to show (client), empty
-  // when the move is ignored. A move that does not fit the local board changes nothing.
-  std::string ApplyReceivedMove(const MoveFields& fields);
+  // A "Move" from the peer, read into `fields` from `receivedText`. Returns the reply
+  // (server) or the text to show (client); empty when the move is for the side not to
+  // move. A move whose fields are out of range or that does not fit the local board
+  // changes nothing and returns a text that says why.
+  std::string ApplyReceivedMove(const MoveFields& fields, std::string_view receivedText);
   // The status text of a move: "[%3d][%s %s]{x%dy%d->x%dy%d}".
   static std::string MoveStatusText(int recordNumber, Camp camp, PieceKind kind, Square from,
                                     Square to);
 
   // ---- Records, history, undo and redo -----------------------------------------------
 
-  // Restarts the move clock and appends; false (nothing changed) when the game is full.
+  // Restarts the move clock and appends, discarding any taken-back records; false (nothing
+  // changed) when the game already holds kMaxRecords records.
   bool AppendRecord(const MoveRecord& record);
+  bool RecordsFull() const { return recordCount_ >= kMaxRecords; }
   std::vector<std::string> HistoryLines() const;
   void RebuildHistory();
   void miUndoClick();
@@ -102,12 +106,18 @@ class Game {
   // ---- Pass, surrender, scoring, clock ---------------------------------------------
 
   // The state change of a pass put into force (Pass on the server, a received "Pass").
-  void PassBookkeeping();
+  // False (nothing changed) when the game record is full.
+  bool PassBookkeeping();
   void miPassClick();
   void miLossgameClick();
   void miScoringClick();
   // Fir wins only when Oak has lost strictly more value; a tie goes to Oak.
   Camp ScoringWinner() const;
+  // The end of a server game: ServerFree, the request list unlocked, the mode applied, and
+  // the "<camp> Win" box, shown before the mode change or after it.
+  void EndServerGame(Camp winner, bool boxFirst);
+  // The status text of a move or pass refused because the record is full.
+  static std::string_view RecordsFullText();
   void Timer1Timer();
 
   // ---- Viewing side ----------------------------------------------------------------
@@ -171,7 +181,6 @@ class Game {
   void RedoOne();
   void CaptureIntoTray(PieceId captured);
   void ReleaseFromTray(PieceId captured, Square to);
-  void EndServerGame(Camp winner, bool boxFirst);
   void ShowClockPanel(Camp c);
   std::string ClockPanelText(Camp c, int unitTime, int exceedLimit) const;
   static std::string MakeStationId(unsigned seed);

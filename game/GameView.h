@@ -96,6 +96,8 @@ class GameView {
 
   // Ends any drag under way (the dragged tag becomes 0).
   virtual void ClearDragState() = 0;
+  // New game clears the flag that guards a release being processed.
+  virtual void ClearDropBusy() = 0;
   // Clears the room's request lock, so a double click can accept the next request.
   virtual void UnlockRequests() = 0;
 };
@@ -134,6 +136,7 @@ class NullGameView : public GameView {
   bool IsHistoryVisible() const override { return false; }
   void SetHistoryText(const std::vector<std::string>&) override {}
   void ClearDragState() override {}
+  void ClearDropBusy() override {}
   void UnlockRequests() override {}
 };
 

@@ -1,0 +1,688 @@
+#include "game/Game.h"
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+#include "rules/Catalogue.h"
+#include "rules/Frames.h"
+
+namespace tamsok {
+
+namespace {
+
+// Every text the game layer shows.
+namespace text {
+constexpr const char* kSpectator = "You are only a spectator";
+constexpr const char* kNewLocalGame = "New Local Game";
+constexpr const char* kPlaying = "Playing";
+constexpr const char* kFirFirst = "Always fir tree camp First";
+constexpr const char* kPass = "Pass";
+constexpr const char* kPassFromOpposite = "Pass Form Opposite";
+constexpr const char* kGameOver = "Game over";
+constexpr const char* kNotice = "Notice";
+constexpr const char* kConquered = "You are conquered";
+constexpr const char* kRequire50 = "Require 50 Moves at least";
+constexpr const char* kWinSuffix = " Win";      // network results: "Fir Win"
+constexpr const char* kLocalWinSuffix = "Win";  // local scoring: "FirWin"
+constexpr const char* kReceivedPrefix = "[.]";  // what a client shows for a received move
+constexpr const char* kRecordsFull = "The game record is full: no more moves";
+constexpr const char* kMoveStatus = "[%3d][%s %s]{x%dy%d->x%dy%d}";
+constexpr const char* kNewGameClock[kCampCount] = {"[Fir][%02d\"%02d][%2d][%d/10][%d]",
+                                                   "[Oak][%02d\"%02d][%2d][%d/10][%d]"};
+constexpr const char* kTickClock[kCampCount] = {"[Fir][%02d\"%02d][%2d][%d/%d][%d]",
+                                                "[Oak][%02d\"%02d][%2d][%d/%d][%d]"};
+constexpr const char* kHistoryPass = "[%3d][%-4s]";
+constexpr const char* kHistoryMove = "[%3d][%-4s] {%d%d->%d%d}";
+constexpr const char* kHistoryPassWord = "PASS";
+// Why a received move was not applied.
+constexpr const char* kBadMoveFields = "Move refused: a field is out of range";
+constexpr const char* kBadMovePiece = "Move refused: the piece is not on the board";
+constexpr const char* kBadMoveSource =
+    "Move refused: the piece does not stand on the source square";
+constexpr const char* kBadMoveCaptured =
+    "Move refused: the captured piece is not on the target square";
+constexpr const char* kBadMoveOwnCapture =
+    "Move refused: a piece of the mover's own camp is named as captured";
+constexpr const char* kBadMoveOccupied = "Move refused: the target square is occupied";
+}  // namespace text
+
+constexpr std::string_view kModeNames[] = {"LocalFree",     "LocalPlaying", "ServerFree",
+                                           "ServerPlaying", "ClientFree",   "ClientPlaying"};
+
+// The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
+// Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
+struct MenuRow {
+  MenuItem item;
+  bool enabled[6];
+};
+// clang-format off
+constexpr MenuRow kMenuTable[] = {
+    {MenuItem::miCreateRoom, {1, 0, 1, 0, 0, 0}},
+    {MenuItem::miConnect,    {1, 0, 0, 0, 1, 0}},
+    {MenuItem::miReqGame,    {0, 0, 0, 0, 1, 0}},
+    {MenuItem::miNew,        {1, 0, 0, 0, 0, 0}},
+    {MenuItem::miLocalAlone, {0, 0, 0, 0, 0, 0}},
+    {MenuItem::miLoad,       {1, 0, 0, 0, 0, 0}},
+    {MenuItem::miSave,       {0, 1, 0, 1, 0, 1}},
+    {MenuItem::miSaveas,     {0, 1, 0, 1, 0, 1}},
+    {MenuItem::miUndoFirst,  {0, 1, 0, 0, 0, 0}},
+    {MenuItem::miUndo,       {0, 1, 0, 0, 0, 0}},
+    {MenuItem::miRedo,       {0, 1, 0, 0, 0, 0}},
+    {MenuItem::miRedoLast,   {0, 1, 0, 0, 0, 0}},
+    {MenuItem::miPass,       {0, 1, 0, 1, 0, 1}},
+    {MenuItem::miLossgame,   {0, 1, 0, 1, 0, 1}},
+    {MenuItem::miScoring,    {0, 1, 0, 1, 0, 1}},
+    {MenuItem::miRoomState,  {0, 0, 1, 1, 0, 0}},
+};
+// clang-format on
+
+constexpr MenuItem kViewSideItems[kViewSideCount] = {MenuItem::miR0, MenuItem::miR90,
+                                                     MenuItem::miR180, MenuItem::miR270};
+
+template <typename... Args>
+std::string Format(const char* format, Args... args) {
+  char buffer[160];
+  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
+  if (n < 0) return {};
+  return std::string(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
+}
+
+std::string PieceTag(PieceId p) {
+  return std::string(CampLetter(CampOf(p))) + "." + std::string(KindCode(KindOf(p)));
+}
+
+std::string WinText(Camp winner) {
+  return std::string(CampName(winner)) + text::kWinSuffix;
+}
+
+unsigned ClockSeed() {
+  return static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+std::string_view GameModeName(GameMode mode) {
+  return kModeNames[static_cast<std::size_t>(mode)];
+}
+
+Game::Game(GameView& view, PeerLink& peer, std::optional<unsigned> seed)
+    : view_(view), peer_(peer), seed_(seed ? *seed : ClockSeed()) {
+  records_.reserve(kInitialRecordCapacity + 1);
+  records_.resize(1);  // index 0 is never used
+  board_.PiecePos.fill(kOffBoard);
+  board_.InPlay.fill(true);
+  RebuildBoard(board_);
+}
+
+// ---- Window creation, modes, new game --------------------------------------------------
+
+std::string Game::MakeStationId(unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> draw(0, 65534);
+  int n[5];
+  for (int& v : n)
+    v = draw(rng);
+  const std::string all = Format("%5d%5d%5d%5d%5d", n[0], n[1], n[2], n[3], n[4]);
+  return all.substr(0, kStationIdLength);
+}
+
+void Game::LoadStartPosition() {
+  LoadInitialPosition(board_);
+  for (PieceId p = 0; p < kPieceCount; ++p)
+    view_.PlacePieceImage(p, board_.PiecePos[p]);
+  RebuildBoard(board_);
+}
+
+void Game::FormCreate() {
+  board_.ViewSide = 0;
+  LoadStartPosition();
+  capturedCount_ = {};
+  materialBalance_ = {};
+  tray_ = {};
+  recordCount_ = 0;
+  sideToMove_ = Camp::Fir;
+  view_.ClearDropBusy();
+  redoLimit_ = 0;
+  SetGameMode(GameMode::LocalFree);
+  exceedLimit_ = 10;
+  unitTime_ = 30;
+  passPending_ = false;
+  stationId_ = MakeStationId(seed_);
+  canHandlePieces_ = false;  // a spectator until a mode is chosen
+}
+
+void Game::ApplyGameMode() {
+  const auto m = static_cast<std::size_t>(mode_);
+  for (const MenuRow& row : kMenuTable) {
+    bool enabled = row.enabled[m];
+    switch (row.item) {
+      case MenuItem::miPass:
+      case MenuItem::miLossgame:
+      case MenuItem::miScoring:
+        enabled = enabled && canHandlePieces_;
+        break;
+      case MenuItem::miConnect:
+        enabled = canHandlePieces_ ? enabled : true;
+        break;
+      default:
+        break;
+    }
+    view_.SetMenuEnabled(row.item, enabled);
+  }
+  clockRunning_ = IsPlayingMode(mode_);
+  if (mode_ != GameMode::ClientPlaying) canHandlePieces_ = true;
+  view_.ShowStatus(kPanelMode, std::string(GameModeName(mode_)));
+}
+
+void Game::SetGameMode(GameMode mode) {
+  mode_ = mode;
+  ApplyGameMode();
+}
+
+void Game::miLocalAloneClick() {
+  SetGameMode(GameMode::LocalFree);
+}
+
+bool Game::RefuseSpectator() {
+  if (canHandlePieces_) return false;
+  view_.ShowStatus(kPanelGame, text::kSpectator);
+  return true;
+}
+
+void Game::miNewClick() {
+  if (!IsNetworkGame(mode_)) {
+    SetGameMode(GameMode::LocalPlaying);
+    view_.ShowStatus(kPanelGame, text::kNewLocalGame);
+  }
+  view_.ResetMoveMarker();
+  LoadStartPosition();
+
+  capturedCount_ = {};
+  materialBalance_ = {};
+  tray_ = {};
+  recordCount_ = 0;
+  redoLimit_ = 0;
+  clockRunning_ = true;
+  totalTime_ = {};
+  moveElapsed_ = 0;
+  exceedLimit_ = 10;
+  exceedCount_ = {};
+  unitTime_ = 30;
+  sideToMove_ = Camp::Fir;
+  view_.ClearDropBusy();
+  passPending_ = false;
+
+  // Until the first tick the panels show the fixed "30" and "/10" of a fresh game.
+  for (Camp c : {Camp::Fir, Camp::Oak}) {
+    const int i = Index(c);
+    view_.ShowStatus(kPanelFirClock + i,
+                     Format(text::kNewGameClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
+                            30 - moveElapsed_, exceedCount_[i], materialBalance_[i]));
+  }
+  view_.ShowStatus(kPanelMode, text::kPlaying);
+  view_.ShowStatus(kPanelGame, text::kFirFirst);
+}
+
+void Game::SetRequestTerms(int unitTime, int exceedLimit, int retractLimit) {
+  unitTime_ = unitTime;
+  exceedLimit_ = exceedLimit;
+  retractLimit_ = retractLimit;
+}
+
+const std::string& Game::SetLastMessage(std::string text) {
+  lastMessage_ = std::move(text);
+  return lastMessage_;
+}
+
+void Game::SendToAll(const std::string& text) {
+  if (!text.empty()) peer_.SendToAll(text);
+}
+
+void Game::SendToServer(const std::string& text) {
+  if (!text.empty()) peer_.SendToServer(text);
+}
+
+// ---- Moves -----------------------------------------------------------------------------
+
+std::string Game::MoveStatusText(int recordNumber, Camp camp, PieceKind kind, Square from,
+                                 Square to) {
+  return Format(text::kMoveStatus, recordNumber, std::string(CampName(camp)).c_str(),
+                std::string(KindName(kind)).c_str(), from.x, kBoardSize - 1 - from.y, to.x,
+                kBoardSize - 1 - to.y);
+}
+
+bool Game::AppendRecord(const MoveRecord& record) {
+  if (RecordsFull()) return false;
+  moveElapsed_ = 0;
+  ++recordCount_;
+  redoLimit_ = recordCount_;
+  const auto i = static_cast<std::size_t>(recordCount_);
+  if (i < records_.size())
+    records_[i] = record;
+  else
+    records_.push_back(record);
+  return true;
+}
+
+void Game::CaptureIntoTray(PieceId captured) {
+  const int camp = Index(CampOf(captured));
+  view_.PutInTray(captured, capturedCount_[camp]);
+  board_.InPlay[captured] = false;
+  board_.PiecePos[captured] = kOffBoard;
+  capturedCount_[camp] += 1;
+  materialBalance_[camp] -= ValueOf(KindOf(captured));
+  tray_[camp].push_back(captured);
+}
+
+// The piece captured last in its camp is always on top of that camp's tray.
+void Game::ReleaseFromTray(PieceId captured, Square to) {
+  const int camp = Index(CampOf(captured));
+  board_.PiecePos[captured] = to;
+  board_.InPlay[captured] = true;
+  view_.RestorePieceImage(captured, to);
+  capturedCount_[camp] -= 1;
+  materialBalance_[camp] += ValueOf(KindOf(captured));
+  if (!tray_[camp].empty()) tray_[camp].pop_back();
+}
+
+void Game::EndServerGame(Camp winner, bool boxFirst) {
+  if (boxFirst) view_.ShowMessageBox(WinText(winner), text::kGameOver, BoxButtons::Ok);
+  mode_ = GameMode::ServerFree;
+  view_.UnlockRequests();
+  ApplyGameMode();
+  if (!boxFirst) view_.ShowMessageBox(WinText(winner), text::kGameOver, BoxButtons::Ok);
+}
+
+void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
+  if (!IsValidPiece(piece)) {
+    view_.ClearDragState();
+    return;
+  }
+  const Square from = board_.PiecePos[piece];
+  if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) {
+    view_.SnapBack(piece, from);
+    view_.ClearDragState();
+    return;
+  }
+
+  MoveCheckResult code = CheckMove(board_, piece, from.x, from.y, toX, toY);
+  if (sideToMove_ != CampOf(piece)) code = MoveCheckResult::EmptyFromOrNotTurn;
+  if (code != MoveCheckResult::Legal || RecordsFull()) {
+    view_.SnapBack(piece, from);
+    view_.ShowStatus(kPanelGame, code != MoveCheckResult::Legal ? MoveCheckText(code, CampOf(piece))
+                                                                : text::kRecordsFull);
+    view_.ClearDragState();
+    return;
+  }
+  sideToMove_ = OtherCamp(sideToMove_);  // the turn passes before anything else changes
+
+  const Square to{toX, toY};
+  const PieceId captured = board_.OccupantAt(to);
+  view_.PlayMoveSound();
+  AppendRecord({piece, captured, from.x, from.y, to.x, to.y, false});
+  view_.ShowStatus(kPanelGame, MoveStatusText(recordCount_, CampOf(piece),
+                                              KindOf(board_.OccupantAt(from)), from, to));
+  view_.MovePieceImage(piece, to);
+  view_.PlaceMoveMarker(to);
+  board_.PiecePos[piece] = to;
+  if (captured != kNoPiece) CaptureIntoTray(captured);
+  RebuildBoard(board_);
+  RebuildHistory();
+  view_.ApplyTrayVisibility();
+
+  const int side = board_.ViewSide;
+  const Square cf = ToCanonical(side, from), ct = ToCanonical(side, to);
+  const std::string move = SetLastMessage(BuildMove({piece, captured, cf.x, cf.y, ct.x, ct.y, 0}));
+
+  if (mode_ == GameMode::ServerPlaying) {
+    SendToAll(move);
+    if (captured == 0 || captured == kPiecesPerCamp) {
+      const Camp winner = captured == 0 ? Camp::Oak : Camp::Fir;
+      SendToAll(SetLastMessage(BuildWinn(winner)));
+      EndServerGame(winner, /*boxFirst=*/true);
+    }
+  } else if (mode_ == GameMode::ClientPlaying) {
+    SendToServer(move);
+  }
+  view_.ClearDragState();
+}
+
+std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receivedText) {
+  // Every field is checked before anything changes.
+  const bool inRange = IsValidPiece(m.piece) &&
+                       (m.captured == kNoPiece || IsValidPiece(m.captured)) &&
+                       OnBoard(m.fromX, m.fromY) && OnBoard(m.toX, m.toY);
+  if (!inRange) return text::kBadMoveFields;
+  const Camp mover = CampOf(m.piece);
+  if (mover != sideToMove_) return {};
+  if (RecordsFull()) return text::kRecordsFull;
+
+  const bool isPass = m.passFlag != 0;
+  const int side = board_.ViewSide;
+  const Square from = FromCanonical(side, {m.fromX, m.fromY});
+  const Square to = FromCanonical(side, {m.toX, m.toY});
+  if (!isPass) {
+    if (!board_.StandsOnBoard(m.piece)) return text::kBadMovePiece;
+    if (board_.PiecePos[m.piece] != from) return text::kBadMoveSource;
+    const PieceId occupant = board_.OccupantAt(to);
+    if (m.captured != kNoPiece) {
+      if (CampOf(m.captured) == mover) return text::kBadMoveOwnCapture;
+      if (occupant != m.captured) return text::kBadMoveCaptured;
+    } else if (occupant != kNoPiece && occupant != m.piece) {
+      return text::kBadMoveOccupied;
+    }
+  }
+
+  sideToMove_ = OtherCamp(sideToMove_);
+  std::string status;
+  if (isPass) {
+    AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
+    view_.ShowStatus(kPanelGame, text::kPassFromOpposite);
+    view_.ParkMoveMarker();
+  } else {
+    AppendRecord({m.piece, m.captured, from.x, from.y, to.x, to.y, false});
+    board_.PiecePos[m.piece] = to;
+    view_.MoveAnimation(m.piece, to);
+    view_.PlaceMoveMarker(to);
+    if (m.captured != kNoPiece) CaptureIntoTray(m.captured);
+    status = MoveStatusText(recordCount_, mover, KindOf(m.piece), from, to);
+    view_.ShowStatus(kPanelGame, status);
+  }
+  RebuildBoard(board_);
+  RebuildHistory();
+  view_.ApplyTrayVisibility();
+  view_.ClearDragState();
+  view_.PlayMoveSound();
+
+  if (mode_ != GameMode::ServerPlaying) return text::kReceivedPrefix + status;
+  if (!isPass && (m.captured == 0 || m.captured == kPiecesPerCamp)) {
+    const Camp winner = m.captured == 0 ? Camp::Oak : Camp::Fir;
+    std::string reply = SetLastMessage(BuildWinn(winner));
+    EndServerGame(winner, /*boxFirst=*/true);
+    return reply;
+  }
+  return std::string(receivedText);
+}
+
+// ---- History, undo and redo ------------------------------------------------------------
+
+std::vector<std::string> Game::HistoryLines() const {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(recordCount_));
+  for (int i = 1; i <= recordCount_; ++i) {
+    const MoveRecord& r = Record(i);
+    if (r.IsPass) {
+      lines.push_back(Format(text::kHistoryPass, i, text::kHistoryPassWord));
+      continue;
+    }
+    std::string line = Format(text::kHistoryMove, i, PieceTag(r.Piece).c_str(), r.FromX,
+                              kBoardSize - 1 - r.FromY, r.ToX, kBoardSize - 1 - r.ToY);
+    if (r.Captured >= 0) line += " (Capture<" + PieceTag(r.Captured) + ">)";
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+void Game::RebuildHistory() {
+  if (!view_.IsHistoryVisible()) return;
+  view_.SetHistoryText(HistoryLines());
+}
+
+// The marker points at the target of record `index` when that is a move in force.
+void Game::PlaceMarkerForRecord(int index) {
+  if (index >= 1 && !Record(index).IsPass)
+    view_.PlaceMoveMarker({Record(index).ToX, Record(index).ToY});
+  else
+    view_.ParkMoveMarker();
+}
+
+void Game::ResetDragAndRebuild() {
+  RebuildBoard(board_);
+  RebuildHistory();
+  view_.ApplyTrayVisibility();
+  view_.ClearDragState();
+}
+
+void Game::UndoOne() {
+  const MoveRecord r = Record(recordCount_);
+  if (r.IsPass) {
+    view_.ShowStatus(kPanelGame, text::kPass);
+    view_.ParkMoveMarker();
+  } else {
+    const Square from{r.FromX, r.FromY}, to{r.ToX, r.ToY};
+    board_.PiecePos[r.Piece] = from;
+    view_.MovePieceImage(r.Piece, from);
+    PlaceMarkerForRecord(recordCount_ - 1);
+    if (r.Captured >= 0) ReleaseFromTray(r.Captured, to);
+  }
+  sideToMove_ = OtherCamp(sideToMove_);
+  --recordCount_;
+}
+
+void Game::RedoOne() {
+  ++recordCount_;
+  sideToMove_ = OtherCamp(sideToMove_);
+  const MoveRecord r = Record(recordCount_);
+  if (r.IsPass) {
+    view_.ShowStatus(kPanelGame, text::kPass);
+    view_.ParkMoveMarker();
+    return;
+  }
+  const Square to{r.ToX, r.ToY};
+  board_.PiecePos[r.Piece] = to;
+  view_.MovePieceImage(r.Piece, to);
+  view_.PlaceMoveMarker(to);
+  if (r.Captured >= 0) CaptureIntoTray(r.Captured);
+}
+
+void Game::miUndoClick() {
+  view_.ClearDragState();
+  if (recordCount_ < 1) return;
+  UndoOne();
+  ResetDragAndRebuild();
+}
+
+void Game::miUndoFirstClick() {
+  for (int n = recordCount_; n > 0; --n)
+    miUndoClick();
+}
+
+void Game::miRedoClick() {
+  view_.ClearDragState();
+  if (recordCount_ >= redoLimit_) return;
+  RedoOne();
+  ResetDragAndRebuild();
+}
+
+void Game::miRedoLastClick() {
+  while (recordCount_ < redoLimit_)
+    miRedoClick();
+}
+
+// ---- Pass, surrender, scoring ----------------------------------------------------------
+
+bool Game::PassBookkeeping() {
+  if (RecordsFull()) {
+    view_.ShowStatus(kPanelGame, text::kRecordsFull);
+    return false;
+  }
+  sideToMove_ = OtherCamp(sideToMove_);
+  view_.ShowStatus(kPanelGame, text::kPass);
+  AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
+  return true;
+}
+
+void Game::miPassClick() {
+  if (RefuseSpectator() || passPending_) return;
+  if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) return;
+  if (mode_ == GameMode::ServerPlaying) {
+    if (PassBookkeeping()) SendToAll(SetLastMessage(BuildPass()));
+  } else if (mode_ == GameMode::ClientPlaying) {
+    if (RecordsFull()) {
+      view_.ShowStatus(kPanelGame, text::kRecordsFull);
+      return;
+    }
+    SendToServer(SetLastMessage(BuildPass()));
+    passPending_ = true;
+  }
+}
+
+void Game::miLossgameClick() {
+  if (RefuseSpectator()) return;
+  switch (mode_) {
+    case GameMode::LocalPlaying:
+      view_.ShowMessageBox(text::kConquered, text::kGameOver, BoxButtons::Ok);
+      SetGameMode(GameMode::LocalFree);
+      break;
+    case GameMode::ServerPlaying: {
+      const Camp winner = OtherCamp(ownCamp_);
+      SendToAll(SetLastMessage(BuildWinn(winner)));
+      EndServerGame(winner, /*boxFirst=*/false);
+      break;
+    }
+    case GameMode::ClientPlaying:
+      SendToServer(SetLastMessage(BuildLoss()));
+      SetGameMode(GameMode::ClientFree);
+      break;
+    default:
+      break;
+  }
+}
+
+std::string_view Game::RecordsFullText() {
+  return text::kRecordsFull;
+}
+
+Camp Game::ScoringWinner() const {
+  return MaterialBalance(Camp::Oak) < MaterialBalance(Camp::Fir) ? Camp::Fir : Camp::Oak;
+}
+
+void Game::miScoringClick() {
+  if (RefuseSpectator()) return;
+  if (recordCount_ < 50) {
+    view_.ShowMessageBox(text::kRequire50, text::kNotice, BoxButtons::Ok);
+    return;
+  }
+  const Camp winner = ScoringWinner();
+  switch (mode_) {
+    case GameMode::LocalPlaying:
+      view_.ShowMessageBox(std::string(CampName(winner)) + text::kLocalWinSuffix, text::kGameOver,
+                           BoxButtons::Ok);
+      SetGameMode(GameMode::LocalFree);
+      break;
+    case GameMode::ServerPlaying:
+      SendToAll(SetLastMessage(BuildWinn(winner)));
+      EndServerGame(winner, /*boxFirst=*/false);
+      break;
+    case GameMode::ClientPlaying:
+      SendToServer(SetLastMessage(BuildFini()));
+      SetGameMode(GameMode::ClientFree);
+      break;
+    default:
+      break;
+  }
+}
+
+// ---- Clock -----------------------------------------------------------------------------
+
+std::string Game::ClockPanelText(Camp c, int unitTime, int exceedLimit) const {
+  const int i = Index(c);
+  return Format(text::kTickClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
+                unitTime - moveElapsed_, exceedCount_[i], exceedLimit, materialBalance_[i]);
+}
+
+void Game::ShowClockPanel(Camp c) {
+  view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, unitTime_, exceedLimit_));
+}
+
+void Game::Timer1Timer() {
+  if (!clockRunning_) return;
+  ++moveElapsed_;
+  const Camp c = sideToMove_;
+  const int i = Index(c);
+  if (moveElapsed_ > unitTime_) {
+    ++exceedCount_[i];
+    if (exceedCount_[i] > exceedLimit_ && IsNetworkGame(mode_) && c == ownCamp_) miLossgameClick();
+    moveElapsed_ = 0;
+  }
+  ++totalTime_[i];
+  ShowClockPanel(c);
+}
+
+// ---- Viewing side ----------------------------------------------------------------------
+
+void Game::ChangeViewSide(int oldSide, int newSide) {
+  if (oldSide == newSide || !IsValidViewSide(oldSide) || !IsValidViewSide(newSide)) return;
+  for (Square& s : board_.PiecePos)
+    if (OnBoard(s)) s = ChangeFrame(oldSide, newSide, s);
+  for (int i = 1; i <= redoLimit_; ++i) {
+    MoveRecord& r = records_[static_cast<std::size_t>(i)];
+    if (r.IsPass) continue;
+    const Square from = ChangeFrame(oldSide, newSide, {r.FromX, r.FromY});
+    const Square to = ChangeFrame(oldSide, newSide, {r.ToX, r.ToY});
+    r.FromX = from.x, r.FromY = from.y, r.ToX = to.x, r.ToY = to.y;
+  }
+  for (PieceId p = 0; p < kPieceCount; ++p)
+    view_.RefreshPieceImage(p, board_.PiecePos[p]);
+  PlaceMarkerForRecord(recordCount_);
+  RebuildBoard(board_);
+}
+
+void Game::SelectViewSide(int side) {
+  if (!IsValidViewSide(side)) return;
+  for (int s = 0; s < kViewSideCount; ++s)
+    view_.SetMenuChecked(kViewSideItems[s], s == side);
+  ChangeViewSide(board_.ViewSide, side);
+  board_.ViewSide = side;
+}
+
+void Game::miMyViewClick() {
+  for (MenuItem item : kViewSideItems)
+    view_.SetMenuChecked(item, false);
+  const int side = ownCamp_ == Camp::Fir ? 2 : 0;
+  view_.SetMenuChecked(kViewSideItems[side], true);
+  ChangeViewSide(board_.ViewSide, side);
+  board_.ViewSide = side;
+}
+
+// ---- Invariants ------------------------------------------------------------------------
+
+std::string Game::CheckInvariants() const {
+  if (!IsValidViewSide(board_.ViewSide)) return "view side out of range";
+  if (recordCount_ < 0 || recordCount_ > redoLimit_ || redoLimit_ > kMaxRecords ||
+      static_cast<std::size_t>(redoLimit_) >= records_.size())
+    return "record counters out of order";
+
+  int seen[kBoardSize][kBoardSize] = {};
+  for (PieceId p = 0; p < kPieceCount; ++p) {
+    if (!board_.StandsOnBoard(p)) continue;
+    const Square s = board_.PiecePos[p];
+    if (++seen[s.x][s.y] > 1) return "two pieces on one square";
+    if (board_.At(s).Occupant != p) return "grid occupant disagrees with the positions";
+  }
+  Board fresh = board_;
+  RebuildBoard(fresh);
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y)
+      if (!(fresh.Cells[x][y] == board_.Cells[x][y])) return "grid is stale";
+
+  for (Camp c : {Camp::Fir, Camp::Oak}) {
+    const int i = Index(c);
+    int captured = 0, value = 0;
+    for (PieceId p = 0; p < kPieceCount; ++p) {
+      if (CampOf(p) != c || board_.InPlay[p]) continue;
+      ++captured;
+      value += ValueOf(KindOf(p));
+      if (board_.PiecePos[p] != kOffBoard) return "a captured piece keeps a square";
+    }
+    if (captured != capturedCount_[i] || static_cast<int>(tray_[i].size()) != captured)
+      return "captured count disagrees with the captured pieces";
+    if (materialBalance_[i] != -value) return "material balance disagrees with the captures";
+    for (PieceId p : tray_[i])
+      if (board_.InPlay[p] || CampOf(p) != c) return "tray holds a piece in play";
+  }
+  return {};
+}
+
+}  // namespace tamsok
