@@ -1,0 +1,40 @@
+// Every text the network layer shows or composes, in one table.
+#pragma once
+
+namespace tamsok::nettext {
+
+// Dispatchers.
+inline constexpr const char* kPassShown = "pass";
+inline constexpr const char* kGameOver = "Game over";
+inline constexpr const char* kInnerError = "Inner error";
+inline constexpr const char* kBugInnerError = "[BUG] Some inner error";
+inline constexpr const char* kMadeNewGameShown = "Made new game...";
+inline constexpr const char* kMadeSomeGamePanel = "Made some game. ";
+inline constexpr const char* kMadeSomeGameShown = "Made some game";
+inline constexpr const char* kStartNewGame = "Start new game";
+inline constexpr const char* kWinSuffix = " Win";
+inline constexpr const char* kFieldError = "Cannot read the \"%s\" message: %s";
+
+// Server role.
+inline constexpr const char* kServerMode = "Server mode";
+inline constexpr const char* kDisconnected = "Disconnected";
+inline constexpr const char* kConnected = "Connected";
+inline constexpr const char* kConnectedTo = "Connected to: ";
+inline constexpr const char* kConfirm = "Confirm";
+inline constexpr const char* kMadeNewGame = "Made new game";
+inline constexpr const char* kMadeNewGameComplete = "Made new game(Complete)";
+inline constexpr const char* kCannotOpenRoom = "Cannot open the room on port %d: %s";
+
+// Client role.
+inline constexpr const char* kDisconnectedFrom = "Disconnected :";
+inline constexpr const char* kWaitForSearching = "Wait for Searching [";
+inline constexpr const char* kWaitForSearchingEnd = "]";
+inline constexpr const char* kTryAgain = "Try again !!!";
+inline constexpr const char* kSocketErrorCaption = "Socket Error";
+inline constexpr const char* kSocketErrorPanel = "Socket error";
+inline constexpr const char* kNoAddress = "No address specified";
+inline constexpr const char* kBadAddress = "Not a dotted IPv4 address: ";
+inline constexpr const char* kAsyncSocketError = "Asynchronous socket error %d";
+inline constexpr const char* kRequestGameWait = "Request Game, wait";
+
+}  // namespace tamsok::nettext

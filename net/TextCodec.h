@@ -1,0 +1,26 @@
+// The bytes of text on the wire. Names and chat lines travel in code page 949 (the Korean
+// double-byte code page, a superset of ASCII); the windows work in UTF-8. Every protocol
+// message is ASCII and passes both ways unchanged.
+//
+// Neither conversion fails: a character that the target cannot represent, an invalid byte
+// sequence, or a double-byte character cut off at the end of the input becomes a
+// replacement character, and the output is always valid in its encoding:
+//   Cp949ToUtf8 writes U+FFFD (kUtf8Replacement) for each bad byte sequence;
+//   Utf8ToCp949 writes '?' (kCp949Replacement) for each character it cannot encode and for
+//   each invalid UTF-8 byte.
+//
+// The converters keep one conversion descriptor per thread, opened on first use.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tamsok {
+
+inline constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";  // U+FFFD
+inline constexpr char kCp949Replacement = '?';
+
+std::string Utf8ToCp949(std::string_view utf8);
+std::string Cp949ToUtf8(std::string_view cp949);
+
+}  // namespace tamsok

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "net/Dispatch.h"
+#include "tests/game/FakeView.h"
+
+namespace tamsok {
+namespace {
+
+using testing::GameFixture;
+
+struct FakeRequests : RequestList {
+  std::vector<std::string> lines;
+  void AddUniqueLine(const std::string& line) override {
+    if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
+  }
+};
+
+constexpr const char* kId = "  123 4567   89";
+constexpr const char* kAddress = "192.0.2.7";
+constexpr const char* kRequest = "Requ1 30  5  0  123 4567   89";
+constexpr const char* kMade = "Made[Oak][ 30][  5][  0][  123 4567   89]";
+
+// A game in a given mode, as the roles leave it.
+struct Station : GameFixture {
+  FakeRequests requests;
+  explicit Station(GameMode mode, Camp own = Camp::Oak, bool player = true) {
+    game.SetStationId(kId);
+    game.SetOwnCamp(own);
+    if (mode == GameMode::ServerPlaying || mode == GameMode::ClientPlaying) {
+      game.SetGameMode(mode);
+      game.miNewClick();
+    } else {
+      game.SetGameMode(mode);
+    }
+    game.SetCanHandlePieces(player);
+  }
+  Handled FromClient(std::string_view text) {
+    return HandleClientMessage(game, requests, kAddress, text);
+  }
+  Handled FromServer(std::string_view text) { return HandleServerMessage(game, text); }
+};
+
+Handled Shown(std::string text) {
+  return {std::move(text), std::nullopt};
+}
+
+TEST(Dispatch, LocalModesReturnEveryTextUnchanged) {
+  for (GameMode mode : {GameMode::LocalFree, GameMode::LocalPlaying}) {
+    for (const char* text : {"Move 0-1 4 0 4 1 0", "Pass", "Winn 1", kMade, kRequest}) {
+      Station s(mode);
+      EXPECT_EQ(s.FromClient(text), Shown(text));
+      EXPECT_EQ(s.FromServer(text), Shown(text));
+      EXPECT_EQ(s.game.RecordCount(), 0);
+      EXPECT_TRUE(s.requests.lines.empty());
+    }
+  }
+}
+
+TEST(ServerDispatch, RequestsAreListedOnceAndEchoedDuringAGame) {
+  Station s(GameMode::ServerFree);
+  EXPECT_EQ(s.FromClient(kRequest), Shown("Requested"));
+  EXPECT_EQ(s.FromClient(kRequest), Shown("Requested"));
+  ASSERT_EQ(s.requests.lines.size(), 1u);
+  EXPECT_EQ(s.requests.lines[0], "[      192.0.2.7][Oak][ 30][  5][  0][  123 4567   89]");
+  s.FromClient("Requ2 45  3  2  123 4567   89");  // camp character 2 asks for Fir
+  ASSERT_EQ(s.requests.lines.size(), 2u);
+  EXPECT_EQ(s.requests.lines[1], "[      192.0.2.7][Fir][ 45][  3][  2][  123 4567   89]");
+
+  Station playing(GameMode::ServerPlaying);
+  EXPECT_EQ(playing.FromClient(kRequest), Shown(kRequest));
+  EXPECT_TRUE(playing.requests.lines.empty());
+}
+
+TEST(ServerDispatch, AGarbledOrOutOfRangeRequestIsAnErrorAndListsNothing) {
+  for (const char* bad : {"Requ1 3x  5  0  123 4567   89", "Requ1700  5  0  123 4567   89",
+                          "Requ1 30 21  0  123 4567   89", "Requ1 30  5", "RequX 30  5  0  1"}) {
+    Station s(GameMode::ServerFree);
+    const Handled h = s.FromClient(bad);
+    EXPECT_TRUE(h.error.has_value()) << bad;
+    EXPECT_EQ(h.reply, "");
+    EXPECT_TRUE(s.requests.lines.empty());
+  }
+}
+
+TEST(ServerDispatch, HeadsByMode) {
+  struct Case {
+    GameMode mode;
+    const char* text;
+    const char* reply;
+  };
+  const Case cases[] = {
+      {GameMode::ServerFree, "Boad", "Boad"},
+      {GameMode::ClientFree, "Boad", "Boad"},
+      {GameMode::ServerPlaying, "Boad", ""},
+      {GameMode::ServerFree, "Loss", ""},
+      {GameMode::ServerFree, "Fini", ""},
+      {GameMode::ClientPlaying, "Loss", ""},
+      {GameMode::ServerPlaying, "UnFi", ""},
+      {GameMode::ServerPlaying, "ReLa", ""},
+      {GameMode::ServerFree, "[Head] hello", "[Head] hello"},
+      {GameMode::ServerPlaying, "[Guest] 안녕", "[Guest] 안녕"},
+  };
+  for (const Case& c : cases) {
+    Station s(c.mode);
+    EXPECT_EQ(s.FromClient(c.text), Shown(c.reply)) << c.text;
+    EXPECT_EQ(s.game.Mode(), c.mode);
+  }
+}
+
+TEST(ServerDispatch, LossAndFiniEndTheGameWithAWinnForTheSender) {
+  Station loss(GameMode::ServerPlaying, Camp::Oak);
+  loss.view.log.clear();
+  EXPECT_EQ(loss.FromClient("Loss"), Shown("Winn 1"));
+  EXPECT_EQ(loss.view.log,
+            (std::vector<std::string>{"unlock", "mode:ServerFree", "box:Game over|Oak Win"}));
+  EXPECT_EQ(loss.game.Mode(), GameMode::ServerFree);
+  EXPECT_TRUE(loss.peer.toAll.empty());  // the answer goes to the sender only
+
+  Station fini(GameMode::ServerPlaying, Camp::Fir);
+  EXPECT_EQ(fini.FromClient("Fini"), Shown("Winn 1"));  // equal balances: Oak
+  EXPECT_EQ(fini.game.LastMessage(), "Winn 1");
+}
+
+TEST(ServerDispatch, PassAndMovesFromTheClient) {
+  Station s(GameMode::ServerPlaying, Camp::Oak);
+  EXPECT_EQ(s.FromClient("Move18-1 0 2 0 3 0"), Shown("Move18-1 0 2 0 3 0"));
+  EXPECT_EQ(s.game.SideToMove(), Camp::Oak);
+  EXPECT_EQ(s.FromClient("Move19-1 2 2 2 3 0"), Shown(""));  // Fir is not to move
+  EXPECT_EQ(s.FromClient("Pass"), Shown("Pass"));            // taken whoever is to move
+  EXPECT_EQ(s.game.SideToMove(), Camp::Fir);
+  const Handled bad = s.FromClient("Move1x-1 0 2 0 3 0");
+  EXPECT_TRUE(bad.error.has_value());
+  EXPECT_EQ(s.game.RecordCount(), 2);
+}
+
+TEST(ClientDispatch, MadeMakesTheRequesterAPlayerAndEveryoneElseASpectator) {
+  Station requester(GameMode::ClientFree, Camp::Fir);
+  requester.game.Timer1Timer();
+  EXPECT_EQ(requester.FromServer(kMade), Shown("Made new game..."));
+  const Game& g = requester.game;
+  EXPECT_EQ(g.Mode(), GameMode::ClientPlaying);
+  EXPECT_TRUE(g.CanHandlePieces());
+  EXPECT_EQ(g.OwnCamp(), Camp::Oak);
+  EXPECT_EQ(g.UnitTime(), 30);
+  EXPECT_EQ(g.ExceedLimit(), 5);
+  EXPECT_EQ(g.RetractLimit(), 0);
+  EXPECT_EQ(g.SideToMove(), Camp::Fir);
+  EXPECT_EQ(requester.view.panel[kPanelGame], "Made new game...");
+  EXPECT_EQ(requester.view.boxes.back(), "Start new game|[Oak][ 30][  5][  0][  123 4567   89]");
+
+  Station spectator(GameMode::ClientFree, Camp::Fir);
+  spectator.game.SetStationId("  999 4567   89");
+  EXPECT_EQ(spectator.FromServer(kMade), Shown("Made some game"));
+  EXPECT_FALSE(spectator.game.CanHandlePieces());
+  EXPECT_EQ(spectator.game.OwnCamp(), Camp::Oak);
+  EXPECT_EQ(spectator.view.panel[kPanelGame], "Made some game. ");
+  EXPECT_TRUE(spectator.view.boxes.empty());
+  // A spectator that missed the end of the game answers the next one with the old error.
+  EXPECT_EQ(spectator.FromServer(kMade), Shown("[BUG] Some inner error"));
+}
+
+TEST(ClientDispatch, AGarbledMadeChangesNothing) {
+  Station s(GameMode::ClientFree, Camp::Fir);
+  const Handled h = s.FromServer("Made[Oak][ 3x][  5][  0][  123 4567   89]");
+  EXPECT_TRUE(h.error.has_value());
+  EXPECT_EQ(s.game.Mode(), GameMode::ClientFree);
+  EXPECT_EQ(s.game.OwnCamp(), Camp::Fir);
+}
+
+TEST(ClientDispatch, WinnByMode) {
+  Station playing(GameMode::ClientPlaying, Camp::Fir);
+  EXPECT_EQ(playing.FromServer("Winn 1"), Shown("Game over"));
+  EXPECT_EQ(playing.view.boxes.back(), "Game over|Oak Win");
+  EXPECT_EQ(playing.game.Mode(), GameMode::ClientFree);
+
+  Station afterLoss(GameMode::ClientFree, Camp::Fir);
+  EXPECT_EQ(afterLoss.FromServer("Winn 0"), Shown("Game over"));
+  EXPECT_EQ(afterLoss.view.boxes.back(), "Game over|Fir Win");
+
+  Station server(GameMode::ServerFree);
+  EXPECT_EQ(server.FromServer("Winn 0"), Shown("Inner error"));
+  EXPECT_TRUE(server.view.boxes.empty());
+}
+
+TEST(ClientDispatch, EchoesPassesAndOtherText) {
+  Station s(GameMode::ClientPlaying, Camp::Fir);
+  s.game.miPassClick();
+  ASSERT_TRUE(s.game.PassPending());
+  EXPECT_EQ(s.FromServer("Pass"), Shown("pass"));
+  EXPECT_FALSE(s.game.PassPending());
+  EXPECT_EQ(s.game.SideToMove(), Camp::Oak);
+  EXPECT_EQ(s.FromServer("Requested"), Shown("Requested"));
+  EXPECT_EQ(s.FromServer("[Head] hello"), Shown("[Head] hello"));
+  EXPECT_EQ(s.FromServer("UnFi"), Shown(""));
+  EXPECT_EQ(s.FromServer("Boad"), Shown(""));
+  // The server's echo of this client's own move names the camp that just moved: ignored.
+  s.game.PassBookkeeping();
+  s.game.PlayDroppedPiece(18, 0, 3);
+  EXPECT_EQ(s.FromServer("Move18-1 0 2 0 3 0"), Shown(""));
+  EXPECT_EQ(s.game.RecordCount(), 3);
+}
+
+}  // namespace
+}  // namespace tamsok
