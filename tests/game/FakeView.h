@@ -103,10 +103,12 @@ class FakeView : public GameView {
   void UnlockRequests() override {
     ++unlocks;
     log.push_back("unlock");
+    if (onUnlock) onUnlock();
   }
 
   // Runs inside a message box, as events dispatched by its modal loop would.
   std::function<void()> onBox;
+  std::function<void()> onUnlock;
 };
 
 class FakePeer : public PeerLink {
