@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "rules/Catalogue.h"
@@ -222,6 +223,7 @@ void Game::miNewClick() {
   }
   view_.ShowStatus(kPanelMode, text::kPlaying);
   view_.ShowStatus(kPanelGame, text::kFirFirst);
+  AssertInvariants();
 }
 
 void Game::SetRequestTerms(int unitTime, int exceedLimit, int retractLimit) {
@@ -345,6 +347,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   } else if (mode_ == GameMode::ClientPlaying) {
     SendToServer(move);
   }
+  AssertInvariants();
   view_.ClearDragState();
 }
 
@@ -394,6 +397,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
   view_.ApplyTrayVisibility();
   view_.ClearDragState();
   view_.PlayMoveSound();
+  AssertInvariants();
 
   if (mode_ != GameMode::ServerPlaying) return text::kReceivedPrefix + status;
   if (!isPass && (m.captured == 0 || m.captured == kPiecesPerCamp)) {
@@ -481,6 +485,7 @@ void Game::miUndoClick() {
   if (recordCount_ < 1) return;
   UndoOne();
   ResetDragAndRebuild();
+  AssertInvariants();
 }
 
 void Game::miUndoFirstClick() {
@@ -493,6 +498,7 @@ void Game::miRedoClick() {
   if (recordCount_ >= redoLimit_) return;
   RedoOne();
   ResetDragAndRebuild();
+  AssertInvariants();
 }
 
 void Game::miRedoLastClick() {
@@ -627,6 +633,7 @@ void Game::ChangeViewSide(int oldSide, int newSide) {
     view_.RefreshPieceImage(p, board_.PiecePos[p]);
   PlaceMarkerForRecord(recordCount_);
   RebuildBoard(board_);
+  AssertInvariants();
 }
 
 void Game::SelectViewSide(int side) {
@@ -647,6 +654,16 @@ void Game::miMyViewClick() {
 }
 
 // ---- Invariants ------------------------------------------------------------------------
+
+void Game::AssertInvariants() const {
+#ifndef NDEBUG
+  const std::string broken = CheckInvariants();
+  if (!broken.empty()) {
+    std::fprintf(stderr, "game state broken: %s\n", broken.c_str());
+    std::abort();
+  }
+#endif
+}
 
 std::string Game::CheckInvariants() const {
   if (!IsValidViewSide(board_.ViewSide)) return "view side out of range";

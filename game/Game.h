@@ -174,6 +174,8 @@ class Game {
   std::string CheckInvariants() const;
 
  private:
+  // Debug builds stop at the first operation that leaves the state inconsistent.
+  void AssertInvariants() const;
   void LoadStartPosition();
   void ResetDragAndRebuild();
   void PlaceMarkerForRecord(int index);
