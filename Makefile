@@ -24,5 +24,13 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
+# Starts the game window; it needs a display (under Xvfb: xvfb-run make run).
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); try: xvfb-run make run"; \
+	  exit 1; \
+	fi
+	@$(BUILD)/ui/tamsok
+
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -1,0 +1,34 @@
+// The pictures and the sound the windows use, by the names they have under assets/. Every
+// picture is compiled in under the resource prefix /assets; a picture that is missing loads
+// as a null pixmap and its control simply shows nothing.
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include "rules/Types.h"
+
+namespace tamsok {
+
+// The four board skins, in the order of the "Board Figure" menu.
+enum class Skin { Wood, Slate, Marbtea, PBfoil };
+inline constexpr int kSkinCount = 4;
+
+// The six menu pictures.
+enum class MenuPicture { UndoFirst, Undo, Redo, RedoLast, BoardFigure, ViewSide };
+
+// The decoded board picture of a skin (JPEG, decoded by libjpeg).
+QImage BoardPicture(Skin skin);
+// The 20 x 20 colour swatch of a skin's menu item.
+QPixmap SkinSwatch(Skin skin);
+// The 40 x 40 picture of a piece kind of a camp, transparent background.
+QPixmap PiecePicture(Camp camp, PieceKind kind);
+QPixmap MarkerPicture();
+QPixmap MenuPicturePixmap(MenuPicture picture);
+QPixmap WindowIconPixmap();
+
+// The move sound's file name; it lies beside the executable.
+inline constexpr const char* kMoveSoundFile = "TTAG.WAV";
+
+}  // namespace tamsok

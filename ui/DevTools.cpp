@@ -1,0 +1,252 @@
+#include "ui/DevTools.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+#include <unistd.h>
+
+#include "rules/Catalogue.h"
+#include "rules/MoveCheck.h"
+#include "ui/About.h"
+#include "ui/Chatting.h"
+#include "ui/GameProtocolForm.h"
+#include "ui/InputIP.h"
+#include "ui/Kibo.h"
+#include "ui/Request.h"
+#include "ui/WindowParts.h"
+#include "ui/mainBoard.h"
+
+namespace tamsok {
+
+namespace {
+
+// Runs the event loop until `done` holds or `timeoutMs` passed; false on time-out.
+template <typename Done>
+bool ProcessUntil(Done done, int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  return true;
+}
+
+bool ShowAndWait(QWidget& window) {
+  window.show();
+  return ProcessUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); },
+                      5000);
+}
+
+bool Save(QWidget& widget, const QString& dir, const QString& name) {
+  QCoreApplication::processEvents();
+  const QString path = QDir(dir).filePath(name);
+  const bool ok = widget.grab().save(path, "PNG");
+  std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+  return ok;
+}
+
+// Counts the paint events of every widget of the application.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+long ResidentKilobytes() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+  return -1;
+}
+
+// Milliseconds since the kernel started this process (its start time has 10 ms steps); -1
+// when /proc cannot tell.
+double ProcessAgeMs() {
+  QFile stat(QStringLiteral("/proc/self/stat"));
+  if (!stat.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray text = stat.readAll();
+  // Fields after the command name, which is in parentheses: the start time is field 22.
+  const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+  if (fields.size() < 20) return -1;
+  const double startSeconds = fields[19].toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  return (static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9 - startSeconds) * 1000.0;
+}
+
+void SendMouse(QWidget& target, QEvent::Type type, QPoint pos, Qt::MouseButtons held) {
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, pos, target.mapToGlobal(pos), button, held, Qt::NoModifier);
+  QApplication::sendEvent(&target, &event);
+}
+
+int TakeScreenshots(TBoardForm& board, const QString& dir) {
+  QDir().mkpath(dir);
+  if (!ShowAndWait(board)) {
+    std::fprintf(stderr, "tamsok: the window was not shown\n");
+    return 1;
+  }
+  bool ok = Save(board, dir, QStringLiteral("start-position.png"));
+
+  board.miNewClick();
+  PlayDemoGame(board.game(), 3, 200);
+  ok &= Save(board, dir, QStringLiteral("midgame-side0.png"));
+  for (int side = 1; side < 4; ++side) {
+    board.game().SelectViewSide(side);
+    ok &= Save(board, dir, QStringLiteral("midgame-side%1.png").arg(side));
+  }
+  board.game().SelectViewSide(0);
+
+  for (Skin skin : {Skin::Wood, Skin::Marbtea, Skin::PBfoil}) {
+    QAction* item = board.Action(skin == Skin::Wood      ? QStringLiteral("miWood")
+                                 : skin == Skin::Marbtea ? QStringLiteral("miMarbtea")
+                                                         : QStringLiteral("miPBfoil"));
+    item->trigger();
+    ok &= Save(board, dir, QStringLiteral("skin-%1.png").arg(item->text().toLower()));
+  }
+  board.Action(QStringLiteral("miSlate"))->trigger();
+
+  board.miChatWindowClick();
+  board.miMoveHistoryClick();
+  ProcessUntil([&] { return board.KiboForm()->windowHandle()->isExposed(); }, 5000);
+  ok &= Save(*board.ChatForm(), dir, QStringLiteral("chat.png"));
+  ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
+
+  for (QWidget* window : std::initializer_list<QWidget*>{
+           board.AboutBox(), board.ProtocolForm(), board.RequestForm(), board.InputIPForm()}) {
+    CenterOver(board, *window);
+    ShowAndWait(*window);
+    ok &= Save(*window, dir, window->objectName() + QStringLiteral(".png"));
+    window->hide();
+  }
+
+  auto* interfaceMenu = board.findChild<QMenu*>(QStringLiteral("miEnvironmentEx"));
+  interfaceMenu->popup(board.mapToGlobal(QPoint(200, 20)));
+  ShowAndWait(*interfaceMenu);
+  ok &= Save(*interfaceMenu, dir, QStringLiteral("menu-interface.png"));
+  interfaceMenu->hide();
+  return ok ? 0 : 1;
+}
+
+int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
+  PaintCounter counter;
+  qApp->installEventFilter(&counter);
+  board.show();
+  if (!ProcessUntil([&] { return counter.paints > 0; }, 5000)) {
+    std::fprintf(stderr, "tamsok: the window was never painted\n");
+    return 1;
+  }
+  const qint64 startUpMs = sinceStart.elapsed();
+  const double processAgeMs = ProcessAgeMs();
+  const long rssKb = ResidentKilobytes();
+
+  // A legal move by dragging Fir's first Ant one row down, then undone; only the span from
+  // the release event to the end of the repaint is timed.
+  board.miNewClick();
+  board.SetGlideStepDelay(0);
+  const Square from = board.game().board().PiecePos[18];
+  PieceImageControl& image = *board.PieceImage(18);
+  std::vector<double> micros;
+  for (int trial = 0; trial < 50; ++trial) {
+    QCoreApplication::processEvents();
+    SendMouse(image, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
+    // Let go 3 pixels short of the square, so that the drop also re-places the image.
+    SendMouse(image, QEvent::MouseMove, {20, 20 + BoardGeometry::kPitchY - 3}, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+    QElapsedTimer clock;
+    clock.start();
+    SendMouse(image, QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
+    if (!ProcessUntil([&] { return counter.paints > 0; }, 2000)) {
+      std::fprintf(stderr, "tamsok: the board was not repainted after a drop\n");
+      return 1;
+    }
+    micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    if (board.game().RecordCount() != 1) {
+      std::fprintf(stderr, "tamsok: the measured drop was not played\n");
+      return 1;
+    }
+    board.miUndoClick();
+    if (board.game().board().PiecePos[18] != from) return 1;
+  }
+  std::sort(micros.begin(), micros.end());
+  std::printf("start-up to first frame: %lld ms from main(), %.0f ms from the process start\n",
+              static_cast<long long>(startUpMs), processAgeMs);
+  std::printf("resident memory after start-up: %ld KiB\n", rssKb);
+  std::printf("release to repainted board (50 drops): median %.0f us, max %.0f us\n",
+              micros[micros.size() / 2], micros.back());
+  return 0;
+}
+
+}  // namespace
+
+std::optional<DevOptions> ParseDevOptions(const QStringList& args) {
+  DevOptions options;
+  bool any = false;
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--screenshots") && i + 1 < args.size()) {
+      options.screenshotDir = args[++i];
+      any = true;
+    } else if (args[i] == QLatin1String("--measure")) {
+      options.measure = true;
+      any = true;
+    }
+  }
+  if (!any) return std::nullopt;
+  return options;
+}
+
+int RunDevOptions(TBoardForm& board, const DevOptions& options, const QElapsedTimer& sinceStart) {
+  if (options.measure) return Measure(board, sinceStart);
+  return TakeScreenshots(board, options.screenshotDir);
+}
+
+void PlayDemoGame(Game& game, int capturesEach, int maxMoves) {
+  unsigned state = 12345;  // a fixed sequence, so every run shows the same position
+  auto next = [&state] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7fff; };
+  for (int n = 0; n < maxMoves; ++n) {
+    if (game.CapturedCount(Camp::Fir) >= capturesEach &&
+        game.CapturedCount(Camp::Oak) >= capturesEach)
+      return;
+    const Board& board = game.board();
+    struct Candidate {
+      PieceId piece;
+      Square to;
+    };
+    std::vector<Candidate> moves, captures;
+    for (PieceId p = 0; p < kPieceCount; ++p) {
+      if (!board.StandsOnBoard(p) || CampOf(p) != game.SideToMove()) continue;
+      const Square from = board.PiecePos[p];
+      for (int x = 0; x < kBoardSize; ++x) {
+        for (int y = 0; y < kBoardSize; ++y) {
+          if (CheckMove(board, p, from.x, from.y, x, y) != MoveCheckResult::Legal) continue;
+          const PieceId target = board.OccupantAt({x, y});
+          if (target == kNoPiece)
+            moves.push_back({p, {x, y}});
+          else if (KindOf(target) != PieceKind::Tree)
+            captures.push_back({p, {x, y}});
+        }
+      }
+    }
+    const std::vector<Candidate>& pool = captures.empty() ? moves : captures;
+    if (pool.empty()) return;
+    const Candidate c = pool[next() % pool.size()];
+    game.PlayDroppedPiece(c.piece, c.to.x, c.to.y);
+  }
+}
+
+}  // namespace tamsok

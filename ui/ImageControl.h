@@ -1,0 +1,61 @@
+// A picture control placed at a fixed pixel position in a window: it draws its picture at its
+// top-left corner (or stretched over its whole area) and nothing else, so whatever lies below
+// shows through the picture's transparent pixels.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace tamsok {
+
+class ImageControl : public QWidget {
+ public:
+  ImageControl(QWidget* parent, const QString& name, QSize size);
+
+  void SetPicture(const QPixmap& picture);
+  const QPixmap& Picture() const { return picture_; }
+  // Draws the picture scaled to the control instead of at its own size.
+  void SetStretch(bool stretch);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap picture_;
+  bool stretch_ = false;
+};
+
+class PieceImageControl;
+
+// Receives the mouse events of the piece images. X and Y are relative to the image that got
+// the press; Qt keeps sending the moves and the release to that image while a button is held.
+class PieceMouseHandler {
+ public:
+  virtual ~PieceMouseHandler() = default;
+  virtual void KimulMouseDown(PieceImageControl& image, Qt::MouseButton button,
+                              Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, int X,
+                              int Y) = 0;
+  virtual void KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
+                              Qt::KeyboardModifiers keys, int X, int Y) = 0;
+  virtual void KimulMouseUp(PieceImageControl& image, Qt::MouseButton button,
+                            Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, int X, int Y) = 0;
+};
+
+// One of the 60 piece images: 41 x 41, Tag = PieceId + 1.
+class PieceImageControl : public ImageControl {
+ public:
+  PieceImageControl(QWidget* parent, const QString& name, int tag, PieceMouseHandler& handler);
+
+  int Tag() const { return tag_; }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  int tag_;
+  PieceMouseHandler& handler_;
+};
+
+}  // namespace tamsok

@@ -1,0 +1,104 @@
+// Every caption and text that the windows show, in one place. The texts the game layer
+// writes into the status bar and its message boxes live in game/; these are the windows' own.
+#pragma once
+
+namespace tamsok::ui_text {
+
+// ---- Window captions ---------------------------------------------------------------------
+inline constexpr const char* kBoardFormCaption = "Tamsok Janggi 1.2.0 - 3rd revision rule";
+inline constexpr const char* kChatFormCaption = "Chatting window";
+inline constexpr const char* kAboutBoxCaption = "About";
+inline constexpr const char* kKiboFormCaption = "Move History";
+inline constexpr const char* kProtocolFormCaption = "Room status";
+inline constexpr const char* kRequestFormCaption = "Request game (always fir camp first)";
+inline constexpr const char* kInputIPFormCaption = "Input Server IP";
+
+// ---- Status bar: initial panel texts, left to right ---------------------------------------
+inline constexpr const char* kInitialPanel[5] = {"Disconnected", "idle", "Green Time/exceed",
+                                                 "Red Time/exceed", "Game Status"};
+
+// ---- Top-level menus ----------------------------------------------------------------------
+inline constexpr const char* kMenuMetaplay = "Metaplay";
+inline constexpr const char* kMenuFile = "File";
+inline constexpr const char* kMenuPlaying = "Playing";
+inline constexpr const char* kMenuInterface = "Interface";
+inline constexpr const char* kMenuHelp = "Help";
+inline constexpr const char* kMenuBoardFigure = "Board Figure (784*512)";
+inline constexpr const char* kMenuViewSide = "View Side";
+
+// ---- Menu items ---------------------------------------------------------------------------
+inline constexpr const char* kServerMode = "Server mode";
+inline constexpr const char* kClientMode = "Client mode";
+inline constexpr const char* kReqGame = "New game (Client -> Server)";
+inline constexpr const char* kNewGame = "New game (Disconnected)";
+inline constexpr const char* kLocalAlone = "Disconnect state";
+inline constexpr const char* kExit = "Exit";
+inline constexpr const char* kLoad = "Load";
+inline constexpr const char* kSave = "Save";
+inline constexpr const char* kSaveas = "Save as";
+inline constexpr const char* kUndoFirst = "Undo [First]";
+inline constexpr const char* kUndo = "Undo [Previous]";
+inline constexpr const char* kRedo = "Redo [Next]";
+inline constexpr const char* kRedoLast = "Redo [Last]";
+inline constexpr const char* kPass = "Pass";
+inline constexpr const char* kSurrender = "Surrender";
+inline constexpr const char* kScoring = "Scoring";
+inline constexpr const char* kWood = "Wood";
+inline constexpr const char* kSlate = "Slate";
+inline constexpr const char* kMarbtea = "Marbtea";
+inline constexpr const char* kPBfoil = "PBfoil";
+inline constexpr const char* kR0 = "Oak(Red) Camp";
+inline constexpr const char* kR90 = "Oak - Fir Side";
+inline constexpr const char* kR180 = "Fir(Green) Camp";
+inline constexpr const char* kR270 = "Fir - Oak Side";
+inline constexpr const char* kMyView = "My view";
+inline constexpr const char* kKilledPiece = "Show Captured Piece";
+inline constexpr const char* kShowMoveHistory = "Show Move History";
+inline constexpr const char* kHideMoveHistory = "Hide Move History";
+inline constexpr const char* kShowChatWindow = "Show Chat Window";
+inline constexpr const char* kHideChatWindow = "Hide Chat Window";
+inline constexpr const char* kRoomState = "Show Room Status (In Server mode)";
+inline constexpr const char* kAttach = "Alignment Windows";
+inline constexpr const char* kSoundTTag = "Sound Effect";
+inline constexpr const char* kAbout = "About Tamsok janggi";
+
+// ---- Message boxes and file dialogs of the main window ------------------------------------
+inline constexpr const char* kConquered = "You are conquered";
+inline constexpr const char* kGameOverBye = "Game over & Bye";
+inline constexpr const char* kNotImplemented = "Not Implementation";
+inline constexpr const char* kGameFilePattern = "*.TMK";
+
+// ---- Chat window --------------------------------------------------------------------------
+inline constexpr const char* kReceiveHeader = "[Receive message]";
+inline constexpr const char* kInitialHead = "Head";
+inline constexpr const char* kInitialMessage = "msg";
+
+// ---- Move history window ------------------------------------------------------------------
+inline constexpr const char* kInitialHistory = "...";
+
+// ---- Room status window -------------------------------------------------------------------
+inline constexpr const char* kRequestedGame = "Requested Game (Double Click)";
+inline constexpr const char* kRequestLegend = "[IP][Tree][UnitTime][#Exceed][#Retract]";
+inline constexpr const char* kIpAddress = "IP Address";
+
+// ---- Request dialog -----------------------------------------------------------------------
+inline constexpr const char* kMyTree = "My Tree";
+inline constexpr const char* kFirGreen = "Fir(Green)";
+inline constexpr const char* kOakRed = "Oak(Red)";
+inline constexpr const char* kUnitTime = "Unit Time";
+inline constexpr const char* kNExceed = "#Exceed";
+inline constexpr const char* kRetract = "#Retract";
+inline constexpr const char* kOk = "OK";
+
+// ---- Server address dialog ----------------------------------------------------------------
+inline constexpr const char* kServerIp = "Server IP";
+// The dialog's built-in address list. It is replaced from the settings file before every
+// showing, so nobody sees it; the addresses are reserved documentation addresses.
+inline constexpr const char* kPresetServers[3] = {"192.0.2.1", "198.51.100.1", "203.0.113.1"};
+
+// ---- About box ----------------------------------------------------------------------------
+inline constexpr const char* kProductName = "Tamsok Janggi";
+inline constexpr const char* kVersion = "Version 1.2.0";
+inline constexpr const char* kRevision = "3rd Revision Rule";
+
+}  // namespace tamsok::ui_text

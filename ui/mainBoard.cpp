@@ -1,0 +1,609 @@
+#include "ui/mainBoard.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QThread>
+#include <QTimer>
+
+#include "rules/Catalogue.h"
+#include "ui/About.h"
+#include "ui/Chatting.h"
+#include "ui/GameProtocolForm.h"
+#include "ui/InputIP.h"
+#include "ui/Kibo.h"
+#include "ui/Request.h"
+#include "ui/UiTexts.h"
+#include "ui/WindowParts.h"
+
+namespace tamsok {
+
+namespace {
+
+// The names of the 60 piece images, by PieceId.
+// clang-format off
+constexpr const char* kPieceImageNames[kPieceCount] = {
+    "ImgNamuG",   "ImgBunG",    "ImgJamGL",   "ImgJamGR",   "ImgMulGL",   "ImgMulGR",
+    "ImgMeGL",    "ImgMeGR",    "ImgBulGL",   "ImgBulGR",   "ImgGuGL",    "ImgGuGR",
+    "ImgGaGL",    "ImgGaGR",    "ImgBaGL",    "ImgGR",      "ImgNunGL",   "ImgNunGR",
+    "ImgGaemiG1", "ImgGaemiG2", "ImgGaemiG3", "ImgGaemiG4", "ImgGaemiG5", "ImgGaemiG6",
+    "ImgKNGaeG1", "ImgKNGaeG2", "ImgKNGaeG3", "ImgKNGaeG4", "ImgKNGaeG5", "ImgKNGaeG6",
+    "ImgNamuR",   "ImgBunR",    "ImgJamRL",   "ImgJamRR",   "ImgMulRL",   "ImgMulRR",
+    "ImgMeRL",    "ImgMeRR",    "ImgBulRL",   "ImgBulRR",   "ImgGuRL",    "ImgGuRR",
+    "ImgGaRL",    "ImgGaRR",    "ImgBaRL",    "ImgBaRR",    "ImgNunRL",   "ImgNunRR",
+    "ImgGaemiR1", "ImgGaemiR2", "ImgGaemiR3", "ImgGaemiR4", "ImgGaemiR5", "ImgGaemiR6",
+    "ImgKNGaeR6", "ImgKNGaeR5", "ImgKNGaeR4", "ImgKNGaeR3", "ImgKNGaeR2", "ImgKNGaeR1"};
+// clang-format on
+
+// The board pictures, back to front, with their control names and sizes.
+struct BoardImageRow {
+  Skin skin;
+  const char* name;
+  QSize size;
+  bool visibleAtStart;
+};
+constexpr BoardImageRow kBoardImages[kSkinCount] = {
+    {Skin::PBfoil, "ImgBoardPbfoil", QSize(785, 513), true},
+    {Skin::Marbtea, "ImgBoardMarbtea", QSize(785, 513), false},
+    {Skin::Slate, "ImgBoardSlate1", QSize(785, 513), true},
+    {Skin::Wood, "ImgBoardTree1", QSize(784, 512), false},
+};
+
+constexpr int kPanelWidths[5] = {85, 80, 180, 180, 240};
+constexpr QPoint kWindowPosition(184, 131);
+constexpr QRect kStatusBarRect(0, 512, 785, 18);
+
+// ---- The menu tree ------------------------------------------------------------------------
+
+using Handler = void (TBoardForm::*)();
+
+enum MenuFlag : unsigned {
+  kPlain = 0,
+  kCheckable = 1,
+  kChecked = 2,
+  kSkinRadio = 4,
+  kSideRadio = 8,
+  kSeparatorAfter = 16,
+};
+
+struct MenuRow {
+  const char* name;
+  const char* caption;
+  Handler handler;
+  unsigned flags;
+  std::optional<MenuPicture> picture;
+  std::optional<Skin> swatch;
+};
+
+// clang-format off
+const MenuRow kMetaplayMenu[] = {
+    {"miCreateRoom", ui_text::kServerMode, &TBoardForm::miCreateRoomClick, kCheckable, {}, {}},
+    {"miConnect", ui_text::kClientMode, &TBoardForm::miConnectClick, kCheckable, {}, {}},
+    {"miReqGame", ui_text::kReqGame, &TBoardForm::miReqGameClick, kSeparatorAfter, {}, {}},
+    {"miNew", ui_text::kNewGame, &TBoardForm::miNewClick, kPlain, {}, {}},
+    {"miLocalAlone", ui_text::kLocalAlone, &TBoardForm::miLocalAloneClick, kSeparatorAfter, {}, {}},
+    {"miExit", ui_text::kExit, &TBoardForm::miExitClick, kPlain, {}, {}},
+};
+const MenuRow kFileMenu[] = {
+    {"miLoad", ui_text::kLoad, &TBoardForm::miLoadClick, kPlain, {}, {}},
+    {"miSave", ui_text::kSave, &TBoardForm::miSaveClick, kPlain, {}, {}},
+    {"miSaveas", ui_text::kSaveas, &TBoardForm::miSaveasClick, kPlain, {}, {}},
+};
+const MenuRow kPlayingMenu[] = {
+    {"miUndoFirst", ui_text::kUndoFirst, &TBoardForm::miUndoFirstClick, kPlain, MenuPicture::UndoFirst, {}},
+    {"miUndo", ui_text::kUndo, &TBoardForm::miUndoClick, kPlain, MenuPicture::Undo, {}},
+    {"miRedo", ui_text::kRedo, &TBoardForm::miRedoClick, kPlain, MenuPicture::Redo, {}},
+    {"miRedoLast", ui_text::kRedoLast, &TBoardForm::miRedoLastClick, kSeparatorAfter, MenuPicture::RedoLast, {}},
+    {"miPass", ui_text::kPass, &TBoardForm::miPassClick, kPlain, {}, {}},
+    {"miLossgame", ui_text::kSurrender, &TBoardForm::miLossgameClick, kPlain, {}, {}},
+    {"miScoring", ui_text::kScoring, &TBoardForm::miScoringClick, kPlain, {}, {}},
+};
+const MenuRow kSkinMenu[] = {
+    {"miWood", ui_text::kWood, &TBoardForm::miWoodClick, kSkinRadio, {}, Skin::Wood},
+    {"miSlate", ui_text::kSlate, &TBoardForm::miSlateClick, kSkinRadio | kChecked, {}, Skin::Slate},
+    {"miMarbtea", ui_text::kMarbtea, &TBoardForm::miMarbteaClick, kSkinRadio, {}, Skin::Marbtea},
+    {"miPBfoil", ui_text::kPBfoil, &TBoardForm::miPBfoilClick, kSkinRadio, {}, Skin::PBfoil},
+};
+const MenuRow kViewSideMenu[] = {
+    {"miR0", ui_text::kR0, &TBoardForm::miR0Click, kSideRadio | kChecked, {}, {}},
+    {"miR90", ui_text::kR90, &TBoardForm::miR90Click, kSideRadio, {}, {}},
+    {"miR180", ui_text::kR180, &TBoardForm::miR180Click, kSideRadio, {}, {}},
+    {"miR270", ui_text::kR270, &TBoardForm::miR270Click, kSideRadio | kSeparatorAfter, {}, {}},
+    {"miMyView", ui_text::kMyView, &TBoardForm::miMyViewClick, kPlain, {}, {}},
+};
+const MenuRow kInterfaceMenu[] = {
+    {"miKilledPiece", ui_text::kKilledPiece, &TBoardForm::miKilledPieceClick, kCheckable | kChecked, {}, {}},
+    {"miMoveHistory", ui_text::kShowMoveHistory, &TBoardForm::miMoveHistoryClick, kPlain, {}, {}},
+    {"miChatWindow", ui_text::kShowChatWindow, &TBoardForm::miChatWindowClick, kPlain, {}, {}},
+    {"miRoomState", ui_text::kRoomState, &TBoardForm::miRoomStateClick, kCheckable, {}, {}},
+    {"miAttach", ui_text::kAttach, &TBoardForm::miAttachClick, kSeparatorAfter, {}, {}},
+    {"miSoundTTag", ui_text::kSoundTTag, &TBoardForm::miSoundTTagClick, kCheckable | kChecked, {}, {}},
+};
+const MenuRow kHelpMenu[] = {
+    {"miAbout", ui_text::kAbout, &TBoardForm::miAboutClick, kPlain, {}, {}},
+};
+// clang-format on
+
+QString Text(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+QString AccessibleName(PieceId p) {
+  return QString::fromUtf8(CampName(CampOf(p))) + u' ' + QString::fromUtf8(KindName(KindOf(p)));
+}
+
+}  // namespace
+
+// ---- Construction ---------------------------------------------------------------------------
+
+TBoardForm::TBoardForm(std::optional<unsigned> seed)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      game_(*this, peer_, seed),
+      sound_(QApplication::applicationDirPath() + u'/' + Text(kMoveSoundFile)) {
+  setObjectName(QStringLiteral("BoardForm"));
+  setWindowTitle(Text(ui_text::kBoardFormCaption));
+  setWindowIcon(QIcon(WindowIconPixmap()));
+
+  BuildBoardArea();
+  BuildStatusBar();
+  BuildMenus();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  move(kWindowPosition);
+
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->setInterval(1000);
+  connect(timer1_, &QTimer::timeout, this, &TBoardForm::Timer1Timer);
+
+  FormCreate();
+  timer1_->start();
+}
+
+TBoardForm::~TBoardForm() = default;
+
+void TBoardForm::BuildBoardArea() {
+  boardArea_ = new QWidget(this);
+  boardArea_->setObjectName(QStringLiteral("ClientArea"));
+  boardArea_->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(boardArea_);
+
+  for (const BoardImageRow& row : kBoardImages) {
+    auto* image = new ImageControl(boardArea_, Text(row.name), row.size);
+    image->SetPicture(QPixmap::fromImage(BoardPicture(row.skin)));
+    image->setAttribute(Qt::WA_OpaquePaintEvent, !image->Picture().isNull());
+    image->setVisible(row.visibleAtStart);
+    boardImages_[static_cast<int>(row.skin)] = image;
+  }
+
+  imgLastPosition_ =
+      new ImageControl(boardArea_, QStringLiteral("ImgLastPosition"), {kMarkerSize, kMarkerSize});
+  imgLastPosition_->SetPicture(MarkerPicture());
+  MoveImage(*imgLastPosition_, kMarkerStartUp);
+
+  for (PieceId p = 0; p < kPieceCount; ++p) {
+    auto* image = new PieceImageControl(boardArea_, Text(kPieceImageNames[p]), p + 1, *this);
+    image->SetPicture(PiecePicture(CampOf(p), KindOf(p)));
+    image->setAccessibleName(AccessibleName(p));
+    image->hide();
+    pieceImages_[p] = image;
+  }
+}
+
+void TBoardForm::BuildStatusBar() {
+  gameStatus_ = new QFrame(boardArea_);
+  gameStatus_->setObjectName(QStringLiteral("GameStatus"));
+  gameStatus_->setGeometry(kStatusBarRect);
+  gameStatus_->setAutoFillBackground(true);
+  int left = 0;
+  for (int i = 0; i < 5; ++i) {
+    auto* panel = new QLabel(Text(ui_text::kInitialPanel[i]), gameStatus_);
+    panel->setObjectName(QStringLiteral("GameStatusPanel%1").arg(i));
+    panel->setGeometry(left, 0, kPanelWidths[i], kStatusBarRect.height());
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setIndent(2);
+    left += kPanelWidths[i];
+    panels_[i] = panel;
+  }
+}
+
+void TBoardForm::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  bar->setNativeMenuBar(false);  // the client area is the area below the menu bar
+
+  auto* skinGroup = new QActionGroup(this);
+  auto* sideGroup = new QActionGroup(this);
+  // Radio groups whose marks the handlers set: Qt must be free to clear the checked item.
+  skinGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  sideGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+
+  auto addItems = [&](QMenu* menu, const auto& rows) {
+    for (const MenuRow& row : rows) {
+      QAction* action = menu->addAction(Text(row.caption));
+      action->setObjectName(Text(row.name));
+      const bool checkable = row.flags & (kCheckable | kSkinRadio | kSideRadio);
+      action->setCheckable(checkable);
+      action->setChecked(row.flags & kChecked);
+      if (row.flags & kSkinRadio) skinGroup->addAction(action);
+      if (row.flags & kSideRadio) sideGroup->addAction(action);
+      if (row.picture) action->setIcon(QIcon(MenuPicturePixmap(*row.picture)));
+      if (row.swatch) {
+        action->setIcon(QIcon(SkinSwatch(*row.swatch)));
+        skinActions_[static_cast<int>(*row.swatch)] = action;
+      }
+      // Qt flips a checkable item before it reports the trigger; the handlers own the check
+      // marks, so the flip is undone first and every handler sets the marks it means.
+      const Handler handler = row.handler;
+      connect(action, &QAction::triggered, this, [this, action, handler] {
+        if (action->isCheckable()) action->setChecked(!action->isChecked());
+        (this->*handler)();
+      });
+      if (row.flags & kSeparatorAfter) menu->addSeparator();
+    }
+  };
+  auto addMenu = [&](QWidget* parent, const char* name, const char* caption) {
+    QMenu* menu = parent == bar ? bar->addMenu(Text(caption))
+                                : static_cast<QMenu*>(parent)->addMenu(Text(caption));
+    menu->setObjectName(Text(name));
+    menu->menuAction()->setObjectName(Text(name));
+    return menu;
+  };
+
+  addItems(addMenu(bar, "File1", ui_text::kMenuMetaplay), kMetaplayMenu);
+  addItems(addMenu(bar, "File2", ui_text::kMenuFile), kFileMenu);
+  addItems(addMenu(bar, "Playing1", ui_text::kMenuPlaying), kPlayingMenu);
+  QMenu* interfaceMenu = addMenu(bar, "miEnvironmentEx", ui_text::kMenuInterface);
+  QMenu* boardMenu = addMenu(interfaceMenu, "Board1", ui_text::kMenuBoardFigure);
+  boardMenu->menuAction()->setIcon(QIcon(MenuPicturePixmap(MenuPicture::BoardFigure)));
+  addItems(boardMenu, kSkinMenu);
+  QMenu* sideMenu = addMenu(interfaceMenu, "BoardRotation1", ui_text::kMenuViewSide);
+  sideMenu->menuAction()->setIcon(QIcon(MenuPicturePixmap(MenuPicture::ViewSide)));
+  addItems(sideMenu, kViewSideMenu);
+  interfaceMenu->addSeparator();
+  addItems(interfaceMenu, kInterfaceMenu);
+  addItems(addMenu(bar, "Help1", ui_text::kMenuHelp), kHelpMenu);
+
+  for (int i = 0; i < kMenuItemCount; ++i)
+    menuActions_[i] = Action(QString::fromUtf8(MenuItemName(static_cast<MenuItem>(i))));
+  miKilledPiece_ = Action(QStringLiteral("miKilledPiece"));
+  miMoveHistory_ = Action(QStringLiteral("miMoveHistory"));
+  miChatWindow_ = Action(QStringLiteral("miChatWindow"));
+  miSoundTTag_ = Action(QStringLiteral("miSoundTTag"));
+}
+
+// Window creation: register the images by their Tags, enable them and bring them to the front
+// in Tag order, build the pixel tables, then the game's own start-up (start position, images
+// placed, board rebuilt, counters, LocalFree, station identifier, spectator until a mode is
+// chosen). The other six windows do not exist yet.
+void TBoardForm::FormCreate() {
+  for (int tag = 1; tag <= kPieceCount; ++tag) {
+    PieceImageControl* image = pieceImages_[tag - 1];
+    image->setEnabled(true);
+    BringToFront(*image);
+  }
+  geometry_.Build();
+  game_.FormCreate();
+}
+
+void TBoardForm::CreateSecondaryWindows() {
+  if (chatForm_) return;
+  chatForm_ = new TChatForm(this);
+  aboutBox_ = new TAboutBox(this);
+  kiboForm_ = new TKiboForm(this);
+  protocolForm_ = new TProtocolForm(this);
+  requestForm_ = new TRequestForm(this);
+  inputIPForm_ = new TInputIPForm(this);
+}
+
+void TBoardForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The audio output opens once the window is on the screen, not before the first frame.
+  QTimer::singleShot(0, this, [this] { sound_.Prepare(); });
+}
+
+QAction* TBoardForm::Action(const QString& name) const {
+  return findChild<QAction*>(name);
+}
+
+// ---- Helpers --------------------------------------------------------------------------------
+
+void TBoardForm::BringToFront(QWidget& image) {
+  image.raise();
+  if (gameStatus_) gameStatus_->raise();
+}
+
+void TBoardForm::MoveImage(QWidget& image, PixelPos to) {
+  image.move(to.left, to.top);
+}
+
+void TBoardForm::SelectSkin(Skin skin) {
+  for (int s = 0; s < kSkinCount; ++s) {
+    skinActions_[s]->setChecked(s == static_cast<int>(skin));
+    boardImages_[s]->setVisible(s == static_cast<int>(skin));
+  }
+}
+
+// ---- Network commands -----------------------------------------------------------------------
+
+// Server mode on and off; the server role fills this in.
+void TBoardForm::miCreateRoomClick() {}
+
+// Client mode on and off; the client role fills this in.
+void TBoardForm::miConnectClick() {}
+
+// A game request to the server; the client role fills this in.
+void TBoardForm::miReqGameClick() {}
+
+// ---- Menu commands --------------------------------------------------------------------------
+
+void TBoardForm::miExitClick() {
+  if (IsNetworkGame(game_.Mode()) && game_.CanHandlePieces()) {
+    if (prompts_->MessageBox(this, Text(ui_text::kConquered), Text(ui_text::kGameOverBye),
+                             BoxButtons::Ok) != BoxAnswer::Ok)
+      return;
+    game_.miLossgameClick();
+  }
+  if (CloseSockets) CloseSockets();
+  close();
+}
+
+void TBoardForm::miLoadClick() {
+  prompts_->OpenFileDialog(this, Text(ui_text::kLoad), Text(ui_text::kGameFilePattern));
+  prompts_->MessageBox(this, Text(ui_text::kLoad), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+}
+
+void TBoardForm::miSaveClick() {
+  prompts_->MessageBox(this, Text(ui_text::kSave), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+}
+
+void TBoardForm::miSaveasClick() {
+  prompts_->SaveFileDialog(this, Text(ui_text::kSaveas), Text(ui_text::kGameFilePattern));
+  prompts_->MessageBox(this, Text(ui_text::kSaveas), Text(ui_text::kNotImplemented),
+                       BoxButtons::Ok);
+}
+
+void TBoardForm::miKilledPieceClick() {
+  miKilledPiece_->setChecked(!miKilledPiece_->isChecked());
+  ApplyTrayVisibility();
+}
+
+// Hides a shown window or shows a hidden one; the item's caption then names what its next
+// click will do.
+void TBoardForm::FlipWindow(QWidget& window, QAction& item, const char* showCaption,
+                            const char* hideCaption) {
+  const bool show = !window.isVisible();
+  item.setText(Text(show ? hideCaption : showCaption));
+  window.setVisible(show);
+}
+
+void TBoardForm::miMoveHistoryClick() {
+  if (!kiboForm_) return;
+  PlaceBelowAt(*this, *kiboForm_, chatForm_->frameGeometry().width());
+  FlipWindow(*kiboForm_, *miMoveHistory_, ui_text::kShowMoveHistory, ui_text::kHideMoveHistory);
+  game_.RebuildHistory();
+}
+
+void TBoardForm::miChatWindowClick() {
+  if (!chatForm_) return;
+  PlaceBelow(*this, *chatForm_);
+  FlipWindow(*chatForm_, *miChatWindow_, ui_text::kShowChatWindow, ui_text::kHideChatWindow);
+}
+
+void TBoardForm::miRoomStateClick() {
+  if (!protocolForm_) return;
+  CenterOver(*this, *protocolForm_);
+  QAction* item = MenuAction(MenuItem::miRoomState);
+  item->setChecked(!item->isChecked());
+  protocolForm_->setVisible(item->isChecked());
+}
+
+void TBoardForm::miAttachClick() {
+  if (!chatForm_) return;
+  PlaceBelow(*this, *chatForm_);
+  PlaceBelowAt(*this, *kiboForm_, chatForm_->frameGeometry().width());
+  CenterOver(*this, *protocolForm_);
+}
+
+void TBoardForm::miAboutClick() {
+  if (!aboutBox_) return;
+  CenterOver(*this, *aboutBox_);
+  prompts_->RunModal(*aboutBox_);
+}
+
+void TBoardForm::miSoundTTagClick() {
+  miSoundTTag_->setChecked(!miSoundTTag_->isChecked());
+}
+
+// ---- Dragging -------------------------------------------------------------------------------
+
+void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::MouseButtons buttons,
+                                Qt::KeyboardModifiers, int X, int Y) {
+  if (!(buttons & Qt::LeftButton)) return;
+  if (game_.RefuseSpectator()) return;
+  if (game_.PassPending() || dropBusy_) return;
+  const PieceId piece = image.Tag() - 1;
+  if (!IsValidPiece(piece)) return;
+  const Square pos = game_.board().PiecePos[piece];
+  if (!OnBoard(pos)) return;  // only images of pieces on the board take presses
+
+  drag_.DraggedTag = image.Tag();
+  drag_.ImageLeft = drag_.HomeLeft = geometry_.SquareLeft[pos.x];
+  drag_.ImageTop = drag_.HomeTop = geometry_.SquareTop[pos.y];
+  drag_.PressX = X;
+  drag_.PressY = Y;
+  BringToFront(image);  // drawn above every other piece while it moves
+}
+
+void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
+                                Qt::KeyboardModifiers, int X, int Y) {
+  if (!(buttons & Qt::LeftButton) || dropBusy_ || drag_.DraggedTag < 1) return;
+  // Only the dragged image follows the pointer; X and Y are relative to it.
+  if (image.Tag() != drag_.DraggedTag) return;
+  const int dx = X - drag_.PressX, dy = Y - drag_.PressY;
+  image.move(drag_.ImageLeft + dx, drag_.ImageTop + dy);
+  drag_.ImageLeft += dx;
+  drag_.ImageTop += dy;
+}
+
+void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::MouseButtons buttons,
+                              Qt::KeyboardModifiers keys, int X, int Y) {
+  // A release with a button or Shift, Ctrl or Alt still held is ignored: the image stays where
+  // it was let go until it is picked up again or re-placed.
+  const bool shiftStateEmpty =
+      buttons == Qt::NoButton &&
+      !(keys & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+  if (!shiftStateEmpty || dropBusy_) return;
+  // A release on another image than the dragged one does not drop the dragged one.
+  if (drag_.DraggedTag != 0 && image.Tag() != drag_.DraggedTag) return;
+
+  dropBusy_ = true;
+  const PieceId piece = drag_.DraggedTag - 1;
+  if (piece < 0) {
+    dropBusy_ = false;
+    return;
+  }
+  const int left = drag_.ImageLeft + X - drag_.PressX;
+  const int top = drag_.ImageTop + Y - drag_.PressY;
+  if (const std::optional<Square> square = geometry_.PixelToSquare(left, top)) {
+    game_.PlayDroppedPiece(piece, square->x, square->y);
+  } else {
+    SnapBack(piece, game_.board().PiecePos[piece]);  // outside the board: back, silently
+  }
+  drag_.DraggedTag = 0;
+  dropBusy_ = false;
+}
+
+// ---- GameView -------------------------------------------------------------------------------
+
+void TBoardForm::ShowStatus(int panel, const std::string& text) {
+  if (panel >= 0 && panel < static_cast<int>(panels_.size()))
+    panels_[panel]->setText(QString::fromStdString(text));
+}
+
+BoxAnswer TBoardForm::ShowMessageBox(const std::string& text, const std::string& caption,
+                                     BoxButtons buttons) {
+  return prompts_->MessageBox(this, QString::fromStdString(text), QString::fromStdString(caption),
+                              buttons);
+}
+
+void TBoardForm::SetMenuEnabled(MenuItem item, bool enabled) {
+  if (QAction* action = MenuAction(item)) action->setEnabled(enabled);
+}
+
+void TBoardForm::SetMenuChecked(MenuItem item, bool checked) {
+  if (QAction* action = MenuAction(item)) action->setChecked(checked);
+}
+
+void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
+  PieceImageControl& image = *pieceImages_[piece];
+  if (OnBoard(pos)) {
+    MoveImage(image, geometry_.SquarePixel(pos));
+    image.setEnabled(true);
+    image.show();
+  } else {
+    image.move(0, 0);
+    image.hide();
+    image.setEnabled(true);
+  }
+}
+
+void TBoardForm::RefreshPieceImage(PieceId piece, Square pos) {
+  if (OnBoard(pos)) MoveImage(*pieceImages_[piece], geometry_.SquarePixel(pos));
+}
+
+void TBoardForm::MovePieceImage(PieceId piece, Square to) {
+  if (OnBoard(to)) MoveImage(*pieceImages_[piece], geometry_.SquarePixel(to));
+}
+
+void TBoardForm::RestorePieceImage(PieceId piece, Square to) {
+  PieceImageControl& image = *pieceImages_[piece];
+  image.setEnabled(true);
+  MovePieceImage(piece, to);
+  image.show();  // pieces on the board are always visible, whatever the tray switch says
+}
+
+void TBoardForm::SnapBack(PieceId piece, Square home) {
+  MovePieceImage(piece, home);
+  drag_.ImageLeft = drag_.HomeLeft;
+  drag_.ImageTop = drag_.HomeTop;
+}
+
+void TBoardForm::PutInTray(PieceId piece, int slot) {
+  PieceImageControl& image = *pieceImages_[piece];
+  MoveImage(image, TraySlotPixel(CampOf(piece), slot));
+  image.setEnabled(false);
+}
+
+void TBoardForm::ApplyTrayVisibility() {
+  const bool show = miKilledPiece_->isChecked();
+  for (PieceImageControl* image : pieceImages_)
+    if (!image->isEnabled()) image->setVisible(show);
+}
+
+// The glide of a received move: one-pixel steps, first along the longer axis for the
+// difference of the two distances, then diagonally; each step is painted at once and followed
+// by a pause. It holds the user-interface thread until it ends.
+void TBoardForm::MoveAnimation(PieceId piece, Square to) {
+  PieceImageControl& image = *pieceImages_[piece];
+  BringToFront(image);
+  if (!OnBoard(to)) return;
+  const PixelPos target = geometry_.SquarePixel(to);
+  const int dx = target.left - image.x(), dy = target.top - image.y();
+  const int sx = (dx > 0) - (dx < 0), sy = (dy > 0) - (dy < 0);
+  const int ax = std::abs(dx), ay = std::abs(dy);
+
+  auto step = [&](int mx, int my) {
+    const QRect before = image.geometry();
+    image.move(image.x() + mx, image.y() + my);
+    boardArea_->repaint(before.united(image.geometry()));
+    if (glideStepMs_ > 0) QThread::msleep(static_cast<unsigned long>(glideStepMs_));
+  };
+  if (ax > ay) {
+    for (int i = 0; i < ax - ay; ++i)
+      step(sx, 0);
+  } else {
+    for (int i = 0; i < ay - ax; ++i)
+      step(0, sy);
+  }
+  for (int i = 0; i < std::min(ax, ay); ++i)
+    step(sx, sy);
+  MoveImage(image, target);
+}
+
+void TBoardForm::PlaceMoveMarker(Square at) {
+  if (OnBoard(at)) MoveImage(*imgLastPosition_, geometry_.MarkerPixel(at));
+}
+
+void TBoardForm::ParkMoveMarker() {
+  MoveImage(*imgLastPosition_, geometry_.MarkerParking());
+}
+
+void TBoardForm::ResetMoveMarker() {
+  MoveImage(*imgLastPosition_, kMarkerNewGame);
+}
+
+void TBoardForm::PlayMoveSound() {
+  if (!miSoundTTag_->isChecked()) return;
+  ++movesSounded_;
+  sound_.Play();
+}
+
+bool TBoardForm::IsHistoryVisible() const {
+  return kiboForm_ && kiboForm_->isVisible();
+}
+
+void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
+  if (kiboForm_) kiboForm_->SetLines(lines);
+}
+
+void TBoardForm::UnlockRequests() {
+  if (protocolForm_) protocolForm_->UnlockRequests();
+}
+
+}  // namespace tamsok

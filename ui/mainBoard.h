@@ -1,0 +1,229 @@
+// The main window: the board with its 60 piece images and the last-move marker, the status
+// bar, the whole menu, and the game itself. It shows what the Game reports (GameView) and hands
+// the Game the user's gestures; it decides nothing about the rules.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <QMainWindow>
+
+#include "game/Game.h"
+#include "ui/Assets.h"
+#include "ui/BoardGeometry.h"
+#include "ui/ImageControl.h"
+#include "ui/MoveSound.h"
+#include "ui/UiPrompts.h"
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QTimer;
+
+namespace tamsok {
+
+class TAboutBox;
+class TChatForm;
+class TInputIPForm;
+class TKiboForm;
+class TProtocolForm;
+class TRequestForm;
+
+// The game's sends, forwarded to the network roles. The roles plug in through the two
+// functions; until they do, nothing is sent.
+class PeerForwarder : public PeerLink {
+ public:
+  void SendToAll(const std::string& text) override {
+    if (sendToAll) sendToAll(text);
+  }
+  void SendToServer(const std::string& text) override {
+    if (sendToServer) sendToServer(text);
+  }
+
+  std::function<void(const std::string&)> sendToAll;
+  std::function<void(const std::string&)> sendToServer;
+};
+
+// The state of a drag. Pixel values are client-area coordinates of the main window.
+struct DragState {
+  int DraggedTag = 0;               // Tag (PieceId + 1) of the image being dragged, 0 when none
+  int ImageLeft = 0, ImageTop = 0;  // where the dragged image's corner is now
+  int HomeLeft = 0, HomeTop = 0;    // the corner on the square it was picked up from
+  int PressX = 0, PressY = 0;       // the pointer inside the image at the press
+};
+
+class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 785;
+  static constexpr int kClientHeight = 530;
+
+  // Creates the window and runs FormCreate. `seed` fixes the station identifier.
+  explicit TBoardForm(std::optional<unsigned> seed = std::nullopt);
+  ~TBoardForm() override;
+
+  // Creates the six other windows, once, after the main window: chat, about box, move
+  // history, room status, request dialog, server-address dialog.
+  void CreateSecondaryWindows();
+
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
+  const BoardGeometry& Geometry() const { return geometry_; }
+
+  // ---- Menu commands ---------------------------------------------------------------------
+  // Network commands; the network roles fill them in.
+  void miCreateRoomClick();
+  void miConnectClick();
+  void miReqGameClick();
+
+  void miNewClick() { game_.miNewClick(); }
+  void miLocalAloneClick() { game_.miLocalAloneClick(); }
+  void miExitClick();
+  void miLoadClick();
+  void miSaveClick();
+  void miSaveasClick();
+  void miUndoFirstClick() { game_.miUndoFirstClick(); }
+  void miUndoClick() { game_.miUndoClick(); }
+  void miRedoClick() { game_.miRedoClick(); }
+  void miRedoLastClick() { game_.miRedoLastClick(); }
+  void miPassClick() { game_.miPassClick(); }
+  void miLossgameClick() { game_.miLossgameClick(); }
+  void miScoringClick() { game_.miScoringClick(); }
+  void miWoodClick() { SelectSkin(Skin::Wood); }
+  void miSlateClick() { SelectSkin(Skin::Slate); }
+  void miMarbteaClick() { SelectSkin(Skin::Marbtea); }
+  void miPBfoilClick() { SelectSkin(Skin::PBfoil); }
+  void miR0Click() { game_.SelectViewSide(0); }
+  void miR90Click() { game_.SelectViewSide(1); }
+  void miR180Click() { game_.SelectViewSide(2); }
+  void miR270Click() { game_.SelectViewSide(3); }
+  void miMyViewClick() { game_.miMyViewClick(); }
+  void miKilledPieceClick();
+  void miMoveHistoryClick();
+  void miChatWindowClick();
+  void miRoomStateClick();
+  void miAttachClick();
+  void miAboutClick();
+  void miSoundTTagClick();
+
+  // The one-second clock tick.
+  void Timer1Timer() { game_.Timer1Timer(); }
+
+  // ---- Piece images ----------------------------------------------------------------------
+  void KimulMouseDown(PieceImageControl& image, Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers keys, int X, int Y) override;
+  void KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers keys, int X, int Y) override;
+  void KimulMouseUp(PieceImageControl& image, Qt::MouseButton button, Qt::MouseButtons buttons,
+                    Qt::KeyboardModifiers keys, int X, int Y) override;
+
+  // ---- GameView --------------------------------------------------------------------------
+  void ShowStatus(int panel, const std::string& text) override;
+  BoxAnswer ShowMessageBox(const std::string& text, const std::string& caption,
+                           BoxButtons buttons) override;
+  void SetMenuEnabled(MenuItem item, bool enabled) override;
+  void SetMenuChecked(MenuItem item, bool checked) override;
+  void PlacePieceImage(PieceId piece, Square pos) override;
+  void RefreshPieceImage(PieceId piece, Square pos) override;
+  void MovePieceImage(PieceId piece, Square to) override;
+  void RestorePieceImage(PieceId piece, Square to) override;
+  void SnapBack(PieceId piece, Square home) override;
+  void PutInTray(PieceId piece, int slot) override;
+  void ApplyTrayVisibility() override;
+  void MoveAnimation(PieceId piece, Square to) override;
+  void PlaceMoveMarker(Square at) override;
+  void ParkMoveMarker() override;
+  void ResetMoveMarker() override;
+  void PlayMoveSound() override;
+  bool IsHistoryVisible() const override;
+  void SetHistoryText(const std::vector<std::string>& lines) override;
+  void ClearDragState() override { drag_.DraggedTag = 0; }
+  void ClearDropBusy() override { dropBusy_ = false; }
+  void UnlockRequests() override;
+
+  // ---- Hooks -----------------------------------------------------------------------------
+  // Message boxes, file dialogs and modal dialogs; nullptr restores the real ones.
+  void SetPrompts(UiPrompts* prompts) { prompts_ = prompts ? prompts : &qtPrompts_; }
+  UiPrompts& Prompts() { return *prompts_; }
+  // The pause after each one-pixel step of a glide, in milliseconds (10 in the program).
+  void SetGlideStepDelay(int ms) { glideStepMs_ = ms; }
+  // Where the game's sends go.
+  PeerForwarder& Peer() { return peer_; }
+  // Closes the server and client sockets; called by Exit. Set by the network roles.
+  std::function<void()> CloseSockets;
+
+  // ---- Controls --------------------------------------------------------------------------
+  QAction* MenuAction(MenuItem item) const { return menuActions_[static_cast<int>(item)]; }
+  // A menu item by its name, such as "miKilledPiece"; nullptr for an unknown name.
+  QAction* Action(const QString& name) const;
+  PieceImageControl* PieceImage(PieceId piece) const { return pieceImages_[piece]; }
+  ImageControl* ImgLastPosition() const { return imgLastPosition_; }
+  ImageControl* BoardImage(Skin skin) const { return boardImages_[static_cast<int>(skin)]; }
+  QLabel* StatusPanel(int panel) const { return panels_[panel]; }
+  QWidget* BoardArea() const { return boardArea_; }
+  QTimer* Timer1() const { return timer1_; }
+  TChatForm* ChatForm() const { return chatForm_; }
+  TAboutBox* AboutBox() const { return aboutBox_; }
+  TKiboForm* KiboForm() const { return kiboForm_; }
+  TProtocolForm* ProtocolForm() const { return protocolForm_; }
+  TRequestForm* RequestForm() const { return requestForm_; }
+  TInputIPForm* InputIPForm() const { return inputIPForm_; }
+
+  const DragState& Drag() const { return drag_; }
+  bool DropBusy() const { return dropBusy_; }
+  // How many move sounds were asked of the sound output.
+  int MoveSoundsPlayed() const { return movesSounded_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildBoardArea();
+  void BuildStatusBar();
+  void BuildMenus();
+  void FormCreate();
+  void SelectSkin(Skin skin);
+  void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
+  // Raises the image above every other image; the status bar stays above all images.
+  void BringToFront(QWidget& image);
+  void MoveImage(QWidget& image, PixelPos to);
+
+  PeerForwarder peer_;
+  Game game_;
+  BoardGeometry geometry_;
+  QtPrompts qtPrompts_;
+  UiPrompts* prompts_ = &qtPrompts_;
+  MoveSound sound_;
+  int movesSounded_ = 0;
+  int glideStepMs_ = 10;
+
+  DragState drag_;
+  bool dropBusy_ = false;
+
+  QWidget* boardArea_ = nullptr;
+  std::array<ImageControl*, kSkinCount> boardImages_{};
+  ImageControl* imgLastPosition_ = nullptr;
+  std::array<PieceImageControl*, kPieceCount> pieceImages_{};
+  QFrame* gameStatus_ = nullptr;
+  std::array<QLabel*, 5> panels_{};
+  std::array<QAction*, kMenuItemCount> menuActions_{};
+  std::array<QAction*, kSkinCount> skinActions_{};
+  QAction* miKilledPiece_ = nullptr;
+  QAction* miMoveHistory_ = nullptr;
+  QAction* miChatWindow_ = nullptr;
+  QAction* miSoundTTag_ = nullptr;
+  QTimer* timer1_ = nullptr;
+
+  TChatForm* chatForm_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
+  TKiboForm* kiboForm_ = nullptr;
+  TProtocolForm* protocolForm_ = nullptr;
+  TRequestForm* requestForm_ = nullptr;
+  TInputIPForm* inputIPForm_ = nullptr;
+};
+
+}  // namespace tamsok
