@@ -66,6 +66,8 @@ inline constexpr const char* kAbout = "About Tamsok janggi";
 inline constexpr const char* kConquered = "You are conquered";
 inline constexpr const char* kGameOverBye = "Game over & Bye";
 inline constexpr const char* kNotImplemented = "Not Implementation";
+// The caption of the general error report.
+inline constexpr const char* kErrorCaption = "Tamsok Janggi";
 inline constexpr const char* kGameFilePattern = "*.TMK";
 
 // ---- Chat window --------------------------------------------------------------------------

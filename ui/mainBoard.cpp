@@ -17,6 +17,7 @@
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
+#include "ui/NetBridge.h"
 #include "ui/Request.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
@@ -291,7 +292,7 @@ void TBoardForm::FormCreate() {
   game_.FormCreate();
 }
 
-void TBoardForm::CreateSecondaryWindows() {
+void TBoardForm::CreateSecondaryWindows(quint16 port, const std::filesystem::path& iniPath) {
   if (chatForm_) return;
   chatForm_ = new TChatForm(this);
   aboutBox_ = new TAboutBox(this);
@@ -299,6 +300,17 @@ void TBoardForm::CreateSecondaryWindows() {
   protocolForm_ = new TProtocolForm(this);
   requestForm_ = new TRequestForm(this);
   inputIPForm_ = new TInputIPForm(this);
+
+  netWindows_ = std::make_unique<NetBridge>(*this);
+  net_ = std::make_unique<NetSession>(*netWindows_, iniPath, port);
+  net_->Attach(game_);
+  peer_.sendToAll = [this](const std::string& text) { net_->SendToAll(text); };
+  peer_.sendToServer = [this](const std::string& text) { net_->SendToServer(text); };
+  CloseSockets = [this] { net_->CloseSockets(); };
+  chatForm_->SendChatLine = [this](const QString& line) { net_->SendChatLine(line.toStdString()); };
+  protocolForm_->AcceptLine = [this](const QString& line) {
+    net_->LBxReqDblClick(line.toStdString());
+  };
 }
 
 void TBoardForm::showEvent(QShowEvent* event) {
@@ -331,14 +343,17 @@ void TBoardForm::SelectSkin(Skin skin) {
 
 // ---- Network commands -----------------------------------------------------------------------
 
-// Server mode on and off; the server role fills this in.
-void TBoardForm::miCreateRoomClick() {}
+void TBoardForm::miCreateRoomClick() {
+  if (net_) net_->miCreateRoomClick();
+}
 
-// Client mode on and off; the client role fills this in.
-void TBoardForm::miConnectClick() {}
+void TBoardForm::miConnectClick() {
+  if (net_) net_->miConnectClick();
+}
 
-// A game request to the server; the client role fills this in.
-void TBoardForm::miReqGameClick() {}
+void TBoardForm::miReqGameClick() {
+  if (net_) net_->miReqGameClick();
+}
 
 // ---- Menu commands --------------------------------------------------------------------------
 

@@ -10,7 +10,11 @@
 
 #include <QMainWindow>
 
+#include <filesystem>
+#include <memory>
+
 #include "game/Game.h"
+#include "net/NetSession.h"
 #include "ui/Assets.h"
 #include "ui/BoardGeometry.h"
 #include "ui/ImageControl.h"
@@ -67,15 +71,17 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   ~TBoardForm() override;
 
   // Creates the six other windows, once, after the main window: chat, about box, move
-  // history, room status, request dialog, server-address dialog.
-  void CreateSecondaryWindows();
+  // history, room status, request dialog, server-address dialog; then the network side,
+  // on `port` (1024 in play) with the settings file at `iniPath`.
+  void CreateSecondaryWindows(quint16 port = kGamePort,
+                              const std::filesystem::path& iniPath = NetSession::DefaultIniPath());
 
   Game& game() { return game_; }
   const Game& game() const { return game_; }
   const BoardGeometry& Geometry() const { return geometry_; }
 
   // ---- Menu commands ---------------------------------------------------------------------
-  // Network commands; the network roles fill them in.
+  // Network commands, carried out by the network session.
   void miCreateRoomClick();
   void miConnectClick();
   void miReqGameClick();
@@ -153,6 +159,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void SetGlideStepDelay(int ms) { glideStepMs_ = ms; }
   // Where the game's sends go.
   PeerForwarder& Peer() { return peer_; }
+  // The network side: both roles and their events (null before CreateSecondaryWindows).
+  NetSession* Net() const { return net_.get(); }
   // Closes the server and client sockets; called by Exit. Set by the network roles.
   std::function<void()> CloseSockets;
 
@@ -194,6 +202,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
 
   PeerForwarder peer_;
   Game game_;
+  // Made with the other windows; destroyed before the game it works on.
+  std::unique_ptr<NetWindows> netWindows_;
+  std::unique_ptr<NetSession> net_;
   BoardGeometry geometry_;
   QtPrompts qtPrompts_;
   UiPrompts* prompts_ = &qtPrompts_;

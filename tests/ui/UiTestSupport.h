@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,10 @@ class RecordingPrompts : public UiPrompts {
   }
   void RunModal(QDialog& dialog) override {
     log.push_back("modal:" + dialog.objectName().toStdString());
+    if (onModal) onModal(dialog);
   }
+  // Runs while a dialog is "shown", as the user would fill it in.
+  std::function<void(QDialog&)> onModal;
 };
 
 // The main window and the six others, created as the program creates them, with recorded

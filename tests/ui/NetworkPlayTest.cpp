@@ -1,0 +1,153 @@
+// Two copies of the program in one process, a room and a player, playing over loopback with
+// real mouse events on their windows.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include "tests/ui/UiTestSupport.h"
+#include "ui/Chatting.h"
+#include "ui/GameProtocolForm.h"
+#include "ui/InputIP.h"
+
+namespace tamsok {
+namespace {
+
+using testing::RecordingPrompts;
+
+// One copy: its windows, recorded prompts and instant glides.
+struct Copy {
+  TBoardForm form;
+  RecordingPrompts prompts;
+
+  Copy(unsigned seed, const std::filesystem::path& ini) : form(seed) {
+    form.CreateSecondaryWindows(0, ini);
+    form.SetPrompts(&prompts);
+    form.SetGlideStepDelay(0);
+    form.show();
+  }
+  QAction* Item(const char* name) { return form.Action(QString::fromUtf8(name)); }
+  QPoint ImagePos(PieceId p) const { return form.PieceImage(p)->pos(); }
+  QPoint SquarePos(Square s) const {
+    const PixelPos px = form.Geometry().SquarePixel(s);
+    return {px.left, px.top};
+  }
+  void DragTo(PieceId p, Square s) {
+    PieceImageControl* image = form.PieceImage(p);
+    const QPoint grip(20, 20);
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseMove(image, grip + SquarePos(s) - ImagePos(p));
+    QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, grip);
+  }
+  bool Logged(const std::string& entry) const {
+    return std::find(prompts.log.begin(), prompts.log.end(), entry) != prompts.log.end();
+  }
+  QString Received() const { return form.ChatForm()->MemoR->toPlainText(); }
+};
+
+class TwoCopies : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  std::unique_ptr<Copy> room, player;
+
+  std::filesystem::path Ini(const char* name) {
+    return std::filesystem::path(dir.path().toStdString()) / name;
+  }
+
+  void SetUp() override {
+    room = std::make_unique<Copy>(1u, Ini("room.ini"));
+    player = std::make_unique<Copy>(2u, Ini("player.ini"));
+    room->Item("miCreateRoom")->trigger();
+    ASSERT_TRUE(room->form.Net()->server().IsActive());
+    EXPECT_TRUE(room->Item("miCreateRoom")->isChecked());
+    EXPECT_TRUE(room->form.ProtocolForm()->isVisible());
+    player->form.Net()->client().SetPort(room->form.Net()->server().Port());
+    player->prompts.onModal = [](QDialog& dialog) {
+      if (auto* input = dynamic_cast<TInputIPForm*>(&dialog))
+        input->cbIP->setCurrentText(QStringLiteral("127.0.0.1"));
+    };
+    player->Item("miConnect")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(player->form.game().Mode(), GameMode::ClientFree, 5000);
+    EXPECT_TRUE(player->Item("miConnect")->isChecked());
+    EXPECT_TRUE(player->Item("miReqGame")->isEnabled());
+  }
+
+  void TearDown() override {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      w->hide();
+  }
+};
+
+TEST_F(TwoCopies, RequestAcceptPlayToATreeCaptureAndChat) {
+  QListWidget* ips = room->form.ProtocolForm()->LBxIP;
+  QTRY_COMPARE_WITH_TIMEOUT(ips->count(), 1, 5000);
+  EXPECT_EQ(ips->item(0)->text(), QStringLiteral("127.0.0.1"));
+
+  player->Item("miR180")->trigger();  // the player looks from its own side
+  player->Item("miReqGame")->trigger();
+  QListWidget* requests = room->form.ProtocolForm()->LBxReq;
+  QTRY_COMPARE_WITH_TIMEOUT(requests->count(), 1, 5000);
+  EXPECT_TRUE(requests->item(0)->text().startsWith(
+      QStringLiteral("[      127.0.0.1][Fir][ 30][  5][  0][")));
+
+  // The room's user double-clicks the request and confirms it.
+  const QPoint at = requests->visualItemRect(requests->item(0)).center();
+  QTest::mouseClick(requests->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(requests->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_TRUE(room->Logged("box:Confirm|" + requests->item(0)->text().toStdString()));
+  EXPECT_EQ(room->form.game().Mode(), GameMode::ServerPlaying);
+  EXPECT_FALSE(room->form.ProtocolForm()->isVisible());
+  QTRY_COMPARE_WITH_TIMEOUT(player->form.game().Mode(), GameMode::ClientPlaying, 5000);
+  EXPECT_TRUE(player->form.game().CanHandlePieces());
+  EXPECT_TRUE(
+      player->Logged("box:Start new game|" + requests->item(0)->text().mid(17).toStdString()));
+
+  // The player (Fir, seen from side 2) moves an Ant with the mouse.
+  player->DragTo(18, {9, 6});
+  EXPECT_EQ(player->ImagePos(18), player->SquarePos({9, 6}));
+  QTRY_COMPARE_WITH_TIMEOUT(room->ImagePos(18), room->SquarePos({0, 3}), 5000);
+  EXPECT_EQ(room->form.ImgLastPosition()->pos(), room->SquarePos({0, 3}) - QPoint(5, 5));
+
+  // The room (Oak) steps its Tree forward; the player sees it glide to its own frame.
+  room->DragTo(30, {4, 8});
+  QTRY_COMPARE_WITH_TIMEOUT(player->ImagePos(30), player->SquarePos({5, 1}), 5000);
+
+  // Chat from the player's window: Enter sends the last line.
+  QTest::keyClick(player->form.ChatForm()->MemoS, Qt::Key_Return);
+  QTRY_VERIFY_WITH_TIMEOUT(room->Received().contains(QStringLiteral("[127.0.0.1][Head] msg")),
+                           5000);
+  QTRY_VERIFY_WITH_TIMEOUT(player->Received().endsWith(QStringLiteral("[Head] msg")), 5000);
+
+  // Fir's Lightning strikes Oak's Tree: both copies announce Fir.
+  player->DragTo(1, {5, 1});
+  QTRY_VERIFY_WITH_TIMEOUT(player->Logged("box:Game over|Fir Win"), 5000);
+  EXPECT_TRUE(room->Logged("box:Game over|Fir Win"));
+  EXPECT_EQ(room->form.game().Mode(), GameMode::ServerFree);
+  EXPECT_EQ(player->form.game().Mode(), GameMode::ClientFree);
+  EXPECT_EQ(room->ImagePos(30), QPoint(742, 470));  // Oak's first tray slot
+  EXPECT_EQ(player->ImagePos(30), QPoint(742, 470));
+  EXPECT_FALSE(room->form.ProtocolForm()->RequestsLocked);
+}
+
+TEST_F(TwoCopies, ServerModeOffDropsThePlayerAndTheSettingsFileRemembersTheAddress) {
+  room->Item("miCreateRoom")->trigger();
+  EXPECT_FALSE(room->Item("miCreateRoom")->isChecked());
+  EXPECT_EQ(room->form.game().Mode(), GameMode::LocalFree);
+  QTRY_COMPARE_WITH_TIMEOUT(player->form.game().Mode(), GameMode::LocalFree, 5000);
+  EXPECT_FALSE(player->Item("miConnect")->isChecked());
+  EXPECT_EQ(player->form.StatusPanel(kPanelConnection)->text(), QStringLiteral("Disconnected"));
+
+  // The next connection lists the address used before.
+  player->prompts.onModal = [](QDialog& dialog) {
+    if (auto* input = dynamic_cast<TInputIPForm*>(&dialog)) {
+      EXPECT_EQ(input->cbIP->itemText(0), QStringLiteral("127.0.0.1"));
+    }
+  };
+  player->Item("miConnect")->trigger();
+  EXPECT_EQ(player->form.InputIPForm()->cbIP->count(), 1);
+}
+
+}  // namespace
+}  // namespace tamsok

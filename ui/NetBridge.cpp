@@ -1,0 +1,82 @@
+#include "ui/NetBridge.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+#include "ui/Chatting.h"
+#include "ui/GameProtocolForm.h"
+#include "ui/InputIP.h"
+#include "ui/Request.h"
+#include "ui/SpinEdit.h"
+#include "ui/UiTexts.h"
+#include "ui/WindowParts.h"
+#include "ui/mainBoard.h"
+
+namespace tamsok {
+
+namespace {
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+}  // namespace
+
+void NetBridge::AddUniqueLine(const std::string& line) {
+  TProtocolForm::AddUniqueLine(*board_.ProtocolForm()->LBxReq, Q(line));
+}
+
+void NetBridge::ShowRoomWindow() {
+  CenterOver(board_, *board_.ProtocolForm());
+  board_.ProtocolForm()->show();
+}
+
+void NetBridge::HideRoomWindow() {
+  board_.ProtocolForm()->hide();
+}
+
+void NetBridge::AddAddressLine(const std::string& address) {
+  TProtocolForm::AddUniqueLine(*board_.ProtocolForm()->LBxIP, Q(address));
+}
+
+void NetBridge::RemoveAddressLine(const std::string& address) {
+  TProtocolForm::RemoveFirstLine(*board_.ProtocolForm()->LBxIP, Q(address));
+}
+
+bool NetBridge::RequestsLocked() const {
+  return board_.ProtocolForm()->RequestsLocked;
+}
+
+void NetBridge::LockRequests() {
+  board_.ProtocolForm()->LockRequests();
+}
+
+void NetBridge::AppendReceived(const std::string& line) {
+  board_.ChatForm()->AppendReceived(Q(line));
+}
+
+std::string NetBridge::AskServerAddress(const std::vector<std::string>& known) {
+  TInputIPForm& dialog = *board_.InputIPForm();
+  // The list is replaced; the typed text stays as it was left.
+  const QString typed = dialog.cbIP->currentText();
+  dialog.cbIP->clear();
+  for (const std::string& address : known)
+    dialog.cbIP->addItem(Q(address));
+  dialog.cbIP->setCurrentText(typed);
+  CenterOver(board_, dialog);
+  board_.Prompts().RunModal(dialog);
+  return dialog.cbIP->currentText().trimmed().toStdString();
+}
+
+RequestOptions NetBridge::AskRequestOptions() {
+  TRequestForm& dialog = *board_.RequestForm();
+  CenterOver(board_, dialog);
+  board_.Prompts().RunModal(dialog);
+  return {dialog.TreeIndex(), dialog.seUnitTime->Value(), dialog.seNExceed->Value(),
+          dialog.seRetract->Value()};
+}
+
+void NetBridge::ReportError(const std::string& text) {
+  board_.Prompts().MessageBox(&board_, Q(text), QString::fromUtf8(ui_text::kErrorCaption),
+                              BoxButtons::Ok);
+}
+
+}  // namespace tamsok

@@ -1,0 +1,31 @@
+// The windows as the network side sees them: the room status window, the chat window's
+// receive list, the two dialogs and the general error report, all owned by the main window.
+#pragma once
+
+#include "net/NetWindows.h"
+
+namespace tamsok {
+
+class TBoardForm;
+
+class NetBridge : public NetWindows {
+ public:
+  explicit NetBridge(TBoardForm& board) : board_(board) {}
+
+  void AddUniqueLine(const std::string& line) override;
+  void ShowRoomWindow() override;
+  void HideRoomWindow() override;
+  void AddAddressLine(const std::string& address) override;
+  void RemoveAddressLine(const std::string& address) override;
+  bool RequestsLocked() const override;
+  void LockRequests() override;
+  void AppendReceived(const std::string& line) override;
+  std::string AskServerAddress(const std::vector<std::string>& known) override;
+  RequestOptions AskRequestOptions() override;
+  void ReportError(const std::string& text) override;
+
+ private:
+  TBoardForm& board_;
+};
+
+}  // namespace tamsok
