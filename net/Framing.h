@@ -21,16 +21,18 @@
 //
 // How a role uses it, per connection:
 //
-//   for (std::string& message : splitter.Feed(bytesOfThisRead)) Handle(message);
-//   if (splitter.HasPending()) { if (!holdTimer.isActive()) holdTimer.start(kHoldTimeoutMs); }
-//   else holdTimer.stop();
+//   messages = splitter.Feed(bytesOfThisRead);
+//   if (!splitter.HasPending()) holdTimer.stop();
+//   else if (!messages.empty() || !holdTimer.isActive()) holdTimer.start(kHoldTimeoutMs);
+//   for (std::string& message : messages) Handle(message);
 //
 //   on holdTimer timeout and on disconnect:
 //     if (std::string rest = splitter.Flush(); !rest.empty()) Handle(rest);
 //
-// The timer starts when bytes begin to be held and is not restarted by later reads, so a
-// peer that never completes a message delays its connection by kHoldTimeoutMs at most; what
-// it sent is then handled as one (short, hence refused or shown) message.
+// The bound is per message: the timer starts when bytes of a message begin to be held and
+// starts again only when a message was completed, so a peer that never completes a message
+// delays its connection by kHoldTimeoutMs at most; what it sent is then handled as one
+// (short, hence refused or shown) message.
 #pragma once
 
 #include <cstddef>

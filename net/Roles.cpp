@@ -1,5 +1,11 @@
 #include "net/Roles.h"
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+
+#include <cerrno>
+#endif
+
 #include <QHostAddress>
 #include <QHostInfo>
 
@@ -10,9 +16,8 @@ namespace tamsok {
 
 // ---- MessageQueue ------------------------------------------------------------------------
 
-void MessageQueue::Push(Item item) {
-  items_.push_back(std::move(item));
-  if (delivering_) return;  // the outer delivery loop takes it in turn
+void MessageQueue::Deliver() {
+  if (delivering_) return;  // the outer delivery loop takes them in turn
   delivering_ = true;
   while (!items_.empty()) {
     Item next = std::move(items_.front());
@@ -20,6 +25,7 @@ void MessageQueue::Push(Item item) {
     if (handler_) handler_(next);
   }
   delivering_ = false;
+  if (idle_) idle_();
 }
 
 // ---- Connection --------------------------------------------------------------------------
@@ -31,41 +37,131 @@ std::string DottedAddress(const QHostAddress& address) {
   return address.toString().toStdString();
 }
 
+namespace {
+
+// True when the text ends with the lead byte of a code page 949 double-byte character whose
+// second byte is missing. The text must begin on a character boundary.
+bool EndsWithDanglingLead(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0x81 && b <= 0xFE) {
+      if (i + 1 == text.size()) return true;
+      i += 2;
+    } else {
+      ++i;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 Connection::Connection(QTcpSocket* socket, Direction direction, MessageQueue& queue,
-                       QObject* parent)
+                       int holdTimeoutMs, QObject* parent)
     : QObject(parent),
       socket_(socket),
       address_(DottedAddress(socket->peerAddress())),
       splitter_(direction),
-      queue_(queue) {
+      queue_(queue),
+      holdTimeoutMs_(holdTimeoutMs) {
+  // Each message is one small send that should leave at once. With Nagle's algorithm a
+  // message written right behind another (the echo of a move, then the room's own move)
+  // waits for the first one's acknowledgement, which the peer delays by tens of
+  // milliseconds.
+  socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   holdTimer_.setSingleShot(true);
   connect(&holdTimer_, &QTimer::timeout, this, [this] { FlushHeld(); });
   connect(socket_, &QTcpSocket::readyRead, this, &Connection::OnReadyRead);
 }
 
 void Connection::OnReadyRead() {
-  const QByteArray bytes = socket_->readAll();
+  QByteArray bytes = socket_->readAll();
+  if (!danglingLead_.empty()) {
+    bytes.prepend(danglingLead_.data(), static_cast<qsizetype>(danglingLead_.size()));
+    danglingLead_.clear();
+  }
   std::vector<std::string> messages = splitter_.Feed({bytes.constData(), size_t(bytes.size())});
-  if (!splitter_.HasPending())
+  // Only text that is not a fixed layout (a chat line) can end inside a character; it is
+  // the last message, and nothing is held behind it.
+  if (!messages.empty() && !splitter_.HasPending() && EndsWithDanglingLead(messages.back())) {
+    danglingLead_.assign(1, messages.back().back());
+    messages.back().pop_back();
+    if (messages.back().empty()) messages.pop_back();
+  }
+  // The bound is on each incomplete message: once a message has been completed, whatever
+  // is held now is the start of another one and gets the whole bound again.
+  if (!HoldsBytes())
     holdTimer_.stop();
-  else if (!holdTimer_.isActive())
-    holdTimer_.start(kHoldTimeoutMs);
-  // The address is copied: a handler may drop this connection while the queue runs.
-  const std::string address = address_;
+  else if (!messages.empty() || !holdTimer_.isActive())
+    holdTimer_.start(holdTimeoutMs_);
+  // Everything of this read is queued before any of it is handled; once the delivery has
+  // begun, this connection may be closed and retired by a handler, so it is not touched
+  // again.
   for (std::string& m : messages)
-    queue_.Push({address, Cp949ToUtf8(m)});
+    queue_.Enqueue({address_, Cp949ToUtf8(m)});
+  queue_.Deliver();
 }
 
 void Connection::FlushHeld() {
   holdTimer_.stop();
-  std::string rest = splitter_.Flush();
+  std::string rest = danglingLead_ + splitter_.Flush();
+  danglingLead_.clear();
   if (!rest.empty()) queue_.Push({address_, Cp949ToUtf8(rest)});
 }
 
+void Connection::Stop() {
+  holdTimer_.stop();
+  disconnect(socket_, nullptr, this, nullptr);
+}
+
 void Connection::Send(const std::string& text) {
-  if (text.empty()) return;
-  const std::string bytes = Utf8ToCp949(text);
-  socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  if (!text.empty()) SendBytes(Utf8ToCp949(text));
+}
+
+void Connection::SendBytes(std::string_view bytes) {
+  if (bytes.empty() || closing_) return;
+  std::size_t sent = 0;
+#ifdef Q_OS_UNIX
+  // Straight to the kernel while Qt holds nothing for this socket. A write through Qt's
+  // buffer arms the socket's write notifier and disarms it once written, and the event
+  // dispatcher finds a notifier by a linear search over all of them: a send to every
+  // connection of a full room took time quadratic in the number of connections. What the
+  // kernel does not take at once goes into Qt's buffer, and then everything goes there until
+  // it drains, so the order of the bytes never changes.
+  if (socket_->bytesToWrite() == 0 && socket_->state() == QAbstractSocket::ConnectedState) {
+    const ssize_t n = ::send(static_cast<int>(socket_->socketDescriptor()), bytes.data(),
+                             bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (n > 0) {
+      sent = static_cast<std::size_t>(n);
+    } else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+      return;  // the connection is breaking; its disconnect event follows
+    }
+  }
+#endif
+  if (sent == bytes.size()) return;
+  socket_->write(bytes.data() + sent, static_cast<qint64>(bytes.size() - sent));
+  if (socket_->bytesToWrite() > static_cast<qint64>(kMaxUnsentBytes)) {
+    // A peer that does not read what it is sent would make this buffer grow without end:
+    // every chat line it sends comes back to it. It is closed, later, since a disconnect
+    // event now would change the list of connections that a send to all walks through.
+    closing_ = true;
+    QMetaObject::invokeMethod(socket_, &QAbstractSocket::abort, Qt::QueuedConnection);
+  }
+}
+
+// ---- Retirement --------------------------------------------------------------------------
+
+void Retirement::Retire(Connection* c, const MessageQueue& queue) {
+  c->Stop();
+  retired_.push_back(c);
+  if (!queue.Delivering()) Release();
+}
+
+void Retirement::Release() {
+  for (const QPointer<Connection>& c : retired_)
+    if (c) c->deleteLater();
+  retired_.clear();
 }
 
 // ---- ServerRole --------------------------------------------------------------------------
@@ -75,6 +171,7 @@ ServerRole::ServerRole(quint16 port, QObject* parent) : QObject(parent), port_(p
   queue_.SetHandler([this](const MessageQueue::Item& item) {
     if (onRead) onRead(item.address, item.text);
   });
+  queue_.SetIdleHandler([this] { retirement_.Release(); });
 }
 
 ServerRole::~ServerRole() {
@@ -98,14 +195,14 @@ void ServerRole::Deactivate() {
     QTcpSocket* s = c->socket();
     s->disconnect(this);  // no disconnect events for a room that is closing
     s->abort();
-    s->deleteLater();
-    c->deleteLater();
+    retirement_.Retire(c, queue_);
   }
 }
 
 void ServerRole::OnNewConnection() {
   while (QTcpSocket* socket = server_.nextPendingConnection()) {
-    auto* c = new Connection(socket, Direction::ClientToServer, queue_, this);
+    auto* c = new Connection(socket, Direction::ClientToServer, queue_, holdTimeoutMs_, this);
+    socket->setParent(c);  // the connection owns its socket: both go together
     connections_.push_back(c);
     const std::string address = c->address();
     connect(socket, &QTcpSocket::disconnected, this, [this, c] { Drop(c); });
@@ -122,14 +219,15 @@ void ServerRole::Drop(Connection* c) {
   connections_.erase(it);
   const std::string address = c->address();
   c->FlushHeld();
-  c->socket()->deleteLater();
-  c->deleteLater();
+  retirement_.Retire(c, queue_);
   if (onDisconnect) onDisconnect(address);
 }
 
 void ServerRole::SendToAll(const std::string& text) {
+  if (text.empty()) return;
+  const std::string bytes = Utf8ToCp949(text);  // once for every connection
   for (const QPointer<Connection>& c : connections_)
-    if (c) c->Send(text);
+    if (c) c->SendBytes(bytes);
 }
 
 void ServerRole::ReplyToSender(const std::string& address, const std::string& reply) {
@@ -149,6 +247,7 @@ ClientRole::ClientRole(quint16 port, QObject* parent) : QObject(parent), port_(p
   queue_.SetHandler([this](const MessageQueue::Item& item) {
     if (onRead) onRead(item.text);
   });
+  queue_.SetIdleHandler([this] { retirement_.Release(); });
 }
 
 ClientRole::~ClientRole() {
@@ -194,7 +293,7 @@ void ClientRole::Send(const std::string& text) {
 }
 
 void ClientRole::OnConnected() {
-  connection_ = new Connection(socket_, Direction::ServerToClient, queue_, this);
+  connection_ = new Connection(socket_, Direction::ServerToClient, queue_, holdTimeoutMs_, this);
   const QHostAddress peer = socket_->peerAddress();
   lookupId_ = QHostInfo::lookupHost(peer.toString(), this, [this, peer](const QHostInfo& info) {
     lookupId_ = -1;
@@ -209,7 +308,7 @@ void ClientRole::OnConnected() {
 void ClientRole::OnDisconnected() {
   if (connection_) {
     connection_->FlushHeld();
-    connection_->deleteLater();
+    retirement_.Retire(connection_, queue_);
     connection_ = nullptr;
   }
   if (onDisconnect) onDisconnect();

@@ -1,0 +1,560 @@
+// Faults of the network: peers that vanish at awkward moments (inside a message, a game, a
+// modal box or a glide), peers that stall half-way through a message, floods, and churn.
+// Every test runs real sockets on the loopback and ends by checking that the room still
+// turns its event loop, that no honest peer's game has drifted from the room's, and that
+// every game's invariants hold.
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <string>
+#include <vector>
+
+#include "net/TextCodec.h"
+#include "rules/Frames.h"
+#include "tests/net/NetFixtures.h"
+
+namespace tamsok {
+namespace {
+
+using testing::LoopbackRoom;
+using testing::RunModalLoopUntil;
+using testing::Station;
+using testing::WaitUntil;
+
+// A peer that puts exactly the bytes it is told on the wire, and keeps what it reads.
+class RawPeer {
+ public:
+  explicit RawPeer(quint16 port) {
+    QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { got += socket_.readAll(); });
+    socket_.connectToHost(QHostAddress::LocalHost, port);
+  }
+  bool WaitConnected() {
+    return WaitUntil([this] { return socket_.state() == QAbstractSocket::ConnectedState; });
+  }
+  void Send(const std::string& bytes) {
+    socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    socket_.flush();
+  }
+  // An orderly close: what was written goes out first.
+  void Close() { socket_.disconnectFromHost(); }
+  // An abortive close: the peer sees a reset, not an end of stream.
+  void Reset() {
+    if (socket_.state() == QAbstractSocket::ConnectedState) {
+      const linger hard{1, 0};
+      setsockopt(static_cast<int>(socket_.socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard,
+                 sizeof hard);
+    }
+    socket_.abort();
+  }
+
+  QByteArray got;
+
+ private:
+  QTcpSocket socket_;
+};
+
+// Positions, records and the side to move of two games, compared in the canonical frame.
+void ExpectSameGame(const Game& a, const Game& b) {
+  ASSERT_EQ(a.RecordCount(), b.RecordCount());
+  EXPECT_EQ(a.SideToMove(), b.SideToMove());
+  const auto canonical = [](const Game& g, Square s) {
+    return OnBoard(s) ? ToCanonical(g.ViewSide(), s) : s;
+  };
+  for (PieceId p = 0; p < kPieceCount; ++p) {
+    EXPECT_EQ(a.board().InPlay[p], b.board().InPlay[p]) << "piece " << p;
+    EXPECT_EQ(canonical(a, a.board().PiecePos[p]), canonical(b, b.board().PiecePos[p]))
+        << "piece " << p;
+  }
+  for (int i = 1; i <= a.RecordCount(); ++i) {
+    const MoveRecord &ra = a.Record(i), &rb = b.Record(i);
+    EXPECT_EQ(ra.IsPass, rb.IsPass) << "record " << i;
+    if (ra.IsPass) continue;
+    EXPECT_EQ(ra.Piece, rb.Piece) << "record " << i;
+    EXPECT_EQ(ra.Captured, rb.Captured) << "record " << i;
+    EXPECT_EQ(canonical(a, {ra.FromX, ra.FromY}), canonical(b, {rb.FromX, rb.FromY}));
+    EXPECT_EQ(canonical(a, {ra.ToX, ra.ToY}), canonical(b, {rb.ToX, rb.ToY}));
+  }
+}
+
+// The room's event loop still turns, every game is sound, and the honest peers that follow
+// the game agree with the room.
+void ExpectHealthy(Station& room, std::initializer_list<Station*> followers) {
+  bool fired = false;
+  QTimer::singleShot(1, [&] { fired = true; });
+  EXPECT_TRUE(WaitUntil([&] { return fired; }, 2000)) << "the room's event loop is stuck";
+  EXPECT_EQ(room.game.CheckInvariants(), "");
+  for (Station* s : followers) {
+    EXPECT_EQ(s->game.CheckInvariants(), "");
+    if (s->game.Mode() == GameMode::ClientPlaying) ExpectSameGame(room.game, s->game);
+  }
+}
+
+// How many Connection objects the room still owns, whether listed or only awaiting deletion.
+std::size_t LiveConnections(Station& room) {
+  return room.session.server().findChildren<Connection*>().size();
+}
+
+class Faults : public LoopbackRoom {
+ protected:
+  quint16 Port() { return room->session.server().Port(); }
+
+  // A chat line of the room's still reaches both honest clients.
+  void ExpectClientsStillServed() {
+    room->session.SendChatLine("[Head] still here");
+    EXPECT_TRUE(WaitUntil([&] {
+      return requester->windows.Received("[Head] still here") &&
+             spectator->windows.Received("[Head] still here");
+    }));
+  }
+
+  // A raw peer that has asked for a game and been accepted by the room; the room plays Oak.
+  std::unique_ptr<RawPeer> RawRequester(const char* stationId) {
+    auto peer = std::make_unique<RawPeer>(Port());
+    EXPECT_TRUE(peer->WaitConnected());
+    peer->Send(BuildRequ(0, 30, 5, 0, stationId));
+    EXPECT_TRUE(WaitUntil([&] { return peer->got.contains("Requested"); }));
+    if (room->windows.requestLines.empty()) return peer;
+    room->session.LBxReqDblClick(room->windows.requestLines.back());
+    EXPECT_EQ(room->game.Mode(), GameMode::ServerPlaying);
+    return peer;
+  }
+};
+
+// ---- Vanishing peers ---------------------------------------------------------------------
+
+TEST_F(Faults, APeerVanishingInsideAMessageIsHandledOnceAndForgotten) {
+  RawPeer peer(Port());
+  ASSERT_TRUE(peer.WaitConnected());
+  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 3; }));
+  peer.Send("Move 0-1 4");  // 10 of the 18 bytes
+  peer.Close();
+  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 2; }));
+  // The fragment was handled at the close: a "Move" too short to read changes nothing.
+  ASSERT_EQ(room->windows.errors.size(), 1u);
+  EXPECT_NE(room->windows.errors[0].find("Move"), std::string::npos);
+  EXPECT_EQ(room->game.RecordCount(), 0);
+  // The room still plays with the others.
+  StartGame({0, 30, 5, 0});
+  requester->game.PlayDroppedPiece(18, 0, 3);
+  ASSERT_TRUE(AllHaveRecords(1));
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+TEST_F(Faults, ASpectatorLeavingMidGameDoesNotDisturbTheGame) {
+  StartGame({0, 30, 5, 0});
+  requester->game.PlayDroppedPiece(18, 0, 3);
+  ASSERT_TRUE(AllHaveRecords(1));
+  spectator->session.miConnectClick();
+  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 1; }));
+  room->game.PlayDroppedPiece(30, 4, 8);
+  ASSERT_TRUE(WaitUntil([&] { return requester->game.RecordCount() == 2; }));
+  requester->game.PlayDroppedPiece(0, 4, 1);
+  ASSERT_TRUE(WaitUntil(
+      [&] { return room->game.RecordCount() == 3 && requester->game.RecordCount() == 3; }));
+  EXPECT_EQ(spectator->game.Mode(), GameMode::LocalFree);
+  ExpectHealthy(*room, {requester.get()});
+  EXPECT_EQ(spectator->game.CheckInvariants(), "");
+}
+
+TEST_F(Faults, TheRequesterLeavingInsideTheConfirmBoxLeavesTheSpectatorAGame) {
+  requester->session.miReqGameClick();
+  ASSERT_TRUE(WaitUntil([&] { return requester->windows.Received("Requested"); }));
+  bool inBox = false;
+  room->view.onBox = [&] {
+    room->view.onBox = nullptr;
+    inBox = true;
+    requester->session.miConnectClick();  // gone while the room's user reads the request
+    EXPECT_TRUE(RunModalLoopUntil([&] { return LiveConnections(*room) == 1; }));
+  };
+  room->session.LBxReqDblClick(room->windows.requestLines.back());
+  ASSERT_TRUE(inBox);
+  EXPECT_EQ(room->game.Mode(), GameMode::ServerPlaying);
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.Mode() == GameMode::ClientPlaying; }));
+  EXPECT_FALSE(spectator->game.CanHandlePieces());
+  room->game.PlayDroppedPiece(30, 4, 8);  // not Oak's turn: refused, nothing sent
+  room->game.miLossgameClick();
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.Mode() == GameMode::ClientFree; }));
+  EXPECT_EQ(spectator->view.boxes.back(), "Game over|Fir Win");
+  ExpectHealthy(*room, {spectator.get()});
+}
+
+// The requester's last words and its close arrive together; the room handles them inside
+// its "Game over" box, whose modal loop sees the connection go.
+TEST_F(Faults, TheRequesterLeavingInsideTheRoomsGameOverBox) {
+  auto peer = RawRequester("   raw peer   1");
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.Mode() == GameMode::ClientPlaying; }));
+  room->view.onBox = [&] {
+    room->view.onBox = nullptr;
+    EXPECT_TRUE(RunModalLoopUntil([&] { return room->session.server().ConnectionCount() == 2; }));
+  };
+  peer->Send("LossPass");  // two messages in one read; the second comes after the box
+  peer->Close();
+  ASSERT_TRUE(WaitUntil([&] { return room->game.Mode() == GameMode::ServerFree; }));
+  EXPECT_EQ(room->view.boxes.back(), "Game over|Oak Win");
+  // The "Winn" reply went to the requester's address, which the spectator shares.
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.Mode() == GameMode::ClientFree; }));
+  ASSERT_TRUE(WaitUntil([&] { return room->windows.Received("[127.0.0.1]Pass"); }));
+  EXPECT_FALSE(room->windows.locked);
+  ASSERT_TRUE(WaitUntil([&] { return LiveConnections(*room) == 2; }));
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+// The room's user switches the room off while the box of a received message is open.
+TEST_F(Faults, TheRoomSwitchedOffInsideItsOwnGameOverBox) {
+  StartGame({0, 30, 5, 0});
+  room->view.onBox = [&] {
+    room->view.onBox = nullptr;
+    room->session.miCreateRoomClick();
+    EXPECT_TRUE(RunModalLoopUntil([&] {
+      return spectator->game.Mode() == GameMode::LocalFree &&
+             requester->game.Mode() == GameMode::LocalFree;
+    }));
+  };
+  requester->game.miLossgameClick();
+  ASSERT_TRUE(WaitUntil([&] { return room->view.boxes.back() == "Game over|Oak Win"; }));
+  EXPECT_EQ(room->game.Mode(), GameMode::LocalFree);
+  EXPECT_FALSE(room->session.server().IsActive());
+  ASSERT_TRUE(WaitUntil([&] { return LiveConnections(*room) == 0; }));
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+// The same on the client's side: the room goes away while the client shows the box of the
+// first of two messages that arrived in one read.
+TEST(ClientFaults, TheRoomLeavingInsideTheClientsBox) {
+  QTcpServer fakeRoom;
+  ASSERT_TRUE(fakeRoom.listen(QHostAddress::LocalHost, 0));
+  QTemporaryDir dir;
+  Station client(std::filesystem::path(dir.path().toStdString()) / "tamsok.ini",
+                 fakeRoom.serverPort(), 7);
+  client.session.miConnectClick();
+  ASSERT_TRUE(WaitUntil([&] { return fakeRoom.hasPendingConnections(); }));
+  QTcpSocket* link = fakeRoom.nextPendingConnection();
+  ASSERT_TRUE(WaitUntil([&] { return client.game.Mode() == GameMode::ClientFree; }));
+
+  client.view.onBox = [&] {
+    client.view.onBox = nullptr;
+    link->abort();
+    EXPECT_TRUE(RunModalLoopUntil([&] { return client.game.Mode() == GameMode::LocalFree; }));
+  };
+  const std::string made = "Made[Fir][ 30][  5][  0][" + client.game.StationId() + "]";
+  const std::string both = made + "Move18-1 0 2 0 3 0";
+  link->write(both.data(), static_cast<qint64>(both.size()));
+  link->flush();
+  ASSERT_TRUE(WaitUntil([&] { return client.windows.Received("Made new game..."); }));
+  EXPECT_TRUE(WaitUntil([&] { return client.windows.received.size() == 2; }));
+  EXPECT_EQ(client.game.Mode(), GameMode::LocalFree);
+  EXPECT_EQ(client.game.CheckInvariants(), "");
+  EXPECT_TRUE(
+      WaitUntil([&] { return client.session.client().findChildren<Connection*>().empty(); }));
+}
+
+TEST_F(Faults, TheRequesterLeavingDuringTheRoomsGlide) {
+  StartGame({0, 30, 5, 0});
+  room->view.onGlide = [&] {
+    room->view.onGlide = nullptr;
+    requester->session.miConnectClick();
+    EXPECT_TRUE(RunModalLoopUntil([&] { return room->session.server().ConnectionCount() == 1; }));
+  };
+  requester->game.PlayDroppedPiece(18, 0, 3);
+  ASSERT_TRUE(WaitUntil([&] { return room->game.RecordCount() == 1; }));
+  // The echo went to the address, which the spectator shares: it follows the game.
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.RecordCount() == 1; }));
+  room->game.PlayDroppedPiece(30, 4, 8);
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.RecordCount() == 2; }));
+  EXPECT_EQ(LiveConnections(*room), 1u);
+  ExpectHealthy(*room, {spectator.get()});
+}
+
+TEST_F(Faults, TheRoomClosingDuringASpectatorsGlide) {
+  StartGame({0, 30, 5, 0});
+  requester->game.PlayDroppedPiece(18, 0, 3);
+  ASSERT_TRUE(AllHaveRecords(1));
+  spectator->view.onGlide = [&] {
+    spectator->view.onGlide = nullptr;
+    room->session.miCreateRoomClick();  // the room is switched off mid-glide
+    EXPECT_TRUE(RunModalLoopUntil([&] { return spectator->game.Mode() == GameMode::LocalFree; }));
+  };
+  room->game.PlayDroppedPiece(30, 4, 8);
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.RecordCount() == 2; }));
+  EXPECT_EQ(spectator->game.Mode(), GameMode::LocalFree);
+  EXPECT_EQ(spectator->game.CheckInvariants(), "");
+  EXPECT_EQ(requester->game.CheckInvariants(), "");
+  EXPECT_EQ(room->game.CheckInvariants(), "");
+}
+
+// ---- Stalls and floods -------------------------------------------------------------------
+
+TEST_F(Faults, AStalledHalfMessageIsFlushedAndTheConnectionGoesOn) {
+  RawPeer peer(Port());
+  ASSERT_TRUE(peer.WaitConnected());
+  const std::string requ = BuildRequ(1, 30, 5, 0, "  stalled  peer");
+  QElapsedTimer clock;
+  clock.start();
+  peer.Send(requ.substr(0, 12));
+  ASSERT_TRUE(WaitUntil([&] { return !room->windows.errors.empty(); }, 3000));
+  EXPECT_LT(clock.elapsed(), kHoldTimeoutMs + 1500);
+  EXPECT_NE(room->windows.errors[0].find("Requ"), std::string::npos);
+  EXPECT_TRUE(room->windows.requestLines.empty());
+  // Whole messages work again, even when they come in pieces.
+  peer.Send(requ.substr(0, 20));
+  peer.Send(requ.substr(20));
+  ASSERT_TRUE(WaitUntil([&] { return peer.got == "Requested"; }));
+  ASSERT_EQ(room->windows.requestLines.size(), 1u);
+  EXPECT_EQ(room->windows.requestLines[0].substr(17, 5), "[Oak]");
+  EXPECT_EQ(room->windows.errors.size(), 1u);
+  ExpectHealthy(*room, {});
+}
+
+// A link that keeps ending its reads inside a message, but always completes each one soon,
+// loses nothing: the hold bound is per message, not per connection. The bound is long here,
+// so the steps below keep wide margins on a busy machine.
+TEST_F(Faults, ALinkThatAlwaysEndsMidMessageLosesNothing) {
+  constexpr int kHoldMs = 2000;
+  room->session.server().SetHoldTimeoutMs(kHoldMs);
+  auto peer = RawRequester("  split   peer ");
+  const std::string a = "Move18-1 0 2 0 3 0", b = "Move30-1 4 9 4 8 0";
+  const std::string c = "Move 0-1 4 0 4 1 0";
+  QElapsedTimer clock;
+  clock.start();
+  // Held from the start: the first half of `a`.
+  peer->Send(a.substr(0, 9));
+  ASSERT_TRUE(WaitUntil([&] { return clock.elapsed() >= kHoldMs * 3 / 4; }));
+  // `a` completes and `c`, the next one that can be played after the room's reply, begins.
+  peer->Send(a.substr(9) + c.substr(0, 9));
+  ASSERT_TRUE(WaitUntil([&] { return room->game.RecordCount() == 1; }));
+  room->game.PlayDroppedPiece(30, 4, 8);
+  ASSERT_TRUE(WaitUntil([&] { return peer->got.endsWith(b.c_str()); }));
+  // Past the first hold's bound, but well within the bound of the second.
+  ASSERT_TRUE(WaitUntil([&] { return clock.elapsed() >= kHoldMs * 5 / 4; }));
+  peer->Send(c.substr(9));
+  ASSERT_TRUE(WaitUntil([&] { return room->game.RecordCount() == 3; }));
+  EXPECT_TRUE(room->windows.errors.empty());
+  ExpectHealthy(*room, {spectator.get()});
+}
+
+TEST_F(Faults, TenThousandChatLinesArriveWholeAndInOrder) {
+  constexpr int kLines = 10000;
+  std::string sent;
+  for (int i = 0; i < kLines; ++i) {
+    const std::string line = "[손님] 줄 " + std::to_string(i) + " 안녕하세요";
+    requester->session.SendChatLine(line);
+    sent += line;
+  }
+  // The texts have no framing: lines that arrive together are listed together. Every byte
+  // must be there, in order, with no double-byte character cut in two.
+  const std::string prefix = "[127.0.0.1]";
+  const auto joined = [](const std::vector<std::string>& lines, std::size_t skip) {
+    std::string all;
+    for (const std::string& l : lines)
+      all += l.substr(std::min(skip, l.size()));
+    return all;
+  };
+  ASSERT_TRUE(WaitUntil(
+      [&] { return joined(room->windows.received, prefix.size()).size() >= sent.size(); }, 20000));
+  for (const std::string& l : room->windows.received)
+    ASSERT_EQ(l.substr(0, prefix.size()), prefix);
+  EXPECT_TRUE(joined(room->windows.received, prefix.size()) == sent);
+  // Each piece went back to the sender's address: both clients get every line.
+  for (Station* s : {requester.get(), spectator.get()}) {
+    ASSERT_TRUE(
+        WaitUntil([&] { return joined(s->windows.received, 0).size() >= sent.size(); }, 20000));
+    EXPECT_TRUE(joined(s->windows.received, 0) == sent);
+  }
+  EXPECT_TRUE(room->windows.errors.empty());
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+TEST_F(Faults, ADoubleByteCharacterCutByAReadBoundaryStaysWhole) {
+  RawPeer peer(Port());
+  ASSERT_TRUE(peer.WaitConnected());
+  const std::string line = Utf8ToCp949("[손님] 안녕");
+  const std::size_t cut = line.size() - 1;  // between the two bytes of the last character
+  peer.Send(line.substr(0, cut));
+  ASSERT_TRUE(WaitUntil([&] { return room->windows.received.size() == 1; }));
+  peer.Send(line.substr(cut));
+  ASSERT_TRUE(WaitUntil([&] { return room->windows.received.size() == 2; }));
+  EXPECT_EQ(room->windows.received[0] + room->windows.received[1].substr(11),
+            "[127.0.0.1][손님] 안녕");
+  // A lead byte that is never completed still comes out, within the hold bound.
+  peer.Send("x\xB0");
+  ASSERT_TRUE(WaitUntil([&] { return room->windows.received.size() == 4; }, 3000));
+  EXPECT_EQ(room->windows.received[2], "[127.0.0.1]x");
+  EXPECT_EQ(room->windows.received[3], "[127.0.0.1]" + std::string(kUtf8Replacement));
+  ExpectHealthy(*room, {});
+}
+
+// A plain socket from `source` with a small receive buffer, whose room end gets a small
+// fixed send buffer too, so the kernel soon refuses to hold more for it.
+int TightSocket(Station& room, const char* source) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  const int small = 4096;
+  setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  sockaddr_in from{}, to{};
+  from.sin_family = to.sin_family = AF_INET;
+  inet_pton(AF_INET, source, &from.sin_addr);
+  to.sin_port = htons(room.session.server().Port());
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (bind(fd, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0 ||
+      ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  sockaddr_in mine{};
+  socklen_t length = sizeof mine;
+  getsockname(fd, reinterpret_cast<sockaddr*>(&mine), &length);
+  const auto roomEnd = [&]() -> QTcpSocket* {
+    for (QTcpSocket* s : room.session.server().findChildren<QTcpSocket*>())
+      if (s->peerPort() == ntohs(mine.sin_port)) return s;
+    return nullptr;
+  };
+  if (!WaitUntil([&] { return roomEnd() != nullptr; })) {
+    ::close(fd);
+    return -1;
+  }
+  setsockopt(static_cast<int>(roomEnd()->socketDescriptor()), SOL_SOCKET, SO_SNDBUF, &small,
+             sizeof small);
+  return fd;
+}
+
+// A peer that does not read while the room sends more than the kernel will hold for it: the
+// rest waits in the room, and everything arrives, in order, once it reads.
+TEST_F(Faults, ASlowReaderGetsEveryByteInOrder) {
+  const int fd = TightSocket(*room, "127.0.0.1");
+  ASSERT_GE(fd, 0);
+
+  std::string sent, got;
+  const auto sendLines = [&](int first, int count) {
+    for (int i = first; i < first + count; ++i) {
+      const std::string line = "[Head] " + std::to_string(i) + " " + std::string(1000, 'x');
+      room->session.SendChatLine(line);
+      sent += line;
+    }
+  };
+  const auto readSome = [&] {
+    char buffer[65536];
+    ssize_t n;
+    while ((n = recv(fd, buffer, sizeof buffer, MSG_DONTWAIT)) > 0)
+      got.append(buffer, static_cast<std::size_t>(n));
+  };
+  sendLines(0, 500);
+  // The kernel's buffers drain while the room still holds the rest: what the room sends now
+  // must queue behind what it holds.
+  readSome();
+  sendLines(500, 500);
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        readSome();
+        return got.size() >= sent.size();
+      },
+      20000));
+  EXPECT_TRUE(got == sent);
+  // Once drained, the next send goes straight out again, still in order.
+  room->session.SendChatLine("[Head] last");
+  ASSERT_TRUE(WaitUntil([&] {
+    readSome();
+    return got.size() >= sent.size() + 11;
+  }));
+  EXPECT_EQ(got.substr(sent.size()), "[Head] last");
+  ::close(fd);
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+// A peer that floods chat lines and never reads their echoes is closed once the room holds
+// too much for it, instead of the room's memory growing without end.
+TEST_F(Faults, APeerThatNeverReadsIsClosedBeforeItsBacklogGrowsWithoutBound) {
+  const int fd = TightSocket(*room, "127.0.0.3");
+  ASSERT_GE(fd, 0);
+  const std::string line = "[Flood] " + std::string(4000, 'y');
+  std::size_t flooded = 0;
+  const bool closed = WaitUntil(
+      [&] {
+        if (room->session.server().ConnectionCount() == 2) return true;
+        const ssize_t n = send(fd, line.data(), line.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (n > 0) flooded += static_cast<std::size_t>(n);
+        return flooded > 16 * kMaxUnsentBytes;
+      },
+      30000);
+  EXPECT_TRUE(closed && room->session.server().ConnectionCount() == 2)
+      << flooded << " bytes sent without the room closing the connection";
+  ::close(fd);
+  ExpectClientsStillServed();
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+// ---- Churn -------------------------------------------------------------------------------
+
+TEST_F(Faults, AThousandConnectionsComeAndGoWithoutALeak) {
+  constexpr int kRounds = 20, kBatch = 50;
+  std::size_t accepted = 0;
+  ServerRole& server = room->session.server();
+  server.onAccept = [&, shown = server.onAccept](const std::string& address) {
+    ++accepted;
+    shown(address);
+  };
+  for (int round = 0; round < kRounds; ++round) {
+    std::vector<std::unique_ptr<RawPeer>> peers;
+    for (int i = 0; i < kBatch; ++i)
+      peers.push_back(std::make_unique<RawPeer>(Port()));
+    for (auto& p : peers)
+      ASSERT_TRUE(p->WaitConnected());
+    // Some leave before the room has even seen them, some after a word, some abruptly.
+    for (int i = 0; i < kBatch; i += 5)
+      peers[static_cast<std::size_t>(i)]->Close();
+    ASSERT_TRUE(
+        WaitUntil([&] { return accepted == static_cast<std::size_t>((round + 1) * kBatch); }));
+    for (int i = 0; i < kBatch; ++i) {
+      RawPeer& p = *peers[static_cast<std::size_t>(i)];
+      if (i % 5 == 1) p.Send("Boad");
+      if (i % 5 == 2) p.Send("Mov");
+      if (i % 2 == 0)
+        p.Close();
+      else
+        p.Reset();
+    }
+    ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 2; }))
+        << "round " << round;
+  }
+  ASSERT_TRUE(WaitUntil([&] { return LiveConnections(*room) == 2; }));
+  EXPECT_EQ(room->windows.addressLines.size(), 0u);  // one address, removed at its first close
+  // The two honest clients are still served.
+  ExpectClientsStillServed();
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+TEST_F(Faults, TheRequesterReconnectsFromTheSameAddressMidGame) {
+  StartGame({0, 30, 5, 0});
+  requester->game.PlayDroppedPiece(18, 0, 3);
+  ASSERT_TRUE(AllHaveRecords(1));
+  requester->session.miConnectClick();
+  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 1; }));
+  requester->session.miConnectClick();
+  ASSERT_TRUE(WaitUntil([&] { return requester->game.Mode() == GameMode::ClientFree; }));
+  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 2; }));
+  EXPECT_EQ(room->windows.addressLines, std::vector<std::string>{"127.0.0.1"});
+  // The room still plays; a new request comes back unchanged, and the room's moves reach
+  // both connections.
+  requester->session.miReqGameClick();
+  ASSERT_TRUE(
+      WaitUntil([&] { return requester->windows.Received(requester->game.LastMessage()); }));
+  room->game.PlayDroppedPiece(30, 4, 8);
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.RecordCount() == 2; }));
+  room->game.miLossgameClick();
+  ASSERT_TRUE(WaitUntil([&] { return requester->windows.Received("Game over"); }));
+  // A fresh game with the returned requester works from the start.
+  requester->windows.received.clear();
+  StartGame({1, 30, 5, 0});
+  room->game.PlayDroppedPiece(18, 0, 3);
+  ASSERT_TRUE(AllHaveRecords(1));
+  requester->game.PlayDroppedPiece(30, 4, 8);
+  ASSERT_TRUE(AllHaveRecords(2));
+  ExpectHealthy(*room, {requester.get(), spectator.get()});
+}
+
+}  // namespace
+}  // namespace tamsok
