@@ -32,5 +32,28 @@ run: build
 	fi
 	@$(BUILD)/ui/tamsok
 
+# The libFuzzer targets, built with clang in their own folder, each run for FUZZ_SECONDS.
+BUILD_FUZZ   ?= build-fuzz
+FUZZ_SECONDS ?= 30
+
+.PHONY: fuzz test-asan
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DTAMSOK_FUZZ=ON -DTAMSOK_GUI=OFF -DTAMSOK_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD_FUZZ) --target fuzzers
+	@fuzz/run $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
+# Every test built with AddressSanitizer and UBSan (g++). Any report ends the process with an
+# error, so it fails its test; leaks included. The suppressions name third-party libraries only.
+# The build runs the test programs too (test discovery), so it gets the same settings.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1 \
+                UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
+
+test-asan: deps
+	@CC=gcc CXX=g++ cmake -S . -B $(BUILD_ASAN) -G Ninja -DTAMSOK_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@$(SANITIZER_ENV) cmake --build $(BUILD_ASAN)
+	@cd $(BUILD_ASAN) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

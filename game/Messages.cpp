@@ -28,6 +28,14 @@ std::string Str(std::string_view s) {
   return std::string(s);
 }
 
+// A text field right-aligned in `width` characters, as "%<width>s" pads it, but byte for
+// byte: a text that arrived from a peer may hold a NUL, which must not end the field early.
+std::string RightAligned(std::string_view text, std::size_t width) {
+  std::string field(width > text.size() ? width - text.size() : 0, ' ');
+  field += text;
+  return field;
+}
+
 }  // namespace
 
 std::string_view HeadOf(std::string_view text) {
@@ -44,14 +52,17 @@ std::string BuildWinn(Camp winner) {
 }
 
 std::string BuildRequ(int camp, int unitTime, int exceed, int retract, std::string_view stationId) {
-  return Format("%s%1d%3d%3d%3d%15s", "Requ", camp, unitTime, exceed, retract,
-                Str(stationId).c_str());
+  // "%s%1d%3d%3d%3d%15s"
+  return Format("%s%1d%3d%3d%3d", "Requ", camp, unitTime, exceed, retract) +
+         RightAligned(stationId, kStationIdLength);
 }
 
 std::string BuildRoomLine(std::string_view address, std::string_view campName, int unitTime,
                           int exceed, int retract, std::string_view stationId) {
-  return Format("[%15s][%3s][%3d][%3d][%3d][%15s]", Str(address).c_str(), Str(campName).c_str(),
-                unitTime, exceed, retract, Str(stationId).c_str());
+  // "[%15s][%3s][%3d][%3d][%3d][%15s]"
+  return "[" + RightAligned(address, 15) + "][" + RightAligned(campName, 3) +
+         Format("][%3d][%3d][%3d][", unitTime, exceed, retract) +
+         RightAligned(stationId, kStationIdLength) + "]";
 }
 
 std::string BuildMadeFromRoomLine(std::string_view roomLine) {

@@ -180,7 +180,8 @@ bool IniFile::WriteKey(std::string_view section, std::string_view key,
 
   if (insertAfter) {
     const Line& after = lines[*insertAfter];
-    const std::string lineBreak = after.terminator.empty() ? "\n" : "";
+    // A last line may end without "\n", or in a lone "\r" that does not end a line either.
+    const std::string lineBreak = after.terminator.ends_with('\n') ? "" : "\n";
     content.insert(after.end, lineBreak + keyLine + "\n");
   } else {
     if (!content.empty() && !content.ends_with('\n')) content += '\n';

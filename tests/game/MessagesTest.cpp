@@ -165,6 +165,26 @@ TEST(MessagesRoundTrip, Made) {
         }
 }
 
+TEST(MessagesRoundTrip, IdentifierBytesReachTheMadeUnchanged) {
+  // To the reader an identifier is any 15 bytes, a NUL among them; the room line and the
+  // "Made" built from a request must carry exactly those bytes, or the requester would not
+  // recognise its own game.
+  const std::string id(
+      "12\0"
+      "45\xDB\x11"
+      " 9\x7F"
+      "abcde",
+      15);
+  const auto r = ReadRequ(BuildRequ(1, 30, 5, 0, id));
+  ASSERT_TRUE(r) << ParseErrorText(r.error);
+  EXPECT_EQ(r.value.stationId, id);
+  const std::string line = BuildRoomLine("192.0.2.7", "Oak", 30, 5, 0, r.value.stationId);
+  EXPECT_EQ(line.size(), std::size_t{kRoomLineLength});
+  const auto m = ReadMade(BuildMadeFromRoomLine(line));
+  ASSERT_TRUE(m) << ParseErrorText(m.error);
+  EXPECT_EQ(m.value.stationId, id);
+}
+
 TEST(MessagesRoundTrip, Move) {
   int checked = 0;
   for (int piece = 0; piece < kPieceCount; ++piece)

@@ -117,6 +117,16 @@ TEST_F(IniFileTest, CrLfFilesAndMissingFinalLineBreaks) {
   Put("[Server IP]");
   ASSERT_TRUE(AddServer("10.0.0.2"));
   EXPECT_EQ(Get(), "[Server IP]\n10.0.0.2=\n");
+
+  // A CR-LF file cut before its last "\n": the new key must still get a line of its own.
+  Put("[Server IP]\r\n192.0.2.7=\r");
+  ASSERT_TRUE(AddServer("10.0.0.2"));
+  EXPECT_EQ(Servers(), (Keys{"192.0.2.7", "10.0.0.2"}));
+  EXPECT_EQ(Get(), "[Server IP]\r\n192.0.2.7=\r\n10.0.0.2=\n");
+
+  Put("[Server IP]\r");
+  ASSERT_TRUE(AddServer("10.0.0.2"));
+  EXPECT_EQ(Servers(), Keys{"10.0.0.2"});
 }
 
 TEST_F(IniFileTest, ASectionWrittenTwiceIsReadAsOne) {

@@ -23,7 +23,8 @@ bool IsFrozen(const Board& b, PieceId p) {
 }
 
 TEST(Influence, StartCountersOfSquareFourOne) {
-  const BoardCell& c = StartBoard().At(4, 1);
+  const Board start = StartBoard();
+  const BoardCell& c = start.At(4, 1);
   EXPECT_EQ(c.Occupant, kNoPiece);
   EXPECT_EQ(c.Cloak[0], 1);
   EXPECT_EQ(c.Cloak[1], -200);
@@ -96,7 +97,8 @@ TEST(Influence, CapturedOrOffBoardPiecesProjectNothing) {
   RebuildBoard(b);
   const Board empty = testing::EmptyBoard();
   for (int x = 0; x < 10; ++x)
-    for (int y = 0; y < 10; ++y) EXPECT_EQ(b.At(x, y), empty.At(x, y));
+    for (int y = 0; y < 10; ++y)
+      EXPECT_EQ(b.At(x, y), empty.At(x, y));
 }
 
 }  // namespace

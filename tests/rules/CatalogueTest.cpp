@@ -48,7 +48,8 @@ TEST(Catalogue, NamesCodesAndValuesFollowKindOrder) {
 TEST(Catalogue, RosterCountsPerCampAndOakMirrorsFir) {
   const int perCamp[kKindCount] = {1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 6, 6};
   int counted[kCampCount][kKindCount] = {};
-  for (PieceId p = 0; p < kPieceCount; ++p) ++counted[Index(CampOf(p))][Index(KindOf(p))];
+  for (PieceId p = 0; p < kPieceCount; ++p)
+    ++counted[Index(CampOf(p))][Index(KindOf(p))];
   for (int k = 0; k < kKindCount; ++k) {
     EXPECT_EQ(counted[0][k], perCamp[k]) << "kind " << k;
     EXPECT_EQ(counted[1][k], perCamp[k]) << "kind " << k;
@@ -85,7 +86,9 @@ TEST(StartPosition, FortyEightPiecesOnDistinctSquaresRowsFourAndFiveEmpty) {
       const BoardCell& c = b.At(x, y);
       occupied += c.Occupant != kNoPiece;
       EXPECT_EQ(c.Count[0] + c.Count[1], c.Occupant != kNoPiece ? 1 : 0);
-      if (y == 4 || y == 5) EXPECT_EQ(c.Occupant, kNoPiece);
+      if (y == 4 || y == 5) {
+        EXPECT_EQ(c.Occupant, kNoPiece);
+      }
     }
   EXPECT_EQ(occupied, 48);
 }

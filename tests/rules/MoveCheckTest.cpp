@@ -37,7 +37,8 @@ class MoveCheckCase : public ::testing::TestWithParam<Case> {};
 TEST_P(MoveCheckCase, GivesTheExpectedCode) {
   const Case& c = GetParam();
   Board b = testing::EmptyBoard(c.viewSide);
-  for (auto [p, s] : c.pieces) b.PiecePos[p] = s;
+  for (auto [p, s] : c.pieces)
+    b.PiecePos[p] = s;
   RebuildBoard(b);
   EXPECT_EQ(Check(b, c.piece, c.to), c.expected) << c.what;
 }
@@ -164,10 +165,10 @@ std::map<PieceKind, int> LegalPairsByKind(const Board& b, Camp camp) {
 
 TEST(MoveCheck, StartPositionHasOneHundredTwoLegalPairsPerCamp) {
   using K = PieceKind;
-  const std::map<K, int> expected = {
-      {K::Tree, 3},  {K::Lightning, 7}, {K::DragonFly, 12}, {K::DivingBeetle, 2},
-      {K::Grasshopper, 2}, {K::Wasp, 16}, {K::Wind, 10}, {K::Cloud, 12},
-      {K::Spider, 16}, {K::Snow, 6}, {K::Ant, 16}};
+  const std::map<K, int> expected = {{K::Tree, 3},         {K::Lightning, 7},   {K::DragonFly, 12},
+                                     {K::DivingBeetle, 2}, {K::Grasshopper, 2}, {K::Wasp, 16},
+                                     {K::Wind, 10},        {K::Cloud, 12},      {K::Spider, 16},
+                                     {K::Snow, 6},         {K::Ant, 16}};
   for (int side = 0; side < 4; ++side) {
     const Board b = StartBoard(side);
     for (Camp camp : {Camp::Fir, Camp::Oak}) {

@@ -66,7 +66,8 @@ TEST(RulesProperty, RebuildingTwiceGivesTheSameGrid) {
     const Board once = b;
     RebuildBoard(b);
     for (int x = 0; x < 10; ++x)
-      for (int y = 0; y < 10; ++y) ASSERT_EQ(b.At(x, y), once.At(x, y));
+      for (int y = 0; y < 10; ++y)
+        ASSERT_EQ(b.At(x, y), once.At(x, y));
   }
 }
 
@@ -104,7 +105,8 @@ TEST(Frames, ConversionsOfTheFourSides) {
   for (int x = 0; x < 10; ++x)
     for (int y = 0; y < 10; ++y) {
       Square s{x, y};
-      for (int side = 0; side < 4; ++side) s = ChangeFrame(side, (side + 1) % 4, s);
+      for (int side = 0; side < 4; ++side)
+        s = ChangeFrame(side, (side + 1) % 4, s);
       EXPECT_EQ(s, (Square{x, y}));
       EXPECT_EQ(ChangeFrame(2, 0, ChangeFrame(0, 2, {x, y})), (Square{x, y}));
     }
