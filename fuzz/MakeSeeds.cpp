@@ -282,7 +282,7 @@ void ClientSeeds(const fs::path& dir, const std::string& id) {
     watch.Read(Made("Oak", 30, 5, 0, kOtherId));
     for (const Ply& p : ScriptedGame(40, 3, false))
       watch.Read(BuildMove(p.move));
-    Write(dir, "spectator", watch.bytes());
+    Write(dir, "onlooker", watch.bytes());
   }
   Write(dir, "pass-echo",
         Input(At(GameMode::ClientPlaying, Camp::Fir))
