@@ -6,12 +6,20 @@
 namespace tamsok {
 namespace {
 
-void BM_MoveAndUndo(benchmark::State& state) {
+// A local game just started, showing and sending nothing.
+struct LocalGame {
   NullGameView view;
   NullPeerLink peer;
-  Game game(view, peer, 1u);
-  game.FormCreate();
-  game.miNewClick();
+  Game game{view, peer, 1u};
+  LocalGame() {
+    game.FormCreate();
+    game.miNewClick();
+  }
+};
+
+void BM_MoveAndUndo(benchmark::State& state) {
+  LocalGame local;
+  Game& game = local.game;
   for (auto _ : state) {
     game.PlayDroppedPiece(8, 0, 9);  // a capture: the tray and the counters take part too
     game.miUndoClick();
@@ -21,11 +29,8 @@ void BM_MoveAndUndo(benchmark::State& state) {
 BENCHMARK(BM_MoveAndUndo);
 
 void BM_ReceivedMoveAndUndo(benchmark::State& state) {
-  NullGameView view;
-  NullPeerLink peer;
-  Game game(view, peer, 1u);
-  game.FormCreate();
-  game.miNewClick();
+  LocalGame local;
+  Game& game = local.game;
   const MoveFields m{8, 38, 0, 0, 0, 9, 0};
   const std::string text = BuildMove(m);
   for (auto _ : state) {
