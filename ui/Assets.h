@@ -28,7 +28,7 @@ QPixmap MarkerPicture();
 QPixmap MenuPicturePixmap(MenuPicture picture);
 QPixmap WindowIconPixmap();
 
-// The move sound's file name; it lies beside the executable.
+// The move sound's file name; it lies beside the executable or in the installed data folder.
 inline constexpr const char* kMoveSoundFile = "TTAG.WAV";
 
 }  // namespace tamsok

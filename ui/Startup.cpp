@@ -20,6 +20,8 @@ void InitApplication(QApplication& app) {
   RegisterAssets();
   app.setFont(DefaultUiFont());
   app.setWindowIcon(QIcon(WindowIconPixmap()));
+  // Lets the desktop match the windows with the installed menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TAMSOK_APP_ID));
   // The other windows do not keep the program alive: it ends when the main window closes.
   app.setQuitOnLastWindowClosed(true);
 }

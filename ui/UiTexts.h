@@ -103,4 +103,17 @@ inline constexpr const char* kProductName = "Tamsok Janggi";
 inline constexpr const char* kVersion = "Version 1.2.0";
 inline constexpr const char* kRevision = "3rd Revision Rule";
 
+// ---- Command line -------------------------------------------------------------------------
+inline constexpr const char* kUsage =
+    "Usage: tamsok [OPTION]\n"
+    "Opens the Tamsok Janggi game window.\n"
+    "\n"
+    "  -h, --help             print this help and exit\n"
+    "      --version          print the version and exit\n"
+    "\n"
+    "For developers:\n"
+    "      --screenshots DIR  write pictures of the windows into DIR, then exit\n"
+    "      --measure          print start-up time, memory and drop-to-repaint time, then exit\n";
+inline constexpr const char* kVersionLine = "Tamsok Janggi 1.2.0\n";
+
 }  // namespace tamsok::ui_text

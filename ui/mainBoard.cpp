@@ -146,7 +146,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game_(*this, peer_, seed),
-      sound_(QApplication::applicationDirPath() + u'/' + Text(kMoveSoundFile)) {
+      sound_(FindMoveSound(QApplication::applicationDirPath())) {
   setObjectName(QStringLiteral("BoardForm"));
   setWindowTitle(Text(ui_text::kBoardFormCaption));
   setWindowIcon(QIcon(WindowIconPixmap()));
