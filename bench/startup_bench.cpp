@@ -2,7 +2,8 @@
 // virtual X display of their own (Xvfb):
 //   first frame  from the launch of the process to the first drawing the X server sees on the
 //                screen (a Damage event on the root window), in milliseconds;
-//   resident     the process's resident memory (VmRSS) one second after its launch, in MiB.
+//   resident     the process's resident memory (VmRSS) one second after its launch, or at its
+//                first frame if that comes later, in MiB.
 // Each repetition launches both programs, in alternating order, so that a busy machine slows
 // both alike; the medians over the repetitions are the figures, and `frame_ratio` is the game's
 // first frame divided by the bare window's in the same repetition.
