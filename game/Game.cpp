@@ -53,6 +53,8 @@ constexpr std::string_view kModeNames[] = {"LocalFree",     "LocalPlaying", "Ser
 
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
+// "Disconnect state" lets the players leave a local game for LocalFree, where New game is
+// offered again.
 struct MenuRow {
   MenuItem item;
   bool enabled[6];
@@ -63,7 +65,7 @@ constexpr MenuRow kMenuTable[] = {
     {MenuItem::miConnect,    {1, 0, 0, 0, 1, 0}},
     {MenuItem::miReqGame,    {0, 0, 0, 0, 1, 0}},
     {MenuItem::miNew,        {1, 0, 0, 0, 0, 0}},
-    {MenuItem::miLocalAlone, {0, 0, 0, 0, 0, 0}},
+    {MenuItem::miLocalAlone, {0, 1, 0, 0, 0, 0}},
     {MenuItem::miLoad,       {1, 0, 0, 0, 0, 0}},
     {MenuItem::miSave,       {0, 1, 0, 1, 0, 1}},
     {MenuItem::miSaveas,     {0, 1, 0, 1, 0, 1}},
@@ -154,6 +156,10 @@ void Game::FormCreate() {
 }
 
 void Game::ApplyGameMode() {
+  // The station is a player in every mode but ClientPlaying, where the game-made message
+  // decides after this call. The menu is set for the station as it is from here on, so the
+  // first mode chosen after start-up (a spectator until then) offers a player's items too.
+  if (mode_ != GameMode::ClientPlaying) canHandlePieces_ = true;
   const auto m = static_cast<std::size_t>(mode_);
   for (const MenuRow& row : kMenuTable) {
     bool enabled = row.enabled[m];
@@ -172,7 +178,6 @@ void Game::ApplyGameMode() {
     view_.SetMenuEnabled(row.item, enabled);
   }
   clockRunning_ = IsPlayingMode(mode_);
-  if (mode_ != GameMode::ClientPlaying) canHandlePieces_ = true;
   view_.ShowStatus(kPanelMode, std::string(GameModeName(mode_)));
 }
 

@@ -79,7 +79,7 @@ TEST(GameStart, WindowCreationLeavesASpectatorInLocalFree) {
     EXPECT_GE(v.value, 0);
     EXPECT_LE(v.value, 65534);
   }
-  // The table was applied while the flag was still clear: game-end items off, client on.
+  // LocalFree offers no game-end items, and Client mode.
   EXPECT_FALSE(f.view.enabled[MenuItem::miPass]);
   EXPECT_TRUE(f.view.enabled[MenuItem::miConnect]);
   EXPECT_TRUE(f.game.RefuseSpectator());
@@ -103,7 +103,7 @@ TEST(GameModes, MenuTableOfEveryModeForAPlayer) {
                      M::miPass,       M::miLossgame, M::miScoring, M::miRoomState};
   const char* rows[6] = {
       "1101010000000000",  // LocalFree
-      "0000001111111110",  // LocalPlaying
+      "0000101111111110",  // LocalPlaying
       "1000000000000001",  // ServerFree
       "0000001100001111",  // ServerPlaying
       "0110000000000000",  // ClientFree
@@ -138,7 +138,7 @@ TEST(GameModes, SpectatorInClientPlayingKeepsTheFlagAndGetsClientMode) {
   EXPECT_TRUE(f.peer.toServer.empty());
 }
 
-TEST(NewGame, FirstLocalGameTextsPanelsAndTheSpectatorQuirk) {
+TEST(NewGame, FirstLocalGameTextsPanelsAndAPlayersMenu) {
   GameFixture f;
   f.game.miNewClick();
   EXPECT_EQ(f.game.Mode(), GameMode::LocalPlaying);
@@ -148,12 +148,9 @@ TEST(NewGame, FirstLocalGameTextsPanelsAndTheSpectatorQuirk) {
   EXPECT_EQ(f.view.panel[kPanelOakClock], "[Oak][00\"00][30][0/10][0]");
   EXPECT_EQ(f.view.marker, FakeView::Marker::NewGame);
   EXPECT_TRUE(f.game.ClockRunning());
-  // Applied while still a spectator: the game-end items stay off in this first game.
-  EXPECT_FALSE(f.view.enabled[MenuItem::miPass]);
   EXPECT_TRUE(f.game.CanHandlePieces());
-  f.game.SetGameMode(GameMode::LocalFree);
-  f.game.miNewClick();
   EXPECT_TRUE(f.view.enabled[MenuItem::miPass]);
+  EXPECT_FALSE(f.view.enabled[MenuItem::miConnect]);
   EXPECT_TRUE(std::find(f.view.log.begin(), f.view.log.end(), "mode:LocalPlaying") !=
               f.view.log.end());
 }

@@ -179,7 +179,7 @@ TEST_F(BoardFixture, EnablesTheMenuByMode) {
   // clang-format off
   const bool table[6][16] = {
       {1, 1, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  // LocalFree
-      {0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0},  // LocalPlaying
+      {0, 0, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0},  // LocalPlaying
       {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},  // ServerFree
       {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 1, 1, 1, 1},  // ServerPlaying
       {0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  // ClientFree
@@ -195,18 +195,32 @@ TEST_F(BoardFixture, EnablesTheMenuByMode) {
   }
 }
 
-// The first New game applies the menu while the station is still a spectator.
-TEST_F(BoardFixture, FirstNewGameStillTreatsTheStationAsSpectator) {
+// The first mode chosen after start-up offers a player's menu, and a local game can always be
+// left for LocalFree, where New game is offered again.
+TEST_F(BoardFixture, TheFirstLocalGameCanBeEndedAndLeft) {
   NewGame();
   EXPECT_EQ(Panel(1), "Playing");
   EXPECT_EQ(Panel(4), "Always fir tree camp First");
   EXPECT_EQ(MarkerPos(), QPoint(5, 5));
-  EXPECT_FALSE(Item("miPass")->isEnabled());
-  EXPECT_TRUE(Item("miConnect")->isEnabled());
-  EXPECT_TRUE(Item("miUndo")->isEnabled());
-  EXPECT_FALSE(Item("miNew")->isEnabled());
-  Item("miLossgame")->trigger();  // disabled: nothing happens
-  EXPECT_TRUE(prompts.log.empty());
+  for (const char* name : {"miPass", "miLossgame", "miScoring", "miUndo", "miLocalAlone"})
+    EXPECT_TRUE(Item(name)->isEnabled()) << name;
+  for (const char* name : {"miConnect", "miNew", "miCreateRoom"})
+    EXPECT_FALSE(Item(name)->isEnabled()) << name;
+
+  Item("miLocalAlone")->trigger();
+  EXPECT_EQ(form.game().Mode(), GameMode::LocalFree);
+  EXPECT_EQ(Panel(1), "LocalFree");
+  EXPECT_FALSE(form.game().ClockRunning());
+  EXPECT_TRUE(Item("miNew")->isEnabled());
+  EXPECT_FALSE(Item("miLocalAlone")->isEnabled());
+  NewGame();
+  EXPECT_EQ(form.game().Mode(), GameMode::LocalPlaying);
+}
+
+TEST_F(BoardFixture, TheFirstRoomOffersNoClientMode) {
+  form.game().SetGameMode(GameMode::ServerFree);  // as switching the room on does
+  EXPECT_FALSE(Item("miConnect")->isEnabled());
+  EXPECT_TRUE(Item("miCreateRoom")->isEnabled());
 }
 
 TEST_F(BoardFixture, PlaysAndRefusesMovesMadeByDragging) {
