@@ -99,6 +99,13 @@ std::string WinText(Camp winner) {
   return std::string(CampName(winner)) + text::kWinSuffix;
 }
 
+// The camp that wins when `captured` falls: the other camp's, when it is a Tree.
+std::optional<Camp> WinnerOfCapture(PieceId captured) {
+  if (captured == 0) return Camp::Oak;
+  if (captured == kPiecesPerCamp) return Camp::Fir;
+  return std::nullopt;
+}
+
 unsigned ClockSeed() {
   return static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count());
 }
@@ -342,15 +349,19 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   const Square cf = ToCanonical(side, from), ct = ToCanonical(side, to);
   const std::string move = SetLastMessage(BuildMove({piece, captured, cf.x, cf.y, ct.x, ct.y, 0}));
 
+  const std::optional<Camp> winner = WinnerOfCapture(captured);
   if (mode_ == GameMode::ServerPlaying) {
     SendToAll(move);
-    if (captured == 0 || captured == kPiecesPerCamp) {
-      const Camp winner = captured == 0 ? Camp::Oak : Camp::Fir;
-      SendToAll(SetLastMessage(BuildWinn(winner)));
-      EndServerGame(winner, /*boxFirst=*/true);
+    if (winner) {
+      SendToAll(SetLastMessage(BuildWinn(*winner)));
+      EndServerGame(*winner, /*boxFirst=*/true);
     }
   } else if (mode_ == GameMode::ClientPlaying) {
     SendToServer(move);
+  } else if (mode_ == GameMode::LocalPlaying && winner) {
+    // A local game ends as a room's game does; it stays in play until the box is closed.
+    view_.ShowMessageBox(WinText(*winner), text::kGameOver, BoxButtons::Ok);
+    SetGameMode(GameMode::LocalFree);
   }
   AssertInvariants();
   view_.ClearDragState();
@@ -529,6 +540,9 @@ void Game::miPassClick() {
   if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) return;
   if (mode_ == GameMode::ServerPlaying) {
     if (PassBookkeeping()) SendToAll(SetLastMessage(BuildPass()));
+  } else if (mode_ == GameMode::LocalPlaying) {
+    // Both camps sit at this machine: the pass is in force at once, and listed at once.
+    if (PassBookkeeping()) RebuildHistory();
   } else if (mode_ == GameMode::ClientPlaying) {
     if (RecordsFull()) {
       view_.ShowStatus(kPanelGame, text::kRecordsFull);

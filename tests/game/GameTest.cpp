@@ -266,14 +266,20 @@ TEST(PlayMove, ACaptureOfAnythingButATreeSendsTheMoveOnce) {
   EXPECT_EQ(n.game.Mode(), GameMode::ServerPlaying);
 }
 
-TEST(PlayMove, LocalTreeCaptureDoesNotEndTheGame) {
-  LocalGame f;
-  f.Drop(18, 0, 3);
-  f.game.ApplyReceivedMove({30, -1, 4, 9, 4, 8, 0}, "");
-  f.Drop(1, 4, 8);
-  EXPECT_EQ(f.game.Mode(), GameMode::LocalPlaying);
-  EXPECT_TRUE(f.view.boxes.empty());
-  EXPECT_EQ(f.game.MaterialBalance(Camp::Oak), -9000);
+// A local game ends when a Tree falls, the box first; in a free mode nothing ends.
+TEST(PlayMove, ATreeCaptureEndsALocalGameOnly) {
+  for (GameMode mode : {GameMode::LocalPlaying, GameMode::LocalFree}) {
+    LocalGame f;
+    f.game.SetGameMode(mode);
+    f.Drop(18, 0, 3);
+    f.game.ApplyReceivedMove({30, -1, 4, 9, 4, 8, 0}, "");
+    f.view.log.clear();
+    f.Drop(1, 4, 8);
+    EXPECT_EQ(f.game.MaterialBalance(Camp::Oak), -9000);
+    EXPECT_EQ(f.game.Mode(), GameMode::LocalFree);
+    const std::vector<std::string> ended = {"box:Game over|Fir Win", "mode:LocalFree"};
+    EXPECT_EQ(f.view.log, mode == GameMode::LocalPlaying ? ended : std::vector<std::string>{});
+  }
 }
 
 TEST(PlayMove, AClientInSideTwoSendsCanonicalSquares) {
@@ -443,11 +449,14 @@ TEST(UndoRedo, ANewMoveAfterUndosCutsTheRedoRange) {
 
 // ---- Pass, surrender, scoring ---------------------------------------------------------
 
-TEST(Pass, LocalPassDoesNothingServerPassTakesEffectClientPassWaitsForItsEcho) {
+TEST(Pass, LocalAndServerPassesTakeEffectClientPassWaitsForItsEcho) {
   LocalGame local;
+  local.view.historyVisible = true;
   local.game.miPassClick();
-  EXPECT_EQ(local.game.RecordCount(), 0);
-  EXPECT_EQ(local.game.SideToMove(), Camp::Fir);
+  EXPECT_EQ(local.game.SideToMove(), Camp::Oak);
+  EXPECT_TRUE(local.game.Record(1).IsPass);
+  EXPECT_EQ(local.view.history, std::vector<std::string>{"[  1][PASS]"});
+  EXPECT_TRUE(local.peer.toAll.empty() && local.peer.toServer.empty());
 
   NetworkGame server(GameMode::ServerPlaying, Camp::Fir);
   server.game.miPassClick();

@@ -23,6 +23,7 @@ constexpr PieceId kFirLightning = 1;   // (5, 0)
 constexpr PieceId kFirWaspLeft = 8;    // (0, 0)
 constexpr PieceId kFirAnt1 = 18;       // (0, 2)
 constexpr PieceId kFirAnt2 = 19;       // (2, 2)
+constexpr PieceId kOakTree = 30;       // (4, 9)
 constexpr PieceId kOakLightning = 31;  // (5, 9)
 constexpr PieceId kOakAnt2 = 49;       // (2, 7)
 
@@ -247,6 +248,32 @@ TEST_F(BoardFixture, PlaysAndRefusesMovesMadeByDragging) {
   DragTo(49, {2, 6});
   EXPECT_EQ(form.game().RecordCount(), 2);
   EXPECT_EQ(form.MoveSoundsPlayed(), sounds + 1);
+}
+
+// A pass in a local game hands the turn over and is listed at once.
+TEST_F(BoardFixture, APassHandsTheTurnOverInALocalGame) {
+  NewGame();
+  Item("miMoveHistory")->trigger();
+  Item("miPass")->trigger();
+  EXPECT_EQ(form.game().SideToMove(), Camp::Oak);
+  EXPECT_EQ(Panel(4), "Pass");
+  EXPECT_EQ(form.KiboForm()->MemoKibo->toPlainText().toStdString(), "[  1][PASS]");
+  DragTo(kOakAnt2, {2, 6});
+  EXPECT_EQ(form.game().RecordCount(), 2);
+}
+
+// Capturing a Tree ends a local game as it ends a network game.
+TEST_F(BoardFixture, CapturingATreeEndsALocalGame) {
+  NewGame();
+  DragTo(kFirAnt1, {0, 3});
+  DragTo(kOakTree, {4, 8});
+  DragTo(kFirLightning, {4, 8});  // strikes Oak's Tree inside the Clouds' zone
+  EXPECT_EQ(prompts.log, std::vector<std::string>{"box:Game over|Fir Win"});
+  EXPECT_EQ(form.game().Mode(), GameMode::LocalFree);
+  EXPECT_EQ(Panel(1), "LocalFree");
+  EXPECT_FALSE(form.game().ClockRunning());
+  EXPECT_TRUE(Item("miNew")->isEnabled());
+  EXPECT_EQ(ImagePos(kOakTree), QPoint(742, 470));  // the final position stays
 }
 
 TEST_F(CapturedBothWays, CapturedPiecesGoToTheirTraySlots) {
