@@ -151,7 +151,7 @@ void Game::FormCreate() {
   materialBalance_ = {};
   tray_ = {};
   recordCount_ = 0;
-  sideToMove_ = Camp::Fir;
+  SetSideToMove(Camp::Fir);
   view_.ClearDropBusy();
   redoLimit_ = 0;
   SetGameMode(GameMode::LocalFree);
@@ -188,6 +188,11 @@ void Game::ApplyGameMode() {
   view_.ShowStatus(kPanelMode, std::string(GameModeName(mode_)));
 }
 
+void Game::SetSideToMove(Camp side) {
+  sideToMove_ = side;
+  view_.ShowSideToMove(side);
+}
+
 void Game::SetGameMode(GameMode mode) {
   mode_ = mode;
   ApplyGameMode();
@@ -222,7 +227,7 @@ void Game::miNewClick() {
   exceedLimit_ = 10;
   exceedCount_ = {};
   unitTime_ = 30;
-  sideToMove_ = Camp::Fir;
+  SetSideToMove(Camp::Fir);
   view_.ClearDropBusy();
   passPending_ = false;
 
@@ -329,7 +334,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
     view_.ClearDragState();
     return;
   }
-  sideToMove_ = OtherCamp(sideToMove_);  // the turn passes before anything else changes
+  SetSideToMove(OtherCamp(sideToMove_));  // the turn passes before anything else changes
 
   const Square to{toX, toY};
   const PieceId captured = board_.OccupantAt(to);
@@ -393,7 +398,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
     }
   }
 
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   std::string status;
   if (isPass) {
     AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
@@ -476,13 +481,13 @@ void Game::UndoOne() {
     PlaceMarkerForRecord(recordCount_ - 1);
     if (r.Captured >= 0) ReleaseFromTray(r.Captured, to);
   }
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   --recordCount_;
 }
 
 void Game::RedoOne() {
   ++recordCount_;
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   const MoveRecord r = Record(recordCount_);
   if (r.IsPass) {
     view_.ShowStatus(kPanelGame, text::kPass);
@@ -529,7 +534,7 @@ bool Game::PassBookkeeping() {
     view_.ShowStatus(kPanelGame, text::kRecordsFull);
     return false;
   }
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   view_.ShowStatus(kPanelGame, text::kPass);
   AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
   return true;

@@ -19,6 +19,7 @@
 #include "ui/Kibo.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
+#include "ui/StatusBarPanel.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -56,6 +57,8 @@ constexpr BoardImageRow kBoardImages[kSkinCount] = {
 };
 
 constexpr int kPanelWidths[5] = {85, 80, 180, 180, 240};
+// The clock panel of the side to move is drawn on a light tint of its camp's colour.
+const QColor kTurnTint[kCampCount] = {QColor(0xB5, 0xE3, 0xA5), QColor(0xF3, 0xB4, 0xAA)};
 constexpr QPoint kWindowPosition(184, 131);
 constexpr QRect kStatusBarRect(0, 512, 785, 18);
 
@@ -203,11 +206,9 @@ void TBoardForm::BuildStatusBar() {
   gameStatus_->setAutoFillBackground(true);
   int left = 0;
   for (int i = 0; i < 5; ++i) {
-    auto* panel = new QLabel(Text(ui_text::kInitialPanel[i]), gameStatus_);
+    auto* panel = new StatusBarPanel(Text(ui_text::kInitialPanel[i]), gameStatus_);
     panel->setObjectName(QStringLiteral("GameStatusPanel%1").arg(i));
     panel->setGeometry(left, 0, kPanelWidths[i], kStatusBarRect.height());
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setIndent(2);
     left += kPanelWidths[i];
     panels_[i] = panel;
   }
@@ -513,6 +514,12 @@ void TBoardForm::SetMenuEnabled(MenuItem item, bool enabled) {
 
 void TBoardForm::SetMenuChecked(MenuItem item, bool checked) {
   if (QAction* action = MenuAction(item)) action->setChecked(checked);
+}
+
+void TBoardForm::ShowSideToMove(Camp side) {
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    panels_[kPanelFirClock + Index(c)]->SetTint(c == side ? std::optional(kTurnTint[Index(c)])
+                                                          : std::nullopt);
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {

@@ -722,6 +722,7 @@ TEST(Soak, RandomGamesKeepTheInvariants) {
         f.game.SelectViewSide(std::uniform_int_distribution<int>(0, 3)(rng));
       }
       ASSERT_EQ(f.game.CheckInvariants(), "") << "game " << gameNo << " step " << step;
+      ASSERT_EQ(f.view.sideShown, f.game.SideToMove());
       for (PieceId p = 0; p < kPieceCount; ++p) {
         const bool captured = !f.game.board().InPlay[p];
         ASSERT_EQ(!f.view.image[p].enabled, captured);

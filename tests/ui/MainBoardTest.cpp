@@ -276,6 +276,44 @@ TEST_F(BoardFixture, CapturingATreeEndsALocalGame) {
   EXPECT_EQ(ImagePos(kOakTree), QPoint(742, 470));  // the final position stays
 }
 
+// The clock panel of the side to move is drawn highlighted, whatever the mode and the viewing
+// side, and no panel text changes for it.
+TEST_F(BoardFixture, TheSideToMoveIsHighlightedAtAllTimes) {
+  // The colour at the right end of a panel, where no clock text reaches.
+  auto background = [&](int panel) {
+    QLabel* label = form.StatusPanel(panel);
+    return label->grab().toImage().pixelColor(label->width() - 3, label->height() / 2);
+  };
+  auto highlighted = [&]() {
+    const QColor plain = background(kPanelConnection);
+    const bool fir = background(kPanelFirClock) != plain, oak = background(kPanelOakClock) != plain;
+    return fir == oak ? std::string("neither or both") : fir ? "Fir" : "Oak";
+  };
+  EXPECT_EQ(highlighted(), "Fir");  // start-up
+  NewGame();
+  const std::string clock = Panel(kPanelFirClock);
+  DragTo(kFirAnt1, {0, 3});
+  EXPECT_EQ(highlighted(), "Oak");
+  EXPECT_EQ(Panel(kPanelFirClock), clock);
+  for (const char* side : {"miR90", "miR180", "miR270", "miR0"}) {
+    Item(side)->trigger();
+    EXPECT_EQ(highlighted(), "Oak") << side;
+  }
+  Item("miUndo")->trigger();
+  EXPECT_EQ(highlighted(), "Fir");
+  Item("miRedo")->trigger();
+  EXPECT_EQ(highlighted(), "Oak");
+  Item("miPass")->trigger();
+  EXPECT_EQ(highlighted(), "Fir");
+
+  // A spectator of a network game follows the moves it receives.
+  form.game().SetGameMode(GameMode::ClientPlaying);
+  form.game().miNewClick();
+  form.game().SetCanHandlePieces(false);
+  form.game().ApplyReceivedMove({kFirAnt1, -1, 0, 2, 0, 3, 0}, "Move");
+  EXPECT_EQ(highlighted(), "Oak");
+}
+
 TEST_F(CapturedBothWays, CapturedPiecesGoToTheirTraySlots) {
   EXPECT_EQ(form.game().RecordCount(), 2);
   EXPECT_EQ(ImagePos(kOakAnt2), QPoint(742, 470));
