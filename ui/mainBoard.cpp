@@ -56,7 +56,8 @@ constexpr BoardImageRow kBoardImages[kSkinCount] = {
     {Skin::Wood, "ImgBoardTree1", QSize(784, 512), false},
 };
 
-constexpr int kPanelWidths[5] = {85, 80, 180, 180, 240};
+// The last panel, the game status panel, takes what the others leave of the bar: 260 pixels.
+constexpr int kPanelWidths[4] = {85, 80, 180, 180};
 // The clock panel of the side to move is drawn on a light tint of its camp's colour.
 const QColor kTurnTint[kCampCount] = {QColor(0xB5, 0xE3, 0xA5), QColor(0xF3, 0xB4, 0xAA)};
 constexpr QPoint kWindowPosition(184, 131);
@@ -208,8 +209,9 @@ void TBoardForm::BuildStatusBar() {
   for (int i = 0; i < 5; ++i) {
     auto* panel = new StatusBarPanel(Text(ui_text::kInitialPanel[i]), gameStatus_);
     panel->setObjectName(QStringLiteral("GameStatusPanel%1").arg(i));
-    panel->setGeometry(left, 0, kPanelWidths[i], kStatusBarRect.height());
-    left += kPanelWidths[i];
+    const int width = i < 4 ? kPanelWidths[i] : kStatusBarRect.width() - left;
+    panel->setGeometry(left, 0, width, kStatusBarRect.height());
+    left += width;
     panels_[i] = panel;
   }
 }
@@ -499,7 +501,7 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
 
 void TBoardForm::ShowStatus(int panel, const std::string& text) {
   if (panel >= 0 && panel < static_cast<int>(panels_.size()))
-    panels_[panel]->setText(QString::fromStdString(text));
+    panels_[panel]->SetText(QString::fromStdString(text));
 }
 
 BoxAnswer TBoardForm::ShowMessageBox(const std::string& text, const std::string& caption,

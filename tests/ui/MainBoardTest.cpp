@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "net/NetTexts.h"
 #include "rules/Catalogue.h"
+#include "rules/MoveCheck.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/About.h"
 #include "ui/Chatting.h"
@@ -47,7 +49,7 @@ TEST_F(BoardFixture, StartsAsTheProgramDoes) {
 
   const char* panels[] = {"Disconnected", "LocalFree", "Green Time/exceed", "Red Time/exceed",
                           "Game Status"};
-  const int widths[] = {85, 80, 180, 180, 240};
+  const int widths[] = {85, 80, 180, 180, 260};
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(Panel(i), panels[i]);
     EXPECT_EQ(form.StatusPanel(i)->width(), widths[i]);
@@ -312,6 +314,39 @@ TEST_F(BoardFixture, TheSideToMoveIsHighlightedAtAllTimes) {
   form.game().SetCanHandlePieces(false);
   form.game().ApplyReceivedMove({kFirAnt1, -1, 0, 2, 0, 3, 0}, "Move");
   EXPECT_EQ(highlighted(), "Oak");
+}
+
+// The game status panel takes the pixels the other panels leave, and draws every text the
+// game and the network side write there whole; its tooltip carries the text as well.
+TEST_F(BoardFixture, GameStatusTextsAreReadableInFull) {
+  std::vector<std::string> texts = {
+      "You are only a spectator",
+      "Always fir tree camp First",
+      "New Local Game",
+      "Pass Form Opposite",
+      std::string(Game::RecordsFullText()),
+      Game::MoveStatusText(999, Camp::Oak, PieceKind::CarpenterAnt, {9, 9}, {9, 9}),
+      "[.]" + Game::MoveStatusText(999, Camp::Fir, PieceKind::DivingBeetle, {9, 9}, {9, 9}),
+      nettext::kMadeNewGameComplete,
+      nettext::kRequestGameWait,
+      std::string(nettext::kWaitForSearching) + "255.255.255.255" + nettext::kWaitForSearchingEnd};
+  for (int code = 1; code <= 9; ++code)
+    for (Camp camp : {Camp::Fir, Camp::Oak})
+      texts.push_back(MoveCheckText(static_cast<MoveCheckResult>(code), camp));
+
+  QLabel* panel = form.StatusPanel(kPanelGame);
+  EXPECT_EQ(panel->geometry().right(),
+            form.StatusPanel(kPanelConnection)->parentWidget()->width() - 1);
+  for (const std::string& text : texts) {
+    form.ShowStatus(kPanelGame, text);
+    EXPECT_EQ(Panel(kPanelGame), text);
+    EXPECT_EQ(panel->toolTip().toStdString(), text);
+    EXPECT_LE(QFontMetrics(panel->font()).horizontalAdvance(panel->text()),
+              panel->contentsRect().width() - panel->indent())
+        << text;
+  }
+  form.ShowStatus(kPanelGame, "Pass");  // a short text is drawn in the bar's own font again
+  EXPECT_EQ(panel->font(), form.StatusPanel(kPanelConnection)->font());
 }
 
 TEST_F(CapturedBothWays, CapturedPiecesGoToTheirTraySlots) {
