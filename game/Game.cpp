@@ -657,6 +657,7 @@ void Game::ChangeViewSide(int oldSide, int newSide) {
     view_.RefreshPieceImage(p, board_.PiecePos[p]);
   PlaceMarkerForRecord(recordCount_);
   RebuildBoard(board_);
+  RebuildHistory();  // its squares are written in the view's frame
   AssertInvariants();
 }
 

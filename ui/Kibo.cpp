@@ -1,6 +1,7 @@
 #include "ui/Kibo.h"
 
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 #include "ui/Fonts.h"
 #include "ui/UiTexts.h"
@@ -10,13 +11,18 @@ namespace tamsok {
 
 TKiboForm::TKiboForm(QWidget* owner) : QWidget(owner), MemoKibo(new QPlainTextEdit(this)) {
   SetUpWindow(*this, "KiboForm", ui_text::kKiboFormCaption);
-  MakeFixedWindow(*this, QSize(186, 119));
+  // It opens small, below the main window; a long game is easier to follow enlarged.
+  MakeSizeableWindow(*this, QSize(186, 119));
 
   MemoKibo->setObjectName(QStringLiteral("MemoKibo"));
-  MemoKibo->setGeometry(0, 0, 186, 119);
   MemoKibo->setFrameShape(QFrame::NoFrame);
   MemoKibo->setFont(SansFont(12, /*bold=*/true));
-  MemoKibo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
+  // One record a line: a capture line is wider than the window and scrolls sideways.
+  MemoKibo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(MemoKibo);
+  layout->activate();  // the memo fills the window before it is first shown, too
   SetSilverBase(*MemoKibo);
   MemoKibo->setPlainText(QString::fromUtf8(ui_text::kInitialHistory));
 }
@@ -28,7 +34,9 @@ void TKiboForm::SetLines(const std::vector<std::string>& lines) {
     text += QString::fromStdString(lines[i]);
   }
   MemoKibo->setPlainText(text);
+  // The last record in sight, from the start of its line.
   MemoKibo->moveCursor(QTextCursor::End);
+  MemoKibo->moveCursor(QTextCursor::StartOfBlock);
 }
 
 }  // namespace tamsok

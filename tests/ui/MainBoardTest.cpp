@@ -3,6 +3,9 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include "net/NetTexts.h"
@@ -523,6 +526,29 @@ TEST_F(BoardFixture, HistoryWindowListsTheMovesWhileShown) {
   Item("miMoveHistory")->trigger();
   EXPECT_FALSE(kibo.isVisible());
   EXPECT_EQ(Item("miMoveHistory")->text().toStdString(), "Show Move History");
+}
+
+// Capture lines stay one line each, scrolled sideways from their start; the window opens at its
+// starting size and can be resized; a change of viewing side rewrites the list at once.
+TEST_F(CapturedBothWays, HistoryLinesDoNotWrapAndFollowTheViewSide) {
+  TKiboForm& kibo = *form.KiboForm();
+  QPlainTextEdit& memo = *kibo.MemoKibo;
+  Item("miMoveHistory")->trigger();
+  EXPECT_EQ(kibo.size(), QSize(186, 119));
+  EXPECT_EQ(memo.toPlainText().toStdString(),
+            "[  1][F.Th] {59->22} (Capture<O.An>)\n[  2][O.Th] {50->27} (Capture<F.An>)");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return memo.horizontalScrollBar()->maximum() > 0; }, 2000));
+  EXPECT_EQ(memo.horizontalScrollBar()->value(), 0);
+  for (QTextBlock b = memo.document()->begin(); b.isValid(); b = b.next())
+    EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
+
+  kibo.resize(420, 300);
+  EXPECT_EQ(kibo.size(), QSize(420, 300));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return memo.geometry() == kibo.rect(); }, 2000));
+
+  Item("miR180")->trigger();
+  EXPECT_EQ(memo.toPlainText().toStdString(),
+            "[  1][F.Th] {40->77} (Capture<O.An>)\n[  2][O.Th] {49->72} (Capture<F.An>)");
 }
 
 TEST_F(BoardFixture, ChatWindowCaptionFlipsWithItsVisibility) {
