@@ -537,14 +537,14 @@ TEST_F(CapturedBothWays, HistoryLinesDoNotWrapAndFollowTheViewSide) {
   EXPECT_EQ(kibo.size(), QSize(186, 119));
   EXPECT_EQ(memo.toPlainText().toStdString(),
             "[  1][F.Th] {59->22} (Capture<O.An>)\n[  2][O.Th] {50->27} (Capture<F.An>)");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return memo.horizontalScrollBar()->maximum() > 0; }, 2000));
+  ASSERT_EVENTUALLY(memo.horizontalScrollBar()->maximum() > 0, 2000);
   EXPECT_EQ(memo.horizontalScrollBar()->value(), 0);
   for (QTextBlock b = memo.document()->begin(); b.isValid(); b = b.next())
     EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
 
   kibo.resize(420, 300);
   EXPECT_EQ(kibo.size(), QSize(420, 300));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return memo.geometry() == kibo.rect(); }, 2000));
+  ASSERT_EVENTUALLY(memo.geometry() == kibo.rect(), 2000);
 
   Item("miR180")->trigger();
   EXPECT_EQ(memo.toPlainText().toStdString(),
