@@ -1,5 +1,8 @@
 #include "ui/Assets.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include "ui/LoadJpeg.h"
 
 namespace tamsok {
@@ -30,6 +33,29 @@ QImage BoardPicture(Skin skin) {
 
 QPixmap SkinSwatch(Skin skin) {
   return Png(QStringLiteral("swatch_%1.png").arg(kSkinSlug[static_cast<int>(skin)]));
+}
+
+QIcon SkinSwatchIcon(Skin skin) {
+  const QPixmap swatch = SkinSwatch(skin);
+  QPixmap checked = swatch.isNull() ? QPixmap(kMenuPictureSize, kMenuPictureSize) : swatch;
+  if (swatch.isNull()) checked.fill(Qt::transparent);
+  {
+    // A tick over the swatch: a dark stroke in a light halo reads on light and dark skins.
+    QPainter painter(&checked);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = checked.width() / 20.0;
+    QPainterPath tick;
+    tick.moveTo(4 * s, 10.5 * s);
+    tick.lineTo(8.5 * s, 15 * s);
+    tick.lineTo(16 * s, 5 * s);
+    painter.strokePath(tick, QPen(Qt::white, 5 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(
+        tick, QPen(QColor(0x10, 0x10, 0x10), 2.5 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  }
+  QIcon icon;
+  if (!swatch.isNull()) icon.addPixmap(swatch, QIcon::Normal, QIcon::Off);
+  icon.addPixmap(checked, QIcon::Normal, QIcon::On);
+  return icon;
 }
 
 QPixmap PiecePicture(Camp camp, PieceKind kind) {

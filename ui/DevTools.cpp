@@ -134,11 +134,14 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     window->hide();
   }
 
-  auto* interfaceMenu = board.findChild<QMenu*>(QStringLiteral("miEnvironmentEx"));
-  interfaceMenu->popup(board.mapToGlobal(QPoint(200, 20)));
-  ShowAndWait(*interfaceMenu);
-  ok &= Save(*interfaceMenu, dir, QStringLiteral("menu-interface.png"));
-  interfaceMenu->hide();
+  // The menus with pictures: the skin and side submenus, and the undo and redo items.
+  for (const char* name : {"miEnvironmentEx", "Board1", "BoardRotation1", "Playing1"}) {
+    auto* menu = board.findChild<QMenu*>(QString::fromUtf8(name));
+    menu->popup(board.mapToGlobal(QPoint(200, 20)));
+    ShowAndWait(*menu);
+    ok &= Save(*menu, dir, QStringLiteral("menu-%1.png").arg(QString::fromUtf8(name).toLower()));
+    menu->hide();
+  }
   return ok ? 0 : 1;
 }
 

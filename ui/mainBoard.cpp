@@ -238,7 +238,7 @@ void TBoardForm::BuildMenus() {
       if (row.flags & kSideRadio) sideGroup->addAction(action);
       if (row.picture) action->setIcon(QIcon(MenuPicturePixmap(*row.picture)));
       if (row.swatch) {
-        action->setIcon(QIcon(SkinSwatch(*row.swatch)));
+        action->setIcon(SkinSwatchIcon(*row.swatch));
         skinActions_[static_cast<int>(*row.swatch)] = action;
       }
       // Qt flips a checkable item before it reports the trigger; the handlers own the check

@@ -2,8 +2,10 @@
 // menu items triggered by name.
 #include <QActionGroup>
 #include <QEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -584,6 +586,27 @@ TEST_F(BoardFixture, SkinItemsShowExactlyOnePicture) {
   Item("miSlate")->trigger();  // choosing the current skin again keeps it
   EXPECT_TRUE(Item("miSlate")->isChecked());
   EXPECT_TRUE(form.BoardImage(Skin::Slate)->isVisible());
+}
+
+// The checked skin's picture carries a check mark the unchecked pictures lack, and the menus
+// draw their pictures at the pictures' own 20 x 20 pixels.
+TEST_F(BoardFixture, MenusShowTheCheckedSkinAndFullSizePictures) {
+  for (const char* name : {"miWood", "miSlate", "miMarbtea", "miPBfoil"}) {
+    const QIcon icon = Item(name)->icon();
+    const QImage off = icon.pixmap(20, QIcon::Normal, QIcon::Off).toImage();
+    const QImage on = icon.pixmap(20, QIcon::Normal, QIcon::On).toImage();
+    ASSERT_EQ(off.size(), on.size()) << name;
+    int marked = 0;
+    for (int y = 0; y < on.height(); ++y)
+      for (int x = 0; x < on.width(); ++x)
+        marked += on.pixel(x, y) != off.pixel(x, y);
+    EXPECT_GE(marked, 40) << name;  // a stroke across the swatch, not a frame's hairline
+  }
+  for (const char* name : {"File1", "Playing1", "miEnvironmentEx", "Board1", "BoardRotation1"}) {
+    auto* menu = form.findChild<QMenu*>(QString::fromUtf8(name));
+    ASSERT_NE(menu, nullptr) << name;
+    EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu), 20) << name;
+  }
 }
 
 TEST_F(BoardFixture, RoomStatusAndAlignmentPlaceTheWindows) {
