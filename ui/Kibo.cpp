@@ -1,6 +1,7 @@
 #include "ui/Kibo.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "ui/Fonts.h"
@@ -25,6 +26,18 @@ TKiboForm::TKiboForm(QWidget* owner) : QWidget(owner), MemoKibo(new QPlainTextEd
   layout->activate();  // the memo fills the window before it is first shown, too
   SetSilverBase(*MemoKibo);
   MemoKibo->setPlainText(QString::fromUtf8(ui_text::kInitialHistory));
+
+  QScrollBar* rows = MemoKibo->verticalScrollBar();
+  connect(rows, &QScrollBar::rangeChanged, this, [this] {
+    if (followLast_) ShowLastRecord();
+  });
+  connect(rows, &QScrollBar::actionTriggered, this, [this] { followLast_ = false; });
+}
+
+// The last record from the start of its line.
+void TKiboForm::ShowLastRecord() {
+  MemoKibo->moveCursor(QTextCursor::End);
+  MemoKibo->moveCursor(QTextCursor::StartOfBlock);
 }
 
 void TKiboForm::SetLines(const std::vector<std::string>& lines) {
@@ -34,9 +47,8 @@ void TKiboForm::SetLines(const std::vector<std::string>& lines) {
     text += QString::fromStdString(lines[i]);
   }
   MemoKibo->setPlainText(text);
-  // The last record in sight, from the start of its line.
-  MemoKibo->moveCursor(QTextCursor::End);
-  MemoKibo->moveCursor(QTextCursor::StartOfBlock);
+  followLast_ = true;
+  ShowLastRecord();
 }
 
 }  // namespace tamsok
