@@ -120,11 +120,16 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
 
+  // A long game for the history window, seen at its starting size and enlarged.
+  PlayDemoGame(board.game(), 8, 400);
+  ok &= Save(board, dir, QStringLiteral("long-game.png"));
   board.miChatWindowClick();
   board.miMoveHistoryClick();
   ProcessUntil([&] { return board.KiboForm()->windowHandle()->isExposed(); }, 5000);
   ok &= Save(*board.ChatForm(), dir, QStringLiteral("chat.png"));
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
+  board.KiboForm()->resize(300, 320);
+  ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-enlarged.png"));
 
   for (QWidget* window : std::initializer_list<QWidget*>{
            board.AboutBox(), board.ProtocolForm(), board.RequestForm(), board.InputIPForm()}) {
