@@ -37,23 +37,23 @@ QPixmap SkinSwatch(Skin skin) {
 
 QIcon SkinSwatchIcon(Skin skin) {
   const QPixmap swatch = SkinSwatch(skin);
-  QPixmap checked = swatch.isNull() ? QPixmap(kMenuPictureSize, kMenuPictureSize) : swatch;
-  if (swatch.isNull()) checked.fill(Qt::transparent);
+  QPixmap checked(kMenuPictureSize, kMenuPictureSize);
+  checked.fill(Qt::transparent);
   {
-    // A tick over the swatch: a dark stroke in a light halo reads on light and dark skins.
     QPainter painter(&checked);
+    painter.drawPixmap(checked.rect(), swatch);
+    // A tick from the left edge down and up to the top right, in pixels of the 20 x 20 picture:
+    // a dark stroke in a light halo reads on the light and the dark skins alike.
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = checked.width() / 20.0;
     QPainterPath tick;
-    tick.moveTo(4 * s, 10.5 * s);
-    tick.lineTo(8.5 * s, 15 * s);
-    tick.lineTo(16 * s, 5 * s);
-    painter.strokePath(tick, QPen(Qt::white, 5 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    tick.moveTo(4, 10.5);
+    tick.lineTo(8.5, 15);
+    tick.lineTo(16, 5);
+    painter.strokePath(tick, QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.strokePath(
-        tick, QPen(QColor(0x10, 0x10, 0x10), 2.5 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        tick, QPen(QColor(0x10, 0x10, 0x10), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   }
-  QIcon icon;
-  if (!swatch.isNull()) icon.addPixmap(swatch, QIcon::Normal, QIcon::Off);
+  QIcon icon(swatch);
   icon.addPixmap(checked, QIcon::Normal, QIcon::On);
   return icon;
 }

@@ -19,11 +19,11 @@ inline constexpr int kSkinCount = 4;
 // The six menu pictures.
 enum class MenuPicture { UndoFirst, Undo, Redo, RedoLast, BoardFigure, ViewSide };
 
-// The decoded board picture of a skin (JPEG, decoded by libjpeg).
-QImage BoardPicture(Skin skin);
-// The menu pictures and the skin swatches are drawn at this size, in pixels, both ways.
+// The six menu pictures and the skin swatches are drawn at this size, in pixels, both ways.
 inline constexpr int kMenuPictureSize = 20;
 
+// The decoded board picture of a skin (JPEG, decoded by libjpeg).
+QImage BoardPicture(Skin skin);
 // The 20 x 20 colour swatch of a skin's menu item.
 QPixmap SkinSwatch(Skin skin);
 // The skin item's picture: the swatch, and for the checked item the swatch under a bold check

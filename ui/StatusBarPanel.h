@@ -24,7 +24,6 @@ class StatusBarPanel : public QLabel {
   void SetText(const QString& text);
   // Draws the panel on `tint`, or plain without one. The text is untouched.
   void SetTint(std::optional<QColor> tint);
-  bool IsTinted() const { return tint_.has_value(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
