@@ -53,6 +53,8 @@ constexpr std::string_view kModeNames[] = {"LocalFree",     "LocalPlaying", "Ser
 
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
+// "Disconnect state" lets the players leave a local game for LocalFree, where New game is
+// offered again.
 struct MenuRow {
   MenuItem item;
   bool enabled[6];
@@ -63,7 +65,7 @@ constexpr MenuRow kMenuTable[] = {
     {MenuItem::miConnect,    {1, 0, 0, 0, 1, 0}},
     {MenuItem::miReqGame,    {0, 0, 0, 0, 1, 0}},
     {MenuItem::miNew,        {1, 0, 0, 0, 0, 0}},
-    {MenuItem::miLocalAlone, {0, 0, 0, 0, 0, 0}},
+    {MenuItem::miLocalAlone, {0, 1, 0, 0, 0, 0}},
     {MenuItem::miLoad,       {1, 0, 0, 0, 0, 0}},
     {MenuItem::miSave,       {0, 1, 0, 1, 0, 1}},
     {MenuItem::miSaveas,     {0, 1, 0, 1, 0, 1}},
@@ -95,6 +97,13 @@ std::string PieceTag(PieceId p) {
 
 std::string WinText(Camp winner) {
   return std::string(CampName(winner)) + text::kWinSuffix;
+}
+
+// The camp that wins when `captured` falls: the other camp's, when it is a Tree.
+std::optional<Camp> WinnerOfCapture(PieceId captured) {
+  if (captured == 0) return Camp::Oak;
+  if (captured == kPiecesPerCamp) return Camp::Fir;
+  return std::nullopt;
 }
 
 unsigned ClockSeed() {
@@ -142,7 +151,7 @@ void Game::FormCreate() {
   materialBalance_ = {};
   tray_ = {};
   recordCount_ = 0;
-  sideToMove_ = Camp::Fir;
+  SetSideToMove(Camp::Fir);
   view_.ClearDropBusy();
   redoLimit_ = 0;
   SetGameMode(GameMode::LocalFree);
@@ -154,6 +163,10 @@ void Game::FormCreate() {
 }
 
 void Game::ApplyGameMode() {
+  // The station is a player in every mode but ClientPlaying, where the game-made message
+  // decides after this call. The menu is set for the station as it is from here on, so the
+  // first mode chosen after start-up (a spectator until then) offers a player's items too.
+  if (mode_ != GameMode::ClientPlaying) canHandlePieces_ = true;
   const auto m = static_cast<std::size_t>(mode_);
   for (const MenuRow& row : kMenuTable) {
     bool enabled = row.enabled[m];
@@ -172,8 +185,12 @@ void Game::ApplyGameMode() {
     view_.SetMenuEnabled(row.item, enabled);
   }
   clockRunning_ = IsPlayingMode(mode_);
-  if (mode_ != GameMode::ClientPlaying) canHandlePieces_ = true;
   view_.ShowStatus(kPanelMode, std::string(GameModeName(mode_)));
+}
+
+void Game::SetSideToMove(Camp side) {
+  sideToMove_ = side;
+  view_.ShowSideToMove(side);
 }
 
 void Game::SetGameMode(GameMode mode) {
@@ -210,7 +227,7 @@ void Game::miNewClick() {
   exceedLimit_ = 10;
   exceedCount_ = {};
   unitTime_ = 30;
-  sideToMove_ = Camp::Fir;
+  SetSideToMove(Camp::Fir);
   view_.ClearDropBusy();
   passPending_ = false;
 
@@ -317,7 +334,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
     view_.ClearDragState();
     return;
   }
-  sideToMove_ = OtherCamp(sideToMove_);  // the turn passes before anything else changes
+  SetSideToMove(OtherCamp(sideToMove_));  // the turn passes before anything else changes
 
   const Square to{toX, toY};
   const PieceId captured = board_.OccupantAt(to);
@@ -337,15 +354,19 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   const Square cf = ToCanonical(side, from), ct = ToCanonical(side, to);
   const std::string move = SetLastMessage(BuildMove({piece, captured, cf.x, cf.y, ct.x, ct.y, 0}));
 
+  const std::optional<Camp> winner = WinnerOfCapture(captured);
   if (mode_ == GameMode::ServerPlaying) {
     SendToAll(move);
-    if (captured == 0 || captured == kPiecesPerCamp) {
-      const Camp winner = captured == 0 ? Camp::Oak : Camp::Fir;
-      SendToAll(SetLastMessage(BuildWinn(winner)));
-      EndServerGame(winner, /*boxFirst=*/true);
+    if (winner) {
+      SendToAll(SetLastMessage(BuildWinn(*winner)));
+      EndServerGame(*winner, /*boxFirst=*/true);
     }
   } else if (mode_ == GameMode::ClientPlaying) {
     SendToServer(move);
+  } else if (mode_ == GameMode::LocalPlaying && winner) {
+    // A local game ends as a room's game does; it stays in play until the box is closed.
+    view_.ShowMessageBox(WinText(*winner), text::kGameOver, BoxButtons::Ok);
+    SetGameMode(GameMode::LocalFree);
   }
   AssertInvariants();
   view_.ClearDragState();
@@ -377,7 +398,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
     }
   }
 
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   std::string status;
   if (isPass) {
     AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
@@ -460,13 +481,13 @@ void Game::UndoOne() {
     PlaceMarkerForRecord(recordCount_ - 1);
     if (r.Captured >= 0) ReleaseFromTray(r.Captured, to);
   }
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   --recordCount_;
 }
 
 void Game::RedoOne() {
   ++recordCount_;
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   const MoveRecord r = Record(recordCount_);
   if (r.IsPass) {
     view_.ShowStatus(kPanelGame, text::kPass);
@@ -513,7 +534,7 @@ bool Game::PassBookkeeping() {
     view_.ShowStatus(kPanelGame, text::kRecordsFull);
     return false;
   }
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   view_.ShowStatus(kPanelGame, text::kPass);
   AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
   return true;
@@ -524,6 +545,9 @@ void Game::miPassClick() {
   if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) return;
   if (mode_ == GameMode::ServerPlaying) {
     if (PassBookkeeping()) SendToAll(SetLastMessage(BuildPass()));
+  } else if (mode_ == GameMode::LocalPlaying) {
+    // Both camps sit at this machine: the pass is in force at once, and listed at once.
+    if (PassBookkeeping()) RebuildHistory();
   } else if (mode_ == GameMode::ClientPlaying) {
     if (RecordsFull()) {
       view_.ShowStatus(kPanelGame, text::kRecordsFull);
@@ -633,6 +657,7 @@ void Game::ChangeViewSide(int oldSide, int newSide) {
     view_.RefreshPieceImage(p, board_.PiecePos[p]);
   PlaceMarkerForRecord(recordCount_);
   RebuildBoard(board_);
+  RebuildHistory();  // its squares are written in the view's frame
   AssertInvariants();
 }
 

@@ -176,6 +176,8 @@ class Game {
  private:
   // Debug builds stop at the first operation that leaves the state inconsistent.
   void AssertInvariants() const;
+  // Every change of turn goes through here, so the view always marks the side to move.
+  void SetSideToMove(Camp side);
   void LoadStartPosition();
   void ResetDragAndRebuild();
   void PlaceMarkerForRecord(int index);

@@ -64,6 +64,8 @@ class GameView {
                                    BoxButtons buttons) = 0;
   virtual void SetMenuEnabled(MenuItem item, bool enabled) = 0;
   virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
+  // Marks the camp whose turn it is; called whenever the turn changes hands.
+  virtual void ShowSideToMove(Camp side) = 0;
 
   // On the board: move the image onto the square, enable and show it. Off the board: move
   // it to (0, 0), hide it, enable it.
@@ -121,6 +123,7 @@ class NullGameView : public GameView {
   }
   void SetMenuEnabled(MenuItem, bool) override {}
   void SetMenuChecked(MenuItem, bool) override {}
+  void ShowSideToMove(Camp) override {}
   void PlacePieceImage(PieceId, Square) override {}
   void RefreshPieceImage(PieceId, Square) override {}
   void MovePieceImage(PieceId, Square) override {}

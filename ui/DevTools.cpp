@@ -120,11 +120,16 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
 
+  // A long game for the history window, seen at its starting size and enlarged.
+  PlayDemoGame(board.game(), 8, 400);
+  ok &= Save(board, dir, QStringLiteral("long-game.png"));
   board.miChatWindowClick();
   board.miMoveHistoryClick();
   ProcessUntil([&] { return board.KiboForm()->windowHandle()->isExposed(); }, 5000);
   ok &= Save(*board.ChatForm(), dir, QStringLiteral("chat.png"));
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
+  board.KiboForm()->resize(300, 320);
+  ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-enlarged.png"));
 
   for (QWidget* window : std::initializer_list<QWidget*>{
            board.AboutBox(), board.ProtocolForm(), board.RequestForm(), board.InputIPForm()}) {
@@ -134,11 +139,14 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     window->hide();
   }
 
-  auto* interfaceMenu = board.findChild<QMenu*>(QStringLiteral("miEnvironmentEx"));
-  interfaceMenu->popup(board.mapToGlobal(QPoint(200, 20)));
-  ShowAndWait(*interfaceMenu);
-  ok &= Save(*interfaceMenu, dir, QStringLiteral("menu-interface.png"));
-  interfaceMenu->hide();
+  // The menus with pictures: the skin and side submenus, and the undo and redo items.
+  for (const char* name : {"miEnvironmentEx", "Board1", "BoardRotation1", "Playing1"}) {
+    auto* menu = board.findChild<QMenu*>(QString::fromUtf8(name));
+    menu->popup(board.mapToGlobal(QPoint(200, 20)));
+    ShowAndWait(*menu);
+    ok &= Save(*menu, dir, QStringLiteral("menu-%1.png").arg(QString::fromUtf8(name).toLower()));
+    menu->hide();
+  }
   return ok ? 0 : 1;
 }
 

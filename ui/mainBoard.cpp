@@ -19,6 +19,7 @@
 #include "ui/Kibo.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
+#include "ui/StatusBarPanel.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -55,7 +56,10 @@ constexpr BoardImageRow kBoardImages[kSkinCount] = {
     {Skin::Wood, "ImgBoardTree1", QSize(784, 512), false},
 };
 
-constexpr int kPanelWidths[5] = {85, 80, 180, 180, 240};
+// The last panel, the game status panel, takes what the others leave of the bar: 260 pixels.
+constexpr int kPanelWidths[4] = {85, 80, 180, 180};
+// The clock panel of the side to move is drawn on a light tint of its camp's colour.
+const QColor kTurnTint[kCampCount] = {QColor(0xB5, 0xE3, 0xA5), QColor(0xF3, 0xB4, 0xAA)};
 constexpr QPoint kWindowPosition(184, 131);
 constexpr QRect kStatusBarRect(0, 512, 785, 18);
 
@@ -203,12 +207,11 @@ void TBoardForm::BuildStatusBar() {
   gameStatus_->setAutoFillBackground(true);
   int left = 0;
   for (int i = 0; i < 5; ++i) {
-    auto* panel = new QLabel(Text(ui_text::kInitialPanel[i]), gameStatus_);
+    auto* panel = new StatusBarPanel(Text(ui_text::kInitialPanel[i]), gameStatus_);
     panel->setObjectName(QStringLiteral("GameStatusPanel%1").arg(i));
-    panel->setGeometry(left, 0, kPanelWidths[i], kStatusBarRect.height());
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setIndent(2);
-    left += kPanelWidths[i];
+    const int width = i < 4 ? kPanelWidths[i] : kStatusBarRect.width() - left;
+    panel->setGeometry(left, 0, width, kStatusBarRect.height());
+    left += width;
     panels_[i] = panel;
   }
 }
@@ -235,7 +238,7 @@ void TBoardForm::BuildMenus() {
       if (row.flags & kSideRadio) sideGroup->addAction(action);
       if (row.picture) action->setIcon(QIcon(MenuPicturePixmap(*row.picture)));
       if (row.swatch) {
-        action->setIcon(QIcon(SkinSwatch(*row.swatch)));
+        action->setIcon(SkinSwatchIcon(*row.swatch));
         skinActions_[static_cast<int>(*row.swatch)] = action;
       }
       // Qt flips a checkable item before it reports the trigger; the handlers own the check
@@ -498,7 +501,7 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
 
 void TBoardForm::ShowStatus(int panel, const std::string& text) {
   if (panel >= 0 && panel < static_cast<int>(panels_.size()))
-    panels_[panel]->setText(QString::fromStdString(text));
+    panels_[panel]->SetText(QString::fromStdString(text));
 }
 
 BoxAnswer TBoardForm::ShowMessageBox(const std::string& text, const std::string& caption,
@@ -513,6 +516,12 @@ void TBoardForm::SetMenuEnabled(MenuItem item, bool enabled) {
 
 void TBoardForm::SetMenuChecked(MenuItem item, bool checked) {
   if (QAction* action = MenuAction(item)) action->setChecked(checked);
+}
+
+void TBoardForm::ShowSideToMove(Camp side) {
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    panels_[kPanelFirClock + Index(c)]->SetTint(c == side ? std::optional(kTurnTint[Index(c)])
+                                                          : std::nullopt);
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {

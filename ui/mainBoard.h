@@ -19,6 +19,7 @@
 #include "ui/BoardGeometry.h"
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
+#include "ui/StatusBarPanel.h"
 #include "ui/UiPrompts.h"
 
 class QAction;
@@ -133,6 +134,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
                            BoxButtons buttons) override;
   void SetMenuEnabled(MenuItem item, bool enabled) override;
   void SetMenuChecked(MenuItem item, bool checked) override;
+  void ShowSideToMove(Camp side) override;
   void PlacePieceImage(PieceId piece, Square pos) override;
   void RefreshPieceImage(PieceId piece, Square pos) override;
   void MovePieceImage(PieceId piece, Square to) override;
@@ -171,7 +173,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   PieceImageControl* PieceImage(PieceId piece) const { return pieceImages_[piece]; }
   ImageControl* ImgLastPosition() const { return imgLastPosition_; }
   ImageControl* BoardImage(Skin skin) const { return boardImages_[static_cast<int>(skin)]; }
-  QLabel* StatusPanel(int panel) const { return panels_[panel]; }
+  StatusBarPanel* StatusPanel(int panel) const { return panels_[panel]; }
   QWidget* BoardArea() const { return boardArea_; }
   QTimer* Timer1() const { return timer1_; }
   TChatForm* ChatForm() const { return chatForm_; }
@@ -220,7 +222,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   ImageControl* imgLastPosition_ = nullptr;
   std::array<PieceImageControl*, kPieceCount> pieceImages_{};
   QFrame* gameStatus_ = nullptr;
-  std::array<QLabel*, 5> panels_{};
+  std::array<StatusBarPanel*, 5> panels_{};
   std::array<QAction*, kMenuItemCount> menuActions_{};
   std::array<QAction*, kSkinCount> skinActions_{};
   QAction* miKilledPiece_ = nullptr;

@@ -16,6 +16,12 @@
 
 #include "ui/mainBoard.h"
 
+// Dispatches events until `condition` holds, and fails the test when it does not within `ms`
+// milliseconds. Qt's QTRY_* macros report to Qt Test, which a GoogleTest run never hears from:
+// a wait that timed out there would end the test as a pass.
+#define ASSERT_EVENTUALLY(condition, ms) \
+  ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(condition); }, ms)) << #condition
+
 namespace tamsok::testing {
 
 // Records every box and dialog instead of showing it; boxes answer from `answers`, OK when
