@@ -3,12 +3,16 @@
 // search speed and the depth reached in a second.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "engine/MoveGen.h"
 #include "engine/Perft.h"
 #include "engine/Position.h"
+#include "engine/Search.h"
 #include "rules/Board.h"
 #include "rules/MoveCheck.h"
 
@@ -81,8 +85,8 @@ std::vector<ZoneCase> InfluencerMoves() {
     for (int ply = 0; ply < 150; ++ply) {
       MoveList list;
       GenerateMoves(pos, list);
-      if (list.size == 0) break;
-      const Move m = list.moves[std::uniform_int_distribution<int>(0, list.size - 1)(rng)];
+      if (list.size() == 0) break;
+      const Move m = list[std::uniform_int_distribution<int>(0, list.size() - 1)(rng)];
       const PieceId captured = pos.PieceAt(m.To());
       if (Influences(KindOf(pos.PieceAt(m.From()))) ||
           (captured != kNoPiece && Influences(KindOf(captured))))
@@ -190,6 +194,65 @@ void BM_ZoneUpdateCounters(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ZoneUpdateCounters);
+
+// A crowded middle game: twenty random quiet moves from the start, every piece still on the
+// board and most of them out of their home rows.
+Position CrowdedMiddleGame() {
+  Position pos = Position::Start();
+  std::mt19937 rng(11);
+  for (int ply = 0; ply < 20; ++ply) {
+    MoveList list, quiet;
+    GenerateMoves(pos, list);
+    for (Move m : list)
+      if (pos.PieceAt(m.To()) == kNoPiece) quiet.Add(m);
+    Undo undo;
+    pos.Make(quiet[std::uniform_int_distribution<int>(0, quiet.size() - 1)(rng)], undo);
+  }
+  return pos;
+}
+
+// Nodes per second of a search of two million nodes, table cleared before each.
+void SearchSpeed(benchmark::State& state, const Position& pos) {
+  Searcher searcher(64);
+  std::atomic<bool> stop{false};
+  Limits limits;
+  limits.nodes = 2'000'000;
+  std::uint64_t nodes = 0;
+  for (auto _ : state) {
+    searcher.Clear();
+    nodes += searcher.Search(pos, limits, stop).info.nodes;
+  }
+  state.counters["nodes/s"] =
+      benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+
+void BM_SearchStart(benchmark::State& state) {
+  SearchSpeed(state, Position::Start());
+}
+BENCHMARK(BM_SearchStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SearchCrowdedMiddleGame(benchmark::State& state) {
+  SearchSpeed(state, CrowdedMiddleGame());
+}
+BENCHMARK(BM_SearchCrowdedMiddleGame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The deepest iteration completed within one second from the start (wall clock).
+void BM_DepthInOneSecond(benchmark::State& state) {
+  Searcher searcher(64);
+  int depth = 0;
+  for (auto _ : state) {
+    searcher.Clear();
+    std::atomic<bool> stop{false};
+    std::thread timer([&stop] {
+      std::this_thread::sleep_for(std::chrono::seconds(1));
+      stop = true;
+    });
+    depth = searcher.Search(Position::Start(), Limits{}, stop).info.depth;
+    timer.join();
+  }
+  state.counters["depth"] = depth;
+}
+BENCHMARK(BM_DepthInOneSecond)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
 }  // namespace tamsok::engine

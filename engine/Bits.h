@@ -35,9 +35,19 @@ constexpr bool Has(Bits b, Sq s) {
   return (b >> s) & 1;
 }
 
+// Counted with shifts and masks rather than std::popcount: without a CPU-specific build flag
+// the latter is a library call, and counting move targets is the generator's inner loop.
 inline int PopCount(Bits b) {
-  return std::popcount(static_cast<std::uint64_t>(b)) +
-         std::popcount(static_cast<std::uint64_t>(b >> 64));
+  constexpr std::uint64_t k1 = 0x5555555555555555ull, k2 = 0x3333333333333333ull,
+                          k4 = 0x0F0F0F0F0F0F0F0Full, kSum = 0x0101010101010101ull;
+  std::uint64_t lo = static_cast<std::uint64_t>(b), hi = static_cast<std::uint64_t>(b >> 64);
+  lo -= (lo >> 1) & k1;
+  hi -= (hi >> 1) & k1;
+  lo = (lo & k2) + ((lo >> 2) & k2);
+  hi = (hi & k2) + ((hi >> 2) & k2);
+  // Each byte now holds at most 8 per half; the two halves summed stay below 16 per byte.
+  const std::uint64_t bytes = ((lo + (lo >> 4)) & k4) + ((hi + (hi >> 4)) & k4);
+  return static_cast<int>((bytes * kSum) >> 56);
 }
 
 // The lowest square of a non-empty set.
@@ -94,6 +104,8 @@ inline constexpr auto KnightJump = detail::Reach([](int dx, int dy) {
 });
 inline constexpr auto WholeLines =
     detail::Reach([](int dx, int dy) { return (dx == 0) != (dy == 0); });
+inline constexpr auto WholeDiagonals =
+    detail::Reach([](int dx, int dy) { return dx && (dx == dy || dx == -dy); });
 inline constexpr auto DiagTwo = detail::Reach([](int dx, int dy) {
   return detail::Abs(dx) == detail::Abs(dy) && dx && detail::Abs(dx) <= 2;
 });
@@ -110,27 +122,33 @@ inline constexpr auto AntWalk =
 inline constexpr auto AntStrike =
     detail::Reach([](int dx, int dy) { return dy == 0 && detail::Abs(dx) == 1; });
 
-// The eight directions, orthogonal first, as (dx, dy) steps.
+// The eight directions as (dx, dy) steps. Even directions raise the square index as they go
+// (their squares are found lowest first), odd ones lower it.
 inline constexpr int kDirX[8] = {1, -1, 0, 0, 1, 1, -1, -1};
 inline constexpr int kDirY[8] = {0, 0, 1, -1, 1, -1, 1, -1};
 
-// Ray[d][s]: the squares from s outwards in direction d, s excluded, in walking order.
-// Length[d][s] entries are used; an entry is a square index.
-struct Rays {
-  std::array<std::array<std::array<std::int8_t, 9>, kSquares>, 8> square{};
-  std::array<std::array<std::int8_t, kSquares>, 8> length{};
-};
+// The highest square of a non-empty set.
+inline Sq HighestSq(Bits b) {
+  const auto hi = static_cast<std::uint64_t>(b >> 64);
+  return hi ? 127 - std::countl_zero(hi) : 63 - std::countl_zero(static_cast<std::uint64_t>(b));
+}
 
-inline constexpr Rays kRays = [] {
-  Rays r{};
+// Ray[d][s]: the squares from s outwards in direction d, s itself excluded.
+inline constexpr std::array<std::array<Bits, kSquares>, 8> Ray = [] {
+  std::array<std::array<Bits, kSquares>, 8> r{};
   for (int d = 0; d < 8; ++d)
-    for (Sq s = 0; s < kSquares; ++s) {
-      int x = FileOf(s) + kDirX[d], y = RowOf(s) + kDirY[d], n = 0;
-      for (; x >= 0 && x < 10 && y >= 0 && y < 10; x += kDirX[d], y += kDirY[d])
-        r.square[d][s][n++] = static_cast<std::int8_t>(MakeSq(x, y));
-      r.length[d][s] = static_cast<std::int8_t>(n);
-    }
+    for (Sq s = 0; s < kSquares; ++s)
+      for (int x = FileOf(s) + kDirX[d], y = RowOf(s) + kDirY[d];
+           x >= 0 && x < 10 && y >= 0 && y < 10; x += kDirX[d], y += kDirY[d])
+        r[d][s] |= Bit(MakeSq(x, y));
   return r;
 }();
+
+// The first occupied square from s in direction d, or kNoSq.
+inline Sq FirstOnRay(int d, Sq s, Bits occupied) {
+  const Bits hit = Ray[d][s] & occupied;
+  if (!hit) return kNoSq;
+  return d % 2 == 0 ? LowestSq(hit) : HighestSq(hit);
+}
 
 }  // namespace tamsok::engine

@@ -29,17 +29,11 @@ Context MakeContext(const Position& pos, Camp c) {
   return ctx;
 }
 
-// The first occupied square along each of the directions [firstDir, lastDir).
-Bits FirstBlockers(Sq s, Bits occupied, int firstDir, int lastDir) {
+// The first occupied square in each of the eight directions.
+Bits FirstBlockers(Sq s, Bits occupied) {
   Bits found = 0;
-  for (int d = firstDir; d < lastDir; ++d) {
-    const auto& ray = kRays.square[d][s];
-    for (int i = 0, n = kRays.length[d][s]; i < n; ++i)
-      if (Has(occupied, ray[i])) {
-        found |= Bit(ray[i]);
-        break;
-      }
-  }
+  for (int d = 0; d < 8; ++d)
+    if (const Sq hit = FirstOnRay(d, s, occupied); hit != kNoSq) found |= Bit(hit);
   return found;
 }
 
@@ -48,15 +42,9 @@ Bits FirstBlockers(Sq s, Bits occupied, int firstDir, int lastDir) {
 Bits Slide(Sq s, const Context& ctx) {
   Bits found = 0;
   for (int d = 0; d < 8; ++d) {
-    const auto& ray = kRays.square[d][s];
-    for (int i = 0, n = kRays.length[d][s]; i < n; ++i) {
-      const Sq t = ray[i];
-      if (Has(ctx.occupied, t)) {
-        found |= Bit(t) & ctx.prey;
-        break;
-      }
-      found |= Bit(t);
-    }
+    const Sq hit = FirstOnRay(d, s, ctx.occupied);
+    found |=
+        hit == kNoSq ? Ray[d][s] : (Ray[d][s] & ~Ray[d][hit] & ~Bit(hit)) | (Bit(hit) & ctx.prey);
   }
   return found;
 }
@@ -72,7 +60,7 @@ Bits PieceTargets(PieceKind kind, Sq s, const Context& ctx) {
     case PieceKind::DragonFly:
       return (WholeLines[s] & ctx.empty) | (DiagStep[s] & ctx.prey);
     case PieceKind::DivingBeetle:
-      return (OrthStep[s] & ctx.empty) | (FirstBlockers(s, ctx.occupied, 0, 8) & ctx.prey);
+      return (OrthStep[s] & ctx.empty) | (FirstBlockers(s, ctx.occupied) & ctx.prey);
     case PieceKind::Grasshopper:
       return KnightJump[s] & open;
     case PieceKind::Wasp:
@@ -114,7 +102,7 @@ Bits Targets(const Position& pos, PieceId piece) {
 }
 
 void GenerateMoves(const Position& pos, MoveList& list) {
-  list.size = 0;
+  list.Clear();
   const Context ctx = MakeContext(pos, pos.SideToMove());
   ForEachPiece(pos, pos.SideToMove(), [&](PieceId p, Sq s) {
     for (Bits t = PieceTargets(KindOf(p), s, ctx); t;)
@@ -123,7 +111,7 @@ void GenerateMoves(const Position& pos, MoveList& list) {
 }
 
 void GenerateCaptures(const Position& pos, MoveList& list) {
-  list.size = 0;
+  list.Clear();
   const Context ctx = MakeContext(pos, pos.SideToMove());
   if (!ctx.prey) return;
   ForEachPiece(pos, pos.SideToMove(), [&](PieceId p, Sq s) {
@@ -137,6 +125,32 @@ int CountMoves(const Position& pos, Camp camp) {
   int n = 0;
   ForEachPiece(pos, camp, [&](PieceId p, Sq s) { n += PopCount(PieceTargets(KindOf(p), s, ctx)); });
   return n;
+}
+
+bool Threatens(const Position& pos, Camp by, Sq target) {
+  // Every reach below is symmetric, so it is looked at from the target: a piece of the
+  // kind standing on one of those squares (and free to move) reaches the target.
+  using K = PieceKind;
+  const Zones& z = pos.InfluenceZones();
+  const Bits movers = pos.Occupied(by) & ~(z.frozen[Index(by)] & pos.Freezable(by));
+  auto of = [&](K k) { return pos.Pieces(by, k) & movers; };
+  if ((KingStep[target] & of(K::Tree)) | (DiagStep[target] & of(K::DragonFly)) |
+      (KnightJump[target] & of(K::Grasshopper)) | (WholeLines[target] & of(K::Wasp)) |
+      (DiagTwo[target] & of(K::Wind)) | ((OrthTwo[target] | DiagTwo[target]) & of(K::Spider)) |
+      (AntStrike[target] & of(K::Ant)))
+    return true;
+  if (of(K::Lightning)) {
+    if (Has(z.strike, target)) return true;
+    const PieceId victim = pos.PieceAt(target);
+    if (victim != kNoPiece && CampOf(victim) != by) {
+      const Camp v = CampOf(victim);
+      if (Has(z.frozen[Index(v)] & pos.Freezable(v), target)) return true;
+    }
+  }
+  // The blockable movers capture the first piece they meet on a line or diagonal.
+  const Bits sliders = of(K::DivingBeetle) | of(K::CarpenterAnt);
+  if (!(sliders & (WholeLines[target] | WholeDiagonals[target]))) return false;
+  return FirstBlockers(target, pos.Occupied()) & sliders;
 }
 
 bool IsLegal(const Position& pos, Move m) {

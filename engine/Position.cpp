@@ -36,17 +36,35 @@ constexpr bool KindInfluences(int k) {
          TreeZoneRadius[k] || CloudZoneRadius[k];
 }
 
-// The pieces whose kind projects any influence; only they are visited by RebuildZones.
-struct InfluencerList {
-  std::array<PieceId, kPieceCount> ids{};
+constexpr std::array<const std::array<int, kKindCount>*, kEffectCount> kRadiusTables{
+    &CloakRadius, &RevealRadius, &FreezeRadius, &ThawRadius, &TreeZoneRadius, &CloudZoneRadius};
+
+static_assert(
+    [] {
+      for (const auto* t : kRadiusTables)
+        for (int r : *t)
+          if (r < 0 || r >= static_cast<int>(Block.size())) return false;
+      return true;
+    }(),
+    "every influence radius needs its block table");
+
+// For each effect, the kinds that project it and their radii.
+struct Projectors {
   int count = 0;
+  std::array<PieceKind, kKindCount> kind{};
+  std::array<int, kKindCount> radius{};
 };
 
-constexpr InfluencerList kInfluencers = [] {
-  InfluencerList l{};
-  for (PieceId p = 0; p < kPieceCount; ++p)
-    if (KindInfluences(Index(KindOf(p)))) l.ids[l.count++] = p;
-  return l;
+constexpr std::array<Projectors, kEffectCount> kProjectors = [] {
+  std::array<Projectors, kEffectCount> t{};
+  for (int e = 0; e < kEffectCount; ++e)
+    for (int k = 0; k < kKindCount; ++k)
+      if (const int r = (*kRadiusTables[e])[k]) {
+        t[e].kind[t[e].count] = static_cast<PieceKind>(k);
+        t[e].radius[t[e].count] = r;
+        ++t[e].count;
+      }
+  return t;
 }();
 
 constexpr std::array<bool, kPieceCount> kIsInfluencer = [] {
@@ -113,6 +131,7 @@ void Position::Put(PieceId p, Sq s) {
   board_[s] = static_cast<std::int8_t>(p);
   square_[p] = static_cast<std::int8_t>(s);
   occupied_[ci] |= Bit(s);
+  pieces_[ci][k] |= Bit(s);
   if (tamsok::Cloakable[k]) cloakable_[ci] |= Bit(s);
   if (tamsok::Freezable[k]) freezable_[ci] |= Bit(s);
   material_[ci] += ValueWithoutTree(p);
@@ -127,6 +146,7 @@ void Position::Lift(PieceId p) {
   square_[p] = kNoSq;
   const Bits keep = ~Bit(s);
   occupied_[ci] &= keep;
+  pieces_[ci][k] &= keep;
   cloakable_[ci] &= keep;
   freezable_[ci] &= keep;
   material_[ci] -= ValueWithoutTree(p);
@@ -134,29 +154,36 @@ void Position::Lift(PieceId p) {
 }
 
 void Position::RebuildZones() {
-  Bits cloakArea[kCampCount]{}, revealArea[kCampCount]{}, freezeArea[kCampCount]{},
-      thawArea[kCampCount]{};
-  Zones z;
-  for (int i = 0; i < kInfluencers.count; ++i) {
-    const PieceId p = kInfluencers.ids[i];
-    const Sq s = square_[p];
-    if (s == kNoSq) continue;
-    const int own = Index(CampOf(p));
-    const int k = Index(KindOf(p));
-    cloakArea[own] |= Block[CloakRadius[k]][s];
-    revealArea[own] |= Block[RevealRadius[k]][s];
-    freezeArea[own] |= Block[FreezeRadius[k]][s];
-    thawArea[own] |= Block[ThawRadius[k]][s];
-    z.landing[own] |= Block[TreeZoneRadius[k]][s];
-    z.strike |= Block[CloudZoneRadius[k]][s];
+  for (int k = 0; k < kKindCount; ++k)
+    for (int c = 0; c < kCampCount; ++c)
+      RefreshAreas(static_cast<PieceKind>(k), c);
+  DeriveZones();
+}
+
+// Recomputes the camp's areas of every effect the kind projects.
+void Position::RefreshAreas(PieceKind k, int camp) {
+  for (int e = 0; e < kEffectCount; ++e) {
+    if ((*kRadiusTables[e])[Index(k)] == 0) continue;
+    const Projectors& p = kProjectors[e];
+    Bits area = 0;
+    for (int i = 0; i < p.count; ++i)
+      for (Bits at = pieces_[camp][Index(p.kind[i])]; at;)
+        area |= Block[p.radius[i]][PopLowest(at)];
+    influence_.area[e][camp] = area;
   }
-  // A camp's counter is positive where at least one of its own projectors reaches and no
-  // cancelling projector of the other camp does (one canceller outweighs every projector).
+}
+
+// A camp's counter is positive where at least one of its own projectors reaches and no
+// cancelling projector of the other camp does (one canceller outweighs every projector).
+void Position::DeriveZones() {
+  const auto& a = influence_.area;
+  Zones& z = influence_.zones;
   for (int c = 0; c < kCampCount; ++c) {
-    z.cloaked[c] = cloakArea[c] & ~revealArea[1 - c];
-    z.frozen[c] = freezeArea[1 - c] & ~thawArea[c];
+    z.cloaked[c] = a[kCloak][c] & ~a[kReveal][1 - c];
+    z.frozen[c] = a[kFreeze][1 - c] & ~a[kThaw][c];
+    z.landing[c] = a[kTreeZone][c];
   }
-  zones_ = z;
+  z.strike = a[kCloudZone][0] | a[kCloudZone][1];
 }
 
 std::uint64_t Position::ComputeKey() const {
@@ -172,15 +199,19 @@ void Position::Make(Move m, Undo& undo) {
   const PieceId captured = board_[to];
   undo.key = key_;
   undo.captured = captured;
-  undo.zonesSaved = kIsInfluencer[mover] || (captured != kNoPiece && kIsInfluencer[captured]);
-  if (undo.zonesSaved) undo.zones = zones_;
+  const bool moverInfluences = kIsInfluencer[mover];
+  const bool capturedInfluences = captured != kNoPiece && kIsInfluencer[captured];
+  undo.influenceSaved = moverInfluences || capturedInfluences;
+  if (undo.influenceSaved) undo.influence = influence_;
 
   if (captured != kNoPiece) Lift(captured);
   Lift(mover);
   Put(mover, to);
   side_ = OtherCamp(side_);
   key_ ^= kKeys.oakToMove;
-  if (undo.zonesSaved) RebuildZones();
+  if (moverInfluences) RefreshAreas(KindOf(mover), Index(CampOf(mover)));
+  if (capturedInfluences) RefreshAreas(KindOf(captured), Index(CampOf(captured)));
+  if (undo.influenceSaved) DeriveZones();
 }
 
 void Position::Unmake(Move m, const Undo& undo) {
@@ -191,7 +222,7 @@ void Position::Unmake(Move m, const Undo& undo) {
   if (undo.captured != kNoPiece) Put(undo.captured, to);
   side_ = OtherCamp(side_);
   key_ = undo.key;
-  if (undo.zonesSaved) zones_ = undo.zones;
+  if (undo.influenceSaved) influence_ = undo.influence;
 }
 
 void Position::MakePass() {

@@ -51,12 +51,25 @@ struct Zones {
   friend bool operator==(const Zones&, const Zones&) = default;
 };
 
+// The six influences, in the order of the rules' radius tables.
+enum Effect { kCloak, kReveal, kFreeze, kThaw, kTreeZone, kCloudZone, kEffectCount };
+
+// The zones with the areas they are derived from: area[e][c] is the union of the blocks that
+// camp c's pieces project for effect e. A move of an influencing piece recomputes only the
+// unions its kind takes part in.
+struct Influence {
+  Bits area[kEffectCount][kCampCount]{};
+  Zones zones;
+
+  friend bool operator==(const Influence&, const Influence&) = default;
+};
+
 // What Make() needs to remember so that Unmake() can restore the position exactly.
 struct Undo {
   std::uint64_t key = 0;
   PieceId captured = kNoPiece;
-  bool zonesSaved = false;
-  Zones zones;
+  bool influenceSaved = false;
+  Influence influence;
 };
 
 class Position {
@@ -80,9 +93,10 @@ class Position {
 
   Bits Occupied(Camp c) const { return occupied_[Index(c)]; }
   Bits Occupied() const { return occupied_[0] | occupied_[1]; }
+  Bits Pieces(Camp c, PieceKind k) const { return pieces_[Index(c)][Index(k)]; }
   Bits Cloakable(Camp c) const { return cloakable_[Index(c)]; }
   Bits Freezable(Camp c) const { return freezable_[Index(c)]; }
-  const Zones& InfluenceZones() const { return zones_; }
+  const Zones& InfluenceZones() const { return influence_.zones; }
 
   // Summed catalogue value of the camp's pieces on the board, the Tree left out.
   int Material(Camp c) const { return material_[Index(c)]; }
@@ -95,8 +109,7 @@ class Position {
   void MakePass();
   void UnmakePass() { MakePass(); }
 
-  // Recomputes the zones from the pieces. Make() calls it when an influencing piece moved or
-  // was captured; it is public for the comparison of the two update methods in the bench.
+  // Recomputes every area and zone from the pieces.
   void RebuildZones();
 
   static constexpr PieceId TreeOf(Camp c) { return c == Camp::Fir ? 0 : kPiecesPerCamp; }
@@ -111,13 +124,16 @@ class Position {
   void Put(PieceId p, Sq s);
   void Lift(PieceId p);
   std::uint64_t ComputeKey() const;
+  void RefreshAreas(PieceKind k, int camp);
+  void DeriveZones();
 
   std::array<std::int8_t, kSquares> board_{};
   std::array<std::int8_t, kPieceCount> square_{};
   Bits occupied_[kCampCount]{};
+  Bits pieces_[kCampCount][kKindCount]{};
   Bits cloakable_[kCampCount]{};
   Bits freezable_[kCampCount]{};
-  Zones zones_;
+  Influence influence_;
   int material_[kCampCount]{};
   std::uint64_t key_ = 0;
   Camp side_ = Camp::Fir;

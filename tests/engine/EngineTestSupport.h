@@ -9,15 +9,12 @@
 #include "engine/Position.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "tests/rules/BoardBuilder.h"
 
 namespace tamsok::engine::testing {
 
-inline Board StartBoard(int viewSide = 0) {
-  Board b;
-  b.ViewSide = viewSide;
-  LoadInitialPosition(b);
-  return b;
-}
+using tamsok::testing::StartBoard;
+using tamsok::testing::WithPieces;
 
 // Every piece of both camps, CarpenterAnts included, on distinct random squares, some of
 // them captured: positions that ordinary play never reaches, with plenty of influence.

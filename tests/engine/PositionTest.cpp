@@ -29,8 +29,8 @@ TEST(Position, UnmakeRestoresEverythingAfterEveryMove) {
       ASSERT_TRUE(pos.IsConsistent());
       pos.UnmakePass();
       ASSERT_EQ(pos, before);
-      if (list.size == 0) break;
-      pos.Make(list.moves[std::uniform_int_distribution<int>(0, list.size - 1)(rng)], undo);
+      if (list.size() == 0) break;
+      pos.Make(list[std::uniform_int_distribution<int>(0, list.size() - 1)(rng)], undo);
     }
   }
   EXPECT_GT(pairs, 10000);
