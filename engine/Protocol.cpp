@@ -1,6 +1,7 @@
 #include "engine/Protocol.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <sstream>
 #include <vector>
@@ -57,6 +58,29 @@ std::int64_t BudgetFromClock(std::int64_t left, std::int64_t increment, int move
 }
 
 }  // namespace
+
+std::vector<std::string> BoardText(const Position& pos) {
+  std::vector<std::string> rows;
+  rows.push_back("   a  b  c  d  e  f  g  h  i  j");
+  for (int y = 0; y < 10; ++y) {
+    std::string row = std::to_string(y) + " ";
+    for (int x = 0; x < 10; ++x) {
+      const PieceId p = pos.PieceAt(MakeSq(x, y));
+      if (p == kNoPiece) {
+        row += " . ";
+        continue;
+      }
+      std::string code(KindCode(KindOf(p)));
+      if (CampOf(p) == Camp::Oak)
+        for (char& ch : code)
+          ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      row += ' ' + code;
+    }
+    rows.push_back(row);
+  }
+  rows.push_back(std::string(CampName(pos.SideToMove())) + " to move");
+  return rows;
+}
 
 std::string ScoreText(int score) {
   if (score >= kWinBound) return "mate " + std::to_string((kWinScore - score + 1) / 2);
@@ -129,6 +153,9 @@ bool ProtocolSession::HandleLine(std::string_view line) {
   } else if (command == "go") {
     StopThinking();
     Go(args);
+  } else if (command == "d") {
+    for (const std::string& row : BoardText(position_))
+      Write(row);
   } else if (command == "stop") {
     StopThinking();
   } else if (command == "quit") {

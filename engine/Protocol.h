@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "engine/Position.h"
 #include "engine/Search.h"
@@ -60,6 +61,11 @@ class ProtocolSession {
 
 // The score as the protocol writes it: "cp N", or "mate N" in moves (negative when losing).
 std::string ScoreText(int score);
+
+// The board in the canonical frame, row 0 at the top as seen from viewing side 0: Fir's
+// pieces by their two-letter codes, Oak's in lower case, empty squares as dots; then the
+// side to move.
+std::vector<std::string> BoardText(const Position& pos);
 
 // A move as canonical text, "0000" for none.
 std::string MoveText(Move m);
