@@ -88,11 +88,6 @@ std::string ScoreText(int score) {
   return "cp " + std::to_string(score);
 }
 
-std::string MoveText(Move m) {
-  if (m.IsNone()) return std::string(kPassText);
-  return MoveText(Square{FileOf(m.From()), RowOf(m.From())}, Square{FileOf(m.To()), RowOf(m.To())});
-}
-
 ProtocolSession::ProtocolSession(Output output)
     : output_(std::move(output)),
       searcher_(std::make_unique<Searcher>(kDefaultHashMb)),

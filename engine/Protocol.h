@@ -17,8 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/Position.h"
-#include "engine/Search.h"
+#include "engine/Engine.h"
 
 namespace tamsok::engine {
 
@@ -66,8 +65,5 @@ std::string ScoreText(int score);
 // pieces by their two-letter codes, Oak's in lower case, empty squares as dots; then the
 // side to move.
 std::vector<std::string> BoardText(const Position& pos);
-
-// A move as canonical text, "0000" for none.
-std::string MoveText(Move m);
 
 }  // namespace tamsok::engine

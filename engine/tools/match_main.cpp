@@ -28,8 +28,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Engine.h"
 #include "engine/MoveGen.h"
-#include "engine/Protocol.h"
 #include "engine/Search.h"
 
 using namespace tamsok;

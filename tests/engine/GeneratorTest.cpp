@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "engine/Engine.h"
 #include "engine/Perft.h"
 #include "rules/MoveCheck.h"
 #include "tests/engine/EngineTestSupport.h"
@@ -70,15 +71,13 @@ TEST(Generator, AgreesWithCheckMoveThroughRandomGames) {
       ASSERT_EQ(generated, ScanWithCheckMove(board, side)) << "game " << game << " ply " << ply;
       ASSERT_EQ(CountMoves(pos), static_cast<int>(generated.size()));
 
+      // The other camp's pieces, through the window's per-piece call.
       const Camp other = OtherCamp(side);
       std::set<PieceMove> otherTargets;
-      for (PieceId p = 0; p < kPieceCount; ++p) {
-        if (CampOf(p) != other) continue;
-        for (Bits t = Targets(pos, p); t;) {
-          const Square to = ToViewSquare(view, PopLowest(t));
-          otherTargets.emplace(p, to.x, to.y);
-        }
-      }
+      for (PieceId p = 0; p < kPieceCount; ++p)
+        if (CampOf(p) == other)
+          for (Square to : LegalTargets(board, p))
+            otherTargets.emplace(p, to.x, to.y);
       ASSERT_EQ(otherTargets, ScanWithCheckMove(board, other)) << "game " << game;
 
       // Threatens says whether some move captures on a square; checked on every uncloaked

@@ -6,7 +6,7 @@
 #include <future>
 #include <set>
 
-#include "engine/Search.h"
+#include "engine/Engine.h"
 #include "tests/engine/EngineTestSupport.h"
 
 namespace tamsok::engine {
@@ -33,6 +33,8 @@ TEST(Search, TakesTheTreeWhenItCan) {
     const SearchResult r = SearchDepth(pos, depth);
     EXPECT_EQ(r.best, Move(MakeSq(0, 0), MakeSq(0, 8))) << "depth " << depth;
     EXPECT_EQ(r.info.score, kWinScore - 1);
+    // As the window sees it from side 1: the Wasp, from view (9, 0) to view (1, 0).
+    EXPECT_EQ(ToBoardMove(pos, r.best, 1), (BoardMove{8, {9, 0}, {1, 0}}));
   }
 }
 
