@@ -1,0 +1,449 @@
+#include "engine/Search.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <chrono>
+#include <memory>
+#include <random>
+
+#include "engine/MoveGen.h"
+
+namespace tamsok::engine {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kInfinity = kWinScore + 1;
+
+// Win scores are stored relative to the stored position, so that a transposition reached at
+// another distance from the root still reads the right distance to the end.
+int ToTable(int score, int ply) {
+  if (score >= kWinBound) return score + ply;
+  if (score <= -kWinBound) return score - ply;
+  return score;
+}
+
+int FromTable(int score, int ply) {
+  if (score >= kWinBound) return score - ply;
+  if (score <= -kWinBound) return score + ply;
+  return score;
+}
+
+int VictimValue(const Position& pos, Sq s) {
+  const PieceId p = pos.PieceAt(s);
+  return p == kNoPiece ? 0 : ValueOf(KindOf(p));
+}
+
+// Move ordering keys: table move, then captures by victim (larger first) and attacker
+// (smaller first), then killers, then quiet moves by history.
+constexpr int kTableMoveKey = 1 << 30;
+constexpr int kCaptureKey = 1 << 28;
+constexpr int kKillerKey = 1 << 27;
+
+struct ScoredMoves {
+  MoveList list;
+  int key[kMaxMoves];
+
+  // Moves the best remaining move to position i and returns it. The first few picks scan;
+  // a node that gets further than that is likely to try them all, so the rest is sorted once.
+  Move PickNext(int i) {
+    constexpr int kScanned = 6;
+    if (i < kScanned) {
+      int best = i;
+      for (int j = i + 1; j < list.size(); ++j)
+        if (key[j] > key[best]) best = j;
+      Swap(i, best);
+    } else if (i == kScanned) {
+      for (int j = i + 1; j < list.size(); ++j)  // insertion sort, larger keys first
+        for (int k = j; k > i && key[k] > key[k - 1]; --k)
+          Swap(k, k - 1);
+    }
+    return list[i];
+  }
+
+  void Swap(int i, int j) {
+    list.Swap(i, j);
+    std::swap(key[i], key[j]);
+  }
+};
+
+}  // namespace
+
+// The state of one search: the position being searched, the limits, counters and the
+// ordering tables, which start empty each time so that results do not depend on earlier
+// searches beyond the transposition table.
+struct Searcher::Run {
+  Run(Searcher& owner, const Position& root, const Limits& limits, const std::atomic<bool>& stop)
+      : weights(owner.weights_), table(owner.table_), pos(root), limits(limits), stop(stop) {}
+
+  const Weights& weights;
+  TranspositionTable& table;
+  Position pos;
+  Limits limits;
+  const std::atomic<bool>& stop;
+  Clock::time_point start = Clock::now();
+  std::uint64_t nodes = 0;
+  bool stopped = false;
+
+  Move killers[kMaxPly][2]{};
+  int history[kCampCount][kSquares][kSquares]{};
+  Move pv[kMaxPly + 1][kMaxPly + 1]{};
+  int pvLength[kMaxPly + 1]{};
+
+  std::int64_t ElapsedMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+  }
+
+  // The stop flag is read at every node; the clock and the node budget every 1024 nodes.
+  bool ShouldStop() {
+    if (stopped) return true;
+    if (stop.load(std::memory_order_relaxed)) return stopped = true;
+    if ((nodes & 1023) == 0) {
+      if (limits.nodes && nodes >= limits.nodes) return stopped = true;
+      if (limits.moveTimeMs > 0 && ElapsedMs() >= limits.moveTimeMs) return stopped = true;
+    }
+    return false;
+  }
+
+  void Order(ScoredMoves& moves, Move tableMove, int ply) {
+    const int side = Index(pos.SideToMove());
+    for (int i = 0; i < moves.list.size(); ++i) {
+      const Move m = moves.list[i];
+      int key;
+      if (m == tableMove) {
+        key = kTableMoveKey;
+      } else if (pos.PieceAt(m.To()) != kNoPiece) {
+        key = kCaptureKey + VictimValue(pos, m.To()) * 16 - VictimValue(pos, m.From()) / 32;
+      } else if (ply < kMaxPly && m == killers[ply][0]) {
+        key = kKillerKey + 1;
+      } else if (ply < kMaxPly && m == killers[ply][1]) {
+        key = kKillerKey;
+      } else {
+        key = history[side][m.From()][m.To()];
+      }
+      moves.key[i] = key;
+    }
+  }
+
+  void UpdatePv(int ply, Move m) {
+    pv[ply][ply] = m;
+    for (int i = ply + 1; i < pvLength[ply + 1]; ++i)
+      pv[ply][i] = pv[ply + 1][i];
+    pvLength[ply] = std::max(pvLength[ply + 1], ply + 1);
+  }
+
+  int Quiesce(int ply, int alpha, int beta);
+  int Negamax(int depth, int ply, int alpha, int beta, bool allowNull, bool afterPass);
+};
+
+int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
+  ++nodes;
+  pvLength[ply] = ply;
+  if (ShouldStop()) return 0;
+  if (!pos.TreeStands(pos.SideToMove())) return -(kWinScore - ply);
+  const int standPat = Evaluate(pos, weights);
+  if (ply >= kMaxPly || standPat >= beta) return standPat;
+  alpha = std::max(alpha, standPat);
+
+  ScoredMoves moves;
+  GenerateCaptures(pos, moves.list);
+  Order(moves, Move(), kMaxPly);
+  int best = standPat;
+  Undo undo;
+  for (int i = 0; i < moves.list.size(); ++i) {
+    const Move m = moves.PickNext(i);
+    const PieceId victim = pos.PieceAt(m.To());
+    // A capture that cannot lift the score to alpha even with a margin is not worth a look;
+    // a Tree is always worth it.
+    if (KindOf(victim) != PieceKind::Tree && standPat + ValueOf(KindOf(victim)) + 150 < alpha)
+      continue;
+    pos.Make(m, undo);
+    const int score = -Quiesce(ply + 1, -beta, -alpha);
+    pos.Unmake(m, undo);
+    if (stopped) return 0;
+    if (score > best) {
+      best = score;
+      if (score > alpha) {
+        alpha = score;
+        UpdatePv(ply, m);
+        if (score >= beta) break;
+      }
+    }
+  }
+  return best;
+}
+
+int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNull,
+                           bool afterPass) {
+  ++nodes;
+  pvLength[ply] = ply;
+  if (ShouldStop()) return 0;
+  const Camp us = pos.SideToMove(), them = OtherCamp(us);
+  if (!pos.TreeStands(us)) return -(kWinScore - ply);
+  // Taking the enemy Tree now ends the game: nothing else needs a look.
+  if (pos.TreeStands(them) && Threatens(pos, us, pos.SquareOf(Position::TreeOf(them))))
+    return kWinScore - ply - 1;
+  if (ply >= kMaxPly) return Evaluate(pos, weights);
+
+  // No line can be better than the quickest win still possible, nor worse than the quickest loss.
+  alpha = std::max(alpha, -(kWinScore - ply));
+  beta = std::min(beta, kWinScore - ply - 1);
+  if (alpha >= beta) return alpha;
+
+  // A threatened Tree looks one ply further: the answer to the threat must be seen.
+  const bool threatened = Threatens(pos, them, pos.SquareOf(Position::TreeOf(us)));
+  if (threatened && ply < 2 * kMaxDepth / 3) ++depth;
+  if (depth <= 0) return Quiesce(ply, alpha, beta);
+
+  const bool pvNode = beta - alpha > 1;
+  const TableEntry* entry = table.Probe(pos.Key());
+  Move tableMove;
+  int staticEval;
+  if (entry) {
+    tableMove = Move::FromRaw(entry->move);
+    const int score = FromTable(entry->score, ply);
+    if (!pvNode && entry->depth >= depth &&
+        (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
+         (entry->bound == Bound::Upper && score <= alpha)))
+      return score;
+    staticEval = entry->eval;
+  } else {
+    staticEval = Evaluate(pos, weights);
+  }
+
+  if (!pvNode && !threatened && !IsWinScore(beta)) {
+    // Far enough above beta that a few plies will not bring it back.
+    if (depth <= 3 && staticEval - 120 * depth >= beta) return staticEval;
+    // Handing the turn over (a pass) and still holding beta: a real move would do better.
+    if (allowNull && depth >= 3 && staticEval >= beta && pos.Material(us) > 200) {
+      const int reduction = 2 + depth / 4;
+      pos.MakePass();
+      const int score = -Negamax(depth - 1 - reduction, ply + 1, -beta, -beta + 1, false, false);
+      pos.UnmakePass();
+      if (stopped) return 0;
+      if (score >= beta) return IsWinScore(score) ? beta : score;
+    }
+  }
+
+  ScoredMoves moves;
+  GenerateMoves(pos, moves.list);
+  if (moves.list.size() == 0) {
+    // A camp without a legal move passes; when neither has one the position stands.
+    if (afterPass) return staticEval;
+    pos.MakePass();
+    const int score = -Negamax(depth - 1, ply + 1, -beta, -alpha, false, true);
+    pos.UnmakePass();
+    return score;
+  }
+  Order(moves, tableMove, ply);
+
+  const int originalAlpha = alpha;
+  int best = -kInfinity;
+  Move bestMove;
+  Undo undo;
+  for (int i = 0; i < moves.list.size(); ++i) {
+    const Move m = moves.PickNext(i);
+    const bool quiet = pos.PieceAt(m.To()) == kNoPiece;
+    pos.Make(m, undo);
+    int score;
+    if (i == 0) {
+      score = -Negamax(depth - 1, ply + 1, -beta, -alpha, true, false);
+    } else {
+      // Late quiet moves are first searched less deeply; a surprise earns the full depth.
+      int reduction = 0;
+      if (depth >= 3 && i >= 3 && quiet && !threatened && moves.key[i] < kKillerKey)
+        reduction = 1 + (i >= 12) + (depth >= 6 && i >= 24);
+      score = -Negamax(depth - 1 - reduction, ply + 1, -alpha - 1, -alpha, true, false);
+      if (score > alpha && reduction > 0)
+        score = -Negamax(depth - 1, ply + 1, -alpha - 1, -alpha, true, false);
+      if (score > alpha && score < beta)
+        score = -Negamax(depth - 1, ply + 1, -beta, -alpha, true, false);
+    }
+    pos.Unmake(m, undo);
+    if (stopped) return 0;
+
+    if (score > best) {
+      best = score;
+      bestMove = m;
+      if (score > alpha) {
+        alpha = score;
+        UpdatePv(ply, m);
+        if (score >= beta) {
+          if (quiet) {
+            if (killers[ply][0] != m) {
+              killers[ply][1] = killers[ply][0];
+              killers[ply][0] = m;
+            }
+            int& h = history[Index(us)][m.From()][m.To()];
+            h = std::min(h + depth * depth, kKillerKey - 1);
+          }
+          break;
+        }
+      }
+    }
+  }
+
+  const Bound bound = best >= beta           ? Bound::Lower
+                      : best > originalAlpha ? Bound::Exact
+                                             : Bound::Upper;
+  table.Store(pos.Key(), depth, ToTable(best, ply), staticEval, bound, bestMove);
+  return best;
+}
+
+Searcher::Searcher(std::size_t tableMegabytes, const Weights& weights)
+    : weights_(weights), table_(tableMegabytes) {}
+
+Searcher::~Searcher() = default;
+
+void Searcher::Clear() {
+  table_.Clear();
+}
+
+SearchResult Searcher::Search(const Position& root, const Limits& limits,
+                              const std::atomic<bool>& stop, const ProgressFn& progress) {
+  SearchResult result;
+  auto run = std::make_unique<Run>(*this, root, limits, stop);
+  Position& pos = run->pos;
+  table_.NewSearch();
+
+  // The root moves in search order, with their scores from the last completed iteration.
+  struct RootMove {
+    Move move;
+    int score = 0;
+  };
+  std::vector<RootMove> rootMoves;
+  {
+    ScoredMoves ordered;
+    GenerateMoves(pos, ordered.list);
+    const TableEntry* entry = table_.Probe(pos.Key());
+    run->Order(ordered, entry ? Move::FromRaw(entry->move) : Move(), 0);
+    for (int i = 0; i < ordered.list.size(); ++i)
+      rootMoves.push_back({ordered.PickNext(i)});
+  }
+  if (rootMoves.empty()) return result;
+  result.best = rootMoves[0].move;
+
+  // With a random margin every root move gets the full window, so that each score is exact.
+  const bool spread = limits.randomMargin > 0;
+  const int maxDepth = std::clamp(limits.depth, 1, kMaxDepth);
+  std::vector<int> scores(rootMoves.size());
+  Undo undo;
+  for (int depth = 1; depth <= maxDepth; ++depth) {
+    int alpha = -kInfinity;
+    const int beta = kInfinity;
+    int best = -kInfinity;
+    std::size_t bestIndex = 0;
+    bool finished = true;
+    for (std::size_t i = 0; i < rootMoves.size(); ++i) {
+      const Move m = rootMoves[i].move;
+      ++run->nodes;
+      pos.Make(m, undo);
+      int score;
+      if (!pos.TreeStands(pos.SideToMove())) {
+        score = kWinScore - 1;
+        run->pvLength[1] = 1;
+      } else if (i == 0 || spread) {
+        score = -run->Negamax(depth - 1, 1, -beta, -alpha, true, false);
+      } else {
+        score = -run->Negamax(depth - 1, 1, -alpha - 1, -alpha, true, false);
+        if (score > alpha && !run->stopped)
+          score = -run->Negamax(depth - 1, 1, -beta, -alpha, true, false);
+      }
+      pos.Unmake(m, undo);
+      if (run->stopped) {
+        finished = false;
+        break;
+      }
+      scores[i] = score;
+      if (score > best) {
+        best = score;
+        bestIndex = i;
+        run->UpdatePv(0, m);
+        // A better move found before a stop is played even if the iteration is not done.
+        result.best = m;
+        if (!spread) alpha = std::max(alpha, score);
+      }
+    }
+    if (!finished) break;
+
+    // Next iteration: best first, then the rest by this iteration's scores; a null-window
+    // score is only a bound, so the rest keep their order among equals (stable sort).
+    for (std::size_t i = 0; i < rootMoves.size(); ++i)
+      rootMoves[i].score = scores[i];
+    std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex),
+                rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex) + 1);
+    std::stable_sort(rootMoves.begin() + 1, rootMoves.end(),
+                     [](const RootMove& a, const RootMove& b) { return a.score > b.score; });
+
+    result.info.depth = depth;
+    result.info.score = best;
+    result.info.pv.assign(run->pv[0], run->pv[0] + run->pvLength[0]);
+    result.info.nodes = run->nodes;
+    result.info.elapsedMs = run->ElapsedMs();
+    if (progress) progress(result.info);
+
+    // A win found within the searched depth is certain; no need to look further.
+    if (best >= kWinBound && depth >= kWinScore - best) break;
+    // The next iteration would most likely not finish within the budget.
+    if (limits.moveTimeMs > 0 && result.info.elapsedMs * 2 >= limits.moveTimeMs) break;
+  }
+
+  if (spread && result.info.depth > 0) {
+    std::vector<Move> near;
+    for (const RootMove& r : rootMoves)
+      if (r.score >= result.info.score - limits.randomMargin) near.push_back(r.move);
+    std::mt19937_64 rng(limits.seed ^ root.Key());
+    result.best = near[std::uniform_int_distribution<std::size_t>(0, near.size() - 1)(rng)];
+    result.info.pv = {result.best};
+  }
+  result.info.nodes = run->nodes;
+  result.info.elapsedMs = run->ElapsedMs();
+  return result;
+}
+
+Limits StrengthLimits(Strength s) {
+  Limits l;
+  switch (s) {
+    case Strength::Easy:
+      l.depth = 1;
+      l.randomMargin = 80;
+      l.moveTimeMs = 500;
+      break;
+    case Strength::Medium:
+      l.depth = 3;
+      l.moveTimeMs = 1000;
+      break;
+    case Strength::Hard:
+      l.moveTimeMs = 2000;
+      break;
+  }
+  return l;
+}
+
+std::string_view StrengthName(Strength s) {
+  switch (s) {
+    case Strength::Easy:
+      return "Easy";
+    case Strength::Medium:
+      return "Medium";
+    case Strength::Hard:
+      return "Hard";
+  }
+  return "";
+}
+
+std::optional<Strength> ParseStrength(std::string_view name) {
+  for (Strength s : {Strength::Easy, Strength::Medium, Strength::Hard}) {
+    const std::string_view n = StrengthName(s);
+    if (n.size() == name.size() && std::equal(n.begin(), n.end(), name.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) ==
+                 std::tolower(static_cast<unsigned char>(b));
+        }))
+      return s;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tamsok::engine

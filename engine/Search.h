@@ -1,0 +1,93 @@
+// The search: iterative deepening over a negamax alpha-beta search with a transposition
+// table, move ordering (table move, captures by victim value, killer and history moves), a
+// quiescence search over captures, and a win score for a captured Tree. It stops at its
+// depth, its time budget, its node budget or when the caller raises the stop flag.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "engine/Evaluate.h"
+#include "engine/Position.h"
+#include "engine/TranspositionTable.h"
+
+namespace tamsok::engine {
+
+constexpr int kMaxDepth = 60;  // plies of the deepest iteration
+constexpr int kMaxPly = 100;   // plies below the root, extensions included
+
+// Capturing the enemy Tree wins. A win found n plies below the root scores kWinScore - n, a
+// loss -(kWinScore - n); every other score lies well inside +-kWinBound.
+constexpr int kWinScore = 30000;
+constexpr int kWinBound = kWinScore - kMaxPly;
+constexpr bool IsWinScore(int score) {
+  return score >= kWinBound || score <= -kWinBound;
+}
+
+struct Limits {
+  int depth = kMaxDepth;        // deepest iteration, in plies
+  std::int64_t moveTimeMs = 0;  // time budget of the whole search; 0 for none
+  std::uint64_t nodes = 0;      // node budget; 0 for none
+  // When above 0: a move is chosen at random among the root moves whose score lies within
+  // this many points of the best, with a generator seeded from `seed` and the position.
+  int randomMargin = 0;
+  std::uint64_t seed = 0;
+};
+
+// The three strengths offered to a player, shared by the window and the match tool.
+enum class Strength { Easy, Medium, Hard };
+
+Limits StrengthLimits(Strength s);
+std::string_view StrengthName(Strength s);
+std::optional<Strength> ParseStrength(std::string_view name);  // "easy", "Easy", ...
+
+// What the search knows after an iteration.
+struct SearchInfo {
+  int depth = 0;  // last completed iteration
+  int score = 0;  // for the side to move at the root
+  std::uint64_t nodes = 0;
+  std::int64_t elapsedMs = 0;
+  std::vector<Move> pv;  // principal variation, starting with the best move
+};
+
+// Called on the searching thread after each completed iteration.
+using ProgressFn = std::function<void(const SearchInfo&)>;
+
+struct SearchResult {
+  Move best;  // none only when the side to move has no legal move (it must pass)
+  SearchInfo info;
+};
+
+// A searcher owns its transposition table and move-ordering tables; one search runs at a time
+// per searcher. Safe to use from a worker thread: Search() touches nothing shared but the
+// stop flag, which another thread may raise at any time; Search() then returns within
+// milliseconds with the best move found so far.
+class Searcher {
+ public:
+  explicit Searcher(std::size_t tableMegabytes = 16, const Weights& weights = kDefaultWeights);
+  ~Searcher();
+  Searcher(const Searcher&) = delete;
+  Searcher& operator=(const Searcher&) = delete;
+
+  // Searches a copy of `root`. Returns a legal move whenever one exists, even when stopped
+  // before the first iteration ends.
+  SearchResult Search(const Position& root, const Limits& limits, const std::atomic<bool>& stop,
+                      const ProgressFn& progress = {});
+
+  // Forgets everything learned (the table's contents), as for a new game.
+  void Clear();
+
+  const Weights& weights() const { return weights_; }
+  void SetWeights(const Weights& w) { weights_ = w; }
+
+ private:
+  struct Run;
+  Weights weights_;
+  TranspositionTable table_;
+};
+
+}  // namespace tamsok::engine

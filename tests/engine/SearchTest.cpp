@@ -1,0 +1,165 @@
+// The search: Tree captures found and avoided, a forced win three plies deep, the same result
+// every time at a fixed depth, a move whenever one exists, and a prompt return on stop.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <set>
+
+#include "engine/Engine.h"
+#include "tests/engine/EngineTestSupport.h"
+
+namespace tamsok::engine {
+namespace {
+
+using testing::WithPieces;
+
+SearchResult SearchDepth(const Position& pos, int depth, std::size_t tableMb = 4) {
+  Searcher searcher(tableMb);
+  std::atomic<bool> stop{false};
+  Limits limits;
+  limits.depth = depth;
+  return searcher.Search(pos, limits, stop);
+}
+
+// Piece ids: Fir Tree 0, Lightning 1, Wasp 8, Cloud 10, Ant 18..23; Oak adds 30.
+TEST(Search, TakesTheTreeWhenItCan) {
+  // Fir's Wasp can take Oak's Tree along column 0 (it flies over the Ant between), or take
+  // Oak's Lightning on row 5 with its other Wasp.
+  const Position pos = Position::FromBoard(
+      WithPieces({{0, {9, 0}}, {8, {0, 0}}, {9, {9, 5}}, {30, {0, 8}}, {48, {0, 4}}, {31, {2, 5}}}),
+      Camp::Fir);
+  for (int depth : {1, 3}) {
+    const SearchResult r = SearchDepth(pos, depth);
+    EXPECT_EQ(r.best, Move(MakeSq(0, 0), MakeSq(0, 8))) << "depth " << depth;
+    EXPECT_EQ(r.info.score, kWinScore - 1);
+    // As the window sees it from side 1: the Wasp, from view (9, 0) to view (1, 0).
+    EXPECT_EQ(ToBoardMove(pos, r.best, 1), (BoardMove{8, {9, 0}, {1, 0}}));
+  }
+}
+
+TEST(Search, DoesNotLeaveItsTreeToBeTaken) {
+  // Oak's Wasp on column 4 threatens Fir's Tree; Oak's Lightning on (7, 3) is bait for
+  // Fir's Wasp. Whatever Fir plays, Oak must not be able to take the Tree afterwards.
+  const Position pos = Position::FromBoard(
+      WithPieces({{0, {4, 0}}, {8, {7, 0}}, {38, {4, 9}}, {30, {9, 9}}, {31, {7, 3}}}), Camp::Fir);
+  for (int depth : {2, 4}) {
+    const SearchResult r = SearchDepth(pos, depth);
+    Position after = pos;
+    Undo undo;
+    after.Make(r.best, undo);
+    EXPECT_FALSE(Threatens(after, Camp::Oak, after.SquareOf(0))) << "depth " << depth;
+    EXPECT_FALSE(IsWinScore(r.info.score));
+  }
+}
+
+TEST(Search, FindsATreeCaptureThreePliesDeep) {
+  // Oak's Tree in the corner is walled in by its own Ants; a Fir Wasp on its row or column
+  // cannot be blocked (it flies) nor taken, so the Tree falls on Fir's next move.
+  const Position pos = Position::FromBoard(
+      WithPieces(
+          {{0, {9, 0}}, {8, {5, 5}}, {30, {0, 9}}, {48, {1, 9}}, {49, {0, 8}}, {50, {1, 8}}}),
+      Camp::Fir);
+  ASSERT_FALSE(Threatens(pos, Camp::Fir, pos.SquareOf(30)));
+  const SearchResult r = SearchDepth(pos, 3);
+  EXPECT_EQ(r.info.score, kWinScore - 3);
+  Position after = pos;
+  Undo undo;
+  after.Make(r.best, undo);
+  MoveList replies;
+  GenerateMoves(after, replies);
+  ASSERT_GT(replies.size(), 0);
+  for (Move reply : replies) {
+    after.Make(reply, undo);
+    EXPECT_TRUE(Threatens(after, Camp::Fir, after.SquareOf(30)));
+    after.Unmake(reply, undo);
+  }
+}
+
+TEST(Search, SameResultEveryTimeAtAFixedDepth) {
+  Position pos = Position::Start();
+  Undo undo;
+  for (const char* text : {"d2d4", "i7g5", "g0g4"}) {  // a few plies into the game
+    const Sq from = MakeSq(text[0] - 'a', text[1] - '0'), to = MakeSq(text[2] - 'a', text[3] - '0');
+    ASSERT_TRUE(IsLegal(pos, Move(from, to))) << text;
+    pos.Make(Move(from, to), undo);
+  }
+  const SearchResult first = SearchDepth(pos, 4);
+  const SearchResult second = SearchDepth(pos, 4);
+  EXPECT_EQ(first.best, second.best);
+  EXPECT_EQ(first.info.score, second.info.score);
+  EXPECT_EQ(first.info.nodes, second.info.nodes);
+  EXPECT_EQ(first.info.pv, second.info.pv);
+  EXPECT_EQ(first.info.depth, 4);
+  ASSERT_FALSE(first.info.pv.empty());
+  EXPECT_EQ(first.info.pv.front(), first.best);
+}
+
+TEST(Search, ReturnsALegalMoveWheneverOneExists) {
+  Searcher searcher(1);
+  std::atomic<bool> stop{true};  // raised before the search starts
+  const Position start = Position::Start();
+  const SearchResult r = searcher.Search(start, Limits{}, stop);
+  EXPECT_TRUE(IsLegal(start, r.best));
+
+  // Fir's Tree in the corner behind its own Snows (16, 17) and Cloud (10), whose every
+  // target square holds an Oak piece they cannot capture: Fir has no move and passes.
+  const Position stuck = Position::FromBoard(WithPieces({{0, {0, 0}},
+                                                         {16, {1, 0}},
+                                                         {17, {0, 1}},
+                                                         {10, {1, 1}},
+                                                         {30, {9, 9}},
+                                                         {48, {3, 0}},
+                                                         {49, {1, 2}},
+                                                         {50, {2, 1}},
+                                                         {51, {0, 3}},
+                                                         {52, {2, 2}},
+                                                         {53, {3, 3}},
+                                                         {36, {0, 2}},
+                                                         {37, {2, 0}}}),
+                                             Camp::Fir);
+  ASSERT_EQ(CountMoves(stuck), 0);
+  stop = false;
+  EXPECT_TRUE(searcher.Search(stuck, Limits{}, stop).best.IsNone());
+}
+
+TEST(Search, EasySpreadsItsChoiceBySeed) {
+  Limits easy = StrengthLimits(Strength::Easy);
+  easy.moveTimeMs = 0;
+  std::set<std::uint16_t> chosen;
+  Searcher searcher(1);
+  std::atomic<bool> stop{false};
+  for (std::uint64_t seed = 0; seed < 8; ++seed) {
+    easy.seed = seed;
+    const Move m = searcher.Search(Position::Start(), easy, stop).best;
+    easy.seed = seed;
+    EXPECT_EQ(searcher.Search(Position::Start(), easy, stop).best, m);
+    chosen.insert(m.Raw());
+  }
+  EXPECT_GT(chosen.size(), 1u);
+}
+
+TEST(Search, ReturnsPromptlyWhenStopped) {
+  Searcher searcher(16);
+  std::atomic<bool> stop{false};
+  std::promise<void> deepEnough;
+  bool told = false;
+  auto done = std::async(std::launch::async, [&] {
+    return searcher.Search(Position::Start(), Limits{}, stop, [&](const SearchInfo& info) {
+      if (info.depth >= 3 && !told) {
+        told = true;
+        deepEnough.set_value();
+      }
+    });
+  });
+  ASSERT_EQ(deepEnough.get_future().wait_for(std::chrono::seconds(60)), std::future_status::ready);
+  const auto raised = std::chrono::steady_clock::now();
+  stop = true;
+  ASSERT_EQ(done.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  const auto latency = std::chrono::steady_clock::now() - raised;
+  EXPECT_LE(latency, std::chrono::milliseconds(50));
+  EXPECT_TRUE(IsLegal(Position::Start(), done.get().best));
+}
+
+}  // namespace
+}  // namespace tamsok::engine
