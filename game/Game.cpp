@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "engine/Engine.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 
@@ -370,6 +371,13 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   }
   AssertInvariants();
   view_.ClearDragState();
+}
+
+std::vector<Square> Game::DropTargets(PieceId piece) const {
+  if (!IsValidPiece(piece) || !canHandlePieces_ || passPending_ || RecordsFull()) return {};
+  if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) return {};
+  if (CampOf(piece) != sideToMove_) return {};
+  return engine::LegalTargets(board_, piece);
 }
 
 std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receivedText) {

@@ -81,6 +81,10 @@ class Game {
 
   // The local user released a dragged piece over view square (toX, toY).
   void PlayDroppedPiece(PieceId piece, int toX, int toY);
+  // The view squares where a drop of `piece` would be played now: its legal targets when
+  // this station may move it (a player with no pass awaiting its echo, the piece's camp to
+  // move, in a network game the own camp, room left in the record); none otherwise.
+  std::vector<Square> DropTargets(PieceId piece) const;
   // A "Move" from the peer, read into `fields` from `receivedText`. Returns the reply
   // (server) or the text to show (client); empty when the move is for the side not to
   // move. A move whose fields are out of range or that does not fit the local board

@@ -53,6 +53,7 @@ inline constexpr const char* kR180 = "Fir(Green) Camp";
 inline constexpr const char* kR270 = "Fir - Oak Side";
 inline constexpr const char* kMyView = "My view";
 inline constexpr const char* kKilledPiece = "Show Captured Piece";
+inline constexpr const char* kShowLegalMoves = "Show legal moves";
 inline constexpr const char* kShowMoveHistory = "Show Move History";
 inline constexpr const char* kHideMoveHistory = "Hide Move History";
 inline constexpr const char* kShowChatWindow = "Show Chat Window";

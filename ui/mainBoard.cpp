@@ -13,6 +13,7 @@
 
 #include "rules/Catalogue.h"
 #include "ui/About.h"
+#include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
@@ -123,6 +124,7 @@ const MenuRow kViewSideMenu[] = {
 };
 const MenuRow kInterfaceMenu[] = {
     {"miKilledPiece", ui_text::kKilledPiece, &TBoardForm::miKilledPieceClick, kCheckable | kChecked, {}, {}},
+    {"miShowLegalMoves", ui_text::kShowLegalMoves, &TBoardForm::miShowLegalMovesClick, kCheckable | kChecked, {}, {}},
     {"miMoveHistory", ui_text::kShowMoveHistory, &TBoardForm::miMoveHistoryClick, kPlain, {}, {}},
     {"miChatWindow", ui_text::kShowChatWindow, &TBoardForm::miChatWindowClick, kPlain, {}, {}},
     {"miRoomState", ui_text::kRoomState, &TBoardForm::miRoomStateClick, kCheckable, {}, {}},
@@ -198,6 +200,8 @@ void TBoardForm::BuildBoardArea() {
     image->hide();
     pieceImages_[p] = image;
   }
+  overlay_ = new BoardOverlay(boardArea_, geometry_);
+  overlay_->setGeometry(0, 0, kClientWidth, kStatusBarRect.top());
 }
 
 void TBoardForm::BuildStatusBar() {
@@ -276,6 +280,7 @@ void TBoardForm::BuildMenus() {
   for (int i = 0; i < kMenuItemCount; ++i)
     menuActions_[i] = Action(QString::fromUtf8(MenuItemName(static_cast<MenuItem>(i))));
   miKilledPiece_ = Action(QStringLiteral("miKilledPiece"));
+  miShowLegalMoves_ = Action(QStringLiteral("miShowLegalMoves"));
   miMoveHistory_ = Action(QStringLiteral("miMoveHistory"));
   miChatWindow_ = Action(QStringLiteral("miChatWindow"));
   miSoundTTag_ = Action(QStringLiteral("miSoundTTag"));
@@ -291,7 +296,10 @@ void TBoardForm::FormCreate() {
     image->setEnabled(true);
     BringToFront(*image);
   }
+  overlay_->raise();  // the marks lie over every piece, under the status bar
+  gameStatus_->raise();
   geometry_.Build();
+  ApplyOverlaySwitches();
   game_.FormCreate();
 }
 
@@ -335,6 +343,16 @@ void TBoardForm::BringToFront(QWidget& image) {
 
 void TBoardForm::MoveImage(QWidget& image, PixelPos to) {
   image.move(to.left, to.top);
+}
+
+void TBoardForm::SettleImage(QWidget& image) {
+  image.stackUnder(overlay_);
+}
+
+void TBoardForm::ApplyOverlaySwitches() {
+  if (!miShowLegalMoves_->isChecked()) overlay_->ClearTargets();
+  // A hidden overlay costs nothing when a piece moves; showing it repaints the board once.
+  overlay_->setVisible(miShowLegalMoves_->isChecked());
 }
 
 void TBoardForm::SelectSkin(Skin skin) {
@@ -389,6 +407,11 @@ void TBoardForm::miSaveasClick() {
 void TBoardForm::miKilledPieceClick() {
   miKilledPiece_->setChecked(!miKilledPiece_->isChecked());
   ApplyTrayVisibility();
+}
+
+void TBoardForm::miShowLegalMovesClick() {
+  miShowLegalMoves_->setChecked(!miShowLegalMoves_->isChecked());
+  ApplyOverlaySwitches();
 }
 
 // Hides a shown window or shows a hidden one; the item's caption then names what its next
@@ -456,6 +479,8 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   drag_.PressX = X;
   drag_.PressY = Y;
   BringToFront(image);  // drawn above every other piece while it moves
+  if (miShowLegalMoves_->isChecked())
+    overlay_->ShowTargets(game_.board(), game_.DropTargets(piece));
 }
 
 void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
@@ -476,6 +501,9 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
   const bool shiftStateEmpty =
       buttons == Qt::NoButton &&
       !(keys & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+  // The piece is no longer held, whatever becomes of the release.
+  overlay_->ClearTargets();
+  SettleImage(image);
   if (!shiftStateEmpty || dropBusy_) return;
   // A release on another image than the dragged one does not drop the dragged one.
   if (drag_.DraggedTag != 0 && image.Tag() != drag_.DraggedTag) return;
@@ -598,6 +626,7 @@ void TBoardForm::MoveAnimation(PieceId piece, Square to) {
   for (int i = 0; i < std::min(ax, ay); ++i)
     step(sx, sy);
   MoveImage(image, target);
+  SettleImage(image);
 }
 
 void TBoardForm::PlaceMoveMarker(Square at) {
@@ -624,6 +653,11 @@ bool TBoardForm::IsHistoryVisible() const {
 
 void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
   if (kiboForm_) kiboForm_->SetLines(lines);
+}
+
+void TBoardForm::ClearDragState() {
+  drag_.DraggedTag = 0;
+  overlay_->ClearTargets();
 }
 
 void TBoardForm::UnlockRequests() {

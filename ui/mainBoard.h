@@ -30,6 +30,7 @@ class QTimer;
 
 namespace tamsok {
 
+class BoardOverlay;
 class TAboutBox;
 class TChatForm;
 class TInputIPForm;
@@ -110,6 +111,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miR270Click() { game_.SelectViewSide(3); }
   void miMyViewClick() { game_.miMyViewClick(); }
   void miKilledPieceClick();
+  void miShowLegalMovesClick();
   void miMoveHistoryClick();
   void miChatWindowClick();
   void miRoomStateClick();
@@ -149,7 +151,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void PlayMoveSound() override;
   bool IsHistoryVisible() const override;
   void SetHistoryText(const std::vector<std::string>& lines) override;
-  void ClearDragState() override { drag_.DraggedTag = 0; }
+  void ClearDragState() override;
   void ClearDropBusy() override { dropBusy_ = false; }
   void UnlockRequests() override;
 
@@ -175,6 +177,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   ImageControl* BoardImage(Skin skin) const { return boardImages_[static_cast<int>(skin)]; }
   StatusBarPanel* StatusPanel(int panel) const { return panels_[panel]; }
   QWidget* BoardArea() const { return boardArea_; }
+  BoardOverlay* Overlay() const { return overlay_; }
   QTimer* Timer1() const { return timer1_; }
   TChatForm* ChatForm() const { return chatForm_; }
   TAboutBox* AboutBox() const { return aboutBox_; }
@@ -201,6 +204,11 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // Raises the image above every other image; the status bar stays above all images.
   void BringToFront(QWidget& image);
   void MoveImage(QWidget& image, PixelPos to);
+  // Puts an image that was brought to the front back under the overlay's marks, still above
+  // every other piece.
+  void SettleImage(QWidget& image);
+  // Shows or hides the overlay by the switch of the legal moves.
+  void ApplyOverlaySwitches();
 
   PeerForwarder peer_;
   Game game_;
@@ -221,11 +229,13 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::array<ImageControl*, kSkinCount> boardImages_{};
   ImageControl* imgLastPosition_ = nullptr;
   std::array<PieceImageControl*, kPieceCount> pieceImages_{};
+  BoardOverlay* overlay_ = nullptr;
   QFrame* gameStatus_ = nullptr;
   std::array<StatusBarPanel*, 5> panels_{};
   std::array<QAction*, kMenuItemCount> menuActions_{};
   std::array<QAction*, kSkinCount> skinActions_{};
   QAction* miKilledPiece_ = nullptr;
+  QAction* miShowLegalMoves_ = nullptr;
   QAction* miMoveHistory_ = nullptr;
   QAction* miChatWindow_ = nullptr;
   QAction* miSoundTTag_ = nullptr;

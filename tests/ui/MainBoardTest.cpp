@@ -154,6 +154,7 @@ TEST_F(BoardFixture, MenuItemsHaveTheirCaptionsAndMarks) {
       {"miR270", "Fir - Oak Side", false},
       {"miMyView", "My view", false},
       {"miKilledPiece", "Show Captured Piece", true},
+      {"miShowLegalMoves", "Show legal moves", true},
       {"miMoveHistory", "Show Move History", false},
       {"miChatWindow", "Show Chat Window", false},
       {"miRoomState", "Show Room Status (In Server mode)", false},
