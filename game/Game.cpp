@@ -142,7 +142,7 @@ void Game::LoadStartPosition() {
   LoadInitialPosition(board_);
   for (PieceId p = 0; p < kPieceCount; ++p)
     view_.PlacePieceImage(p, board_.PiecePos[p]);
-  RebuildBoard(board_);
+  Rebuild();
 }
 
 void Game::FormCreate() {
@@ -347,7 +347,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   view_.PlaceMoveMarker(to);
   board_.PiecePos[piece] = to;
   if (captured != kNoPiece) CaptureIntoTray(captured);
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
 
@@ -421,7 +421,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
     status = MoveStatusText(recordCount_, mover, KindOf(m.piece), from, to);
     view_.ShowStatus(kPanelGame, status);
   }
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
   view_.ClearDragState();
@@ -470,8 +470,13 @@ void Game::PlaceMarkerForRecord(int index) {
     view_.ParkMoveMarker();
 }
 
-void Game::ResetDragAndRebuild() {
+void Game::Rebuild() {
   RebuildBoard(board_);
+  view_.BoardRebuilt();
+}
+
+void Game::ResetDragAndRebuild() {
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
   view_.ClearDragState();
@@ -664,7 +669,7 @@ void Game::ChangeViewSide(int oldSide, int newSide) {
   for (PieceId p = 0; p < kPieceCount; ++p)
     view_.RefreshPieceImage(p, board_.PiecePos[p]);
   PlaceMarkerForRecord(recordCount_);
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();  // its squares are written in the view's frame
   AssertInvariants();
 }

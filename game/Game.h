@@ -184,6 +184,8 @@ class Game {
   void SetSideToMove(Camp side);
   void LoadStartPosition();
   void ResetDragAndRebuild();
+  // Rebuilds the grid and tells the view, which may draw what the grid says.
+  void Rebuild();
   void PlaceMarkerForRecord(int index);
   void UndoOne();
   void RedoOne();

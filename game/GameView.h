@@ -102,6 +102,8 @@ class GameView {
   virtual void ClearDropBusy() = 0;
   // Clears the room's request lock, so a double click can accept the next request.
   virtual void UnlockRequests() = 0;
+  // The grid was rebuilt: positions or influence may have changed anywhere on the board.
+  virtual void BoardRebuilt() {}
 };
 
 // What the game sends. An empty text is never sent.

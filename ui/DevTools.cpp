@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
@@ -15,8 +16,10 @@
 #include <unistd.h>
 
 #include "rules/Catalogue.h"
+#include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "ui/About.h"
+#include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
@@ -96,11 +99,12 @@ void SendMouse(QWidget& target, QEvent::Type type, QPoint pos, Qt::MouseButtons 
   QApplication::sendEvent(&target, &event);
 }
 
-// The board's marks: the legal targets of a held piece.
+// The board's marks: the legal targets of a held piece, the influence overlay on every skin
+// and from every side, and its legend.
 bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
   const Game& game = board.game();
   // The pictures of the marks show the window down to the middle of the board, where the
-  // marks of this position are: the top six rows.
+  // marks of these positions are: the top six rows.
   const QRect topHalf(0, 0, board.width(),
                       board.BoardArea()->y() + board.Geometry().SquareTop[6] - 1);
   PieceId held = kNoPiece;
@@ -117,6 +121,39 @@ bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
     ok &= Save(board, dir, QStringLiteral("legal-moves.png"), topHalf);
     SendMouse(image, QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
   }
+
+  // The demo game goes on until a piece is frozen, so that every kind of mark shows; the extra
+  // moves are taken back afterwards.
+  auto anyFrozen = [&] {
+    for (PieceId p = 0; p < kPieceCount; ++p)
+      if (IsFrozen(game.board(), p)) return true;
+    return false;
+  };
+  int extra = 0;
+  for (; !anyFrozen() && extra < 60; ++extra)
+    PlayDemoGame(board.game(), kPieceCount, 1);
+
+  board.Action(QStringLiteral("miShowInfluence"))->trigger();
+  for (const char* name : {"miSlate", "miWood", "miMarbtea", "miPBfoil"}) {
+    QAction* item = board.Action(QString::fromUtf8(name));
+    item->trigger();
+    ok &= Save(board, dir, QStringLiteral("influence-%1.png").arg(item->text().toLower()), topHalf);
+  }
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  for (int side = 1; side < 4; ++side) {
+    board.game().SelectViewSide(side);
+    ok &= Save(board, dir, QStringLiteral("influence-side%1.png").arg(side));
+  }
+  board.game().SelectViewSide(0);
+  board.Action(QStringLiteral("miShowInfluence"))->trigger();
+  for (; extra > 0; --extra)
+    board.miUndoClick();
+
+  QLabel legend(BoardOverlay::InfluenceLegend());
+  legend.setObjectName(QStringLiteral("InfluenceLegend"));
+  legend.setContentsMargins(4, 4, 4, 4);
+  ShowAndWait(legend);
+  ok &= Save(legend, dir, QStringLiteral("influence-legend.png"));
   return ok;
 }
 
@@ -226,17 +263,20 @@ int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
   std::printf("start-up to first frame: %lld ms from main(), %.0f ms from the process start\n",
               static_cast<long long>(startUpMs), processAgeMs);
   std::printf("resident memory after start-up: %ld KiB\n", rssKb);
-  // The marks as they are at start-up, then without any.
+  // The marks as they are at start-up, then without any, then with the influence overlay too.
   const struct {
     const char* marks;
-    bool legalMoves;
-  } runs[] = {{"legal moves shown", true}, {"no marks", false}};
+    bool legalMoves, influence;
+  } runs[] = {{"legal moves shown", true, false},
+              {"no marks", false, false},
+              {"legal moves and influence shown", true, true}};
   auto setSwitch = [&](const char* name, bool on) {
     QAction* item = board.Action(QString::fromUtf8(name));
     if (item->isChecked() != on) item->trigger();
   };
   for (const auto& run : runs) {
     setSwitch("miShowLegalMoves", run.legalMoves);
+    setSwitch("miShowInfluence", run.influence);
     const std::vector<double> micros = measureDrops();
     if (micros.empty()) return 1;
     std::printf("release to repainted board (50 drops, %s): median %.0f us, max %.0f us\n",

@@ -54,6 +54,7 @@ inline constexpr const char* kR270 = "Fir - Oak Side";
 inline constexpr const char* kMyView = "My view";
 inline constexpr const char* kKilledPiece = "Show Captured Piece";
 inline constexpr const char* kShowLegalMoves = "Show legal moves";
+inline constexpr const char* kShowInfluence = "Show influence";
 inline constexpr const char* kShowMoveHistory = "Show Move History";
 inline constexpr const char* kHideMoveHistory = "Hide Move History";
 inline constexpr const char* kShowChatWindow = "Show Chat Window";
@@ -70,6 +71,12 @@ inline constexpr const char* kNotImplemented = "Not Implementation";
 // The caption of the general error report.
 inline constexpr const char* kErrorCaption = "Tamsok Janggi";
 inline constexpr const char* kGameFilePattern = "*.TMK";
+
+// ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
+inline constexpr const char* kLegendCloaked = "cannot be captured (cloaked)";
+inline constexpr const char* kLegendFrozen = "cannot move (frozen)";
+inline constexpr const char* kLegendLanding = "Fir's / Oak's Lightning may land here";
+inline constexpr const char* kLegendStrike = "Fir's / Oak's Lightning may strike this piece";
 
 // ---- Chat window --------------------------------------------------------------------------
 inline constexpr const char* kReceiveHeader = "[Receive message]";

@@ -125,6 +125,7 @@ const MenuRow kViewSideMenu[] = {
 const MenuRow kInterfaceMenu[] = {
     {"miKilledPiece", ui_text::kKilledPiece, &TBoardForm::miKilledPieceClick, kCheckable | kChecked, {}, {}},
     {"miShowLegalMoves", ui_text::kShowLegalMoves, &TBoardForm::miShowLegalMovesClick, kCheckable | kChecked, {}, {}},
+    {"miShowInfluence", ui_text::kShowInfluence, &TBoardForm::miShowInfluenceClick, kCheckable, {}, {}},
     {"miMoveHistory", ui_text::kShowMoveHistory, &TBoardForm::miMoveHistoryClick, kPlain, {}, {}},
     {"miChatWindow", ui_text::kShowChatWindow, &TBoardForm::miChatWindowClick, kPlain, {}, {}},
     {"miRoomState", ui_text::kRoomState, &TBoardForm::miRoomStateClick, kCheckable, {}, {}},
@@ -281,6 +282,9 @@ void TBoardForm::BuildMenus() {
     menuActions_[i] = Action(QString::fromUtf8(MenuItemName(static_cast<MenuItem>(i))));
   miKilledPiece_ = Action(QStringLiteral("miKilledPiece"));
   miShowLegalMoves_ = Action(QStringLiteral("miShowLegalMoves"));
+  miShowInfluence_ = Action(QStringLiteral("miShowInfluence"));
+  miShowInfluence_->setToolTip(BoardOverlay::InfluenceLegend());
+  interfaceMenu->setToolTipsVisible(true);
   miMoveHistory_ = Action(QStringLiteral("miMoveHistory"));
   miChatWindow_ = Action(QStringLiteral("miChatWindow"));
   miSoundTTag_ = Action(QStringLiteral("miSoundTTag"));
@@ -350,9 +354,15 @@ void TBoardForm::SettleImage(QWidget& image) {
 }
 
 void TBoardForm::ApplyOverlaySwitches() {
+  const bool influence = miShowInfluence_->isChecked();
   if (!miShowLegalMoves_->isChecked()) overlay_->ClearTargets();
+  if (influence)
+    overlay_->ShowInfluence(ReadInfluence(game_.board()));
+  else
+    overlay_->ClearInfluence();
+  boardArea_->setToolTip(influence ? BoardOverlay::InfluenceLegend() : QString());
   // A hidden overlay costs nothing when a piece moves; showing it repaints the board once.
-  overlay_->setVisible(miShowLegalMoves_->isChecked());
+  overlay_->setVisible(influence || miShowLegalMoves_->isChecked());
 }
 
 void TBoardForm::SelectSkin(Skin skin) {
@@ -411,6 +421,11 @@ void TBoardForm::miKilledPieceClick() {
 
 void TBoardForm::miShowLegalMovesClick() {
   miShowLegalMoves_->setChecked(!miShowLegalMoves_->isChecked());
+  ApplyOverlaySwitches();
+}
+
+void TBoardForm::miShowInfluenceClick() {
+  miShowInfluence_->setChecked(!miShowInfluence_->isChecked());
   ApplyOverlaySwitches();
 }
 
@@ -658,6 +673,10 @@ void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
 void TBoardForm::ClearDragState() {
   drag_.DraggedTag = 0;
   overlay_->ClearTargets();
+}
+
+void TBoardForm::BoardRebuilt() {
+  if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
 }
 
 void TBoardForm::UnlockRequests() {

@@ -112,6 +112,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miMyViewClick() { game_.miMyViewClick(); }
   void miKilledPieceClick();
   void miShowLegalMovesClick();
+  void miShowInfluenceClick();
   void miMoveHistoryClick();
   void miChatWindowClick();
   void miRoomStateClick();
@@ -154,6 +155,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void ClearDragState() override;
   void ClearDropBusy() override { dropBusy_ = false; }
   void UnlockRequests() override;
+  void BoardRebuilt() override;
 
   // ---- Hooks -----------------------------------------------------------------------------
   // Message boxes, file dialogs and modal dialogs; nullptr restores the real ones.
@@ -207,7 +209,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // Puts an image that was brought to the front back under the overlay's marks, still above
   // every other piece.
   void SettleImage(QWidget& image);
-  // Shows or hides the overlay by the switch of the legal moves.
+  // Shows or hides the overlay by the two switches and draws the influence when it is on.
   void ApplyOverlaySwitches();
 
   PeerForwarder peer_;
@@ -236,6 +238,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::array<QAction*, kSkinCount> skinActions_{};
   QAction* miKilledPiece_ = nullptr;
   QAction* miShowLegalMoves_ = nullptr;
+  QAction* miShowInfluence_ = nullptr;
   QAction* miMoveHistory_ = nullptr;
   QAction* miChatWindow_ = nullptr;
   QAction* miSoundTTag_ = nullptr;

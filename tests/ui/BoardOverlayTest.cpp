@@ -1,7 +1,8 @@
-// The marks over the board: a held piece's legal targets.
+// The marks over the board: a held piece's legal targets and the influence overlay.
 #include <algorithm>
 
 #include "rules/Catalogue.h"
+#include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/BoardOverlay.h"
@@ -48,6 +49,31 @@ TEST_F(BoardFixture, AHeldPieceShowsItsLegalTargetsUntilReleased) {
   QTest::mousePress(form.PieceImage(48), Qt::LeftButton, Qt::NoModifier, {20, 20});
   EXPECT_TRUE(form.Overlay()->Targets().empty());
   QTest::mouseRelease(form.PieceImage(48), Qt::LeftButton, Qt::NoModifier, {20, 20});
+}
+
+TEST_F(BoardFixture, TheInfluenceOverlayFollowsTheBoardWhileSwitchedOn) {
+  NewGame();
+  BoardOverlay& overlay = *form.Overlay();
+  auto current = [&] { return ReadInfluence(form.game().board()); };
+  EXPECT_FALSE(overlay.InfluenceShown());
+  Item("miShowInfluence")->trigger();
+  ASSERT_TRUE(overlay.InfluenceShown());
+  EXPECT_EQ(overlay.Influence(), current());
+  EXPECT_EQ(form.BoardArea()->toolTip(), BoardOverlay::InfluenceLegend());
+
+  DragTo(1, {2, 7});  // Fir's Lightning takes an Oak Ant
+  EXPECT_EQ(overlay.Influence(), current());
+  Item("miR90")->trigger();
+  EXPECT_EQ(overlay.Influence(), current());
+  Item("miUndo")->trigger();
+  EXPECT_EQ(overlay.Influence(), current());
+  EXPECT_TRUE(overlay.Influence().At(form.game().board().PiecePos[20]).cloaked);
+
+  Item("miShowLegalMoves")->trigger();
+  Item("miShowInfluence")->trigger();
+  EXPECT_FALSE(overlay.InfluenceShown());
+  EXPECT_FALSE(overlay.isVisible());  // nothing to draw: no cost while pieces move
+  EXPECT_TRUE(form.BoardArea()->toolTip().isEmpty());
 }
 
 }  // namespace

@@ -155,6 +155,7 @@ TEST_F(BoardFixture, MenuItemsHaveTheirCaptionsAndMarks) {
       {"miMyView", "My view", false},
       {"miKilledPiece", "Show Captured Piece", true},
       {"miShowLegalMoves", "Show legal moves", true},
+      {"miShowInfluence", "Show influence", false},
       {"miMoveHistory", "Show Move History", false},
       {"miChatWindow", "Show Chat Window", false},
       {"miRoomState", "Show Room Status (In Server mode)", false},
