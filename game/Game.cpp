@@ -180,6 +180,10 @@ void Game::ApplyGameMode() {
       case MenuItem::miConnect:
         enabled = canHandlePieces_ ? enabled : true;
         break;
+      case MenuItem::miSave:
+      case MenuItem::miSaveas:
+        enabled = CanSave();
+        break;
       default:
         break;
     }
@@ -210,6 +214,9 @@ bool Game::RefuseSpectator() {
 }
 
 void Game::miNewClick() {
+  winner_.reset();
+  terms_.reset();
+  ++gameNumber_;
   if (!IsNetworkGame(mode_)) {
     SetGameMode(GameMode::LocalPlaying);
     view_.ShowStatus(kPanelGame, text::kNewLocalGame);
@@ -248,6 +255,13 @@ void Game::SetRequestTerms(int unitTime, int exceedLimit, int retractLimit) {
   unitTime_ = unitTime;
   exceedLimit_ = exceedLimit;
   retractLimit_ = retractLimit;
+  terms_ = NetworkTerms{unitTime, exceedLimit, retractLimit, ownCamp_};
+}
+
+void Game::SetCanHandlePieces(bool b) {
+  canHandlePieces_ = b;
+  // A client learns after the terms whether it plays the game or watches it.
+  if (!b && terms_ && IsNetworkGame(mode_)) terms_->playedAs.reset();
 }
 
 const std::string& Game::SetLastMessage(std::string text) {
@@ -307,6 +321,7 @@ void Game::ReleaseFromTray(PieceId captured, Square to) {
 }
 
 void Game::EndServerGame(Camp winner, bool boxFirst) {
+  winner_ = winner;
   if (boxFirst) view_.ShowMessageBox(WinText(winner), text::kGameOver, BoxButtons::Ok);
   mode_ = GameMode::ServerFree;
   view_.UnlockRequests();
@@ -367,6 +382,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   } else if (mode_ == GameMode::LocalPlaying && winner) {
     // A local game ends as a room's game does; it stays in play until the box is closed.
     view_.ShowMessageBox(WinText(*winner), text::kGameOver, BoxButtons::Ok);
+    winner_ = winner;
     SetGameMode(GameMode::LocalFree);
   }
   AssertInvariants();
@@ -540,6 +556,43 @@ void Game::miRedoLastClick() {
     miRedoClick();
 }
 
+void Game::AdoptReplayed(const Game& replayed, std::optional<Camp> winner,
+                         std::optional<NetworkTerms> terms) {
+  board_ = replayed.board_;
+  records_ = replayed.records_;
+  recordCount_ = replayed.recordCount_;
+  redoLimit_ = replayed.redoLimit_;
+  capturedCount_ = replayed.capturedCount_;
+  materialBalance_ = replayed.materialBalance_;
+  tray_ = replayed.tray_;
+  winner_ = winner;
+  terms_ = std::move(terms);
+  ++gameNumber_;
+  totalTime_ = {};
+  moveElapsed_ = 0;
+  exceedCount_ = {};
+  unitTime_ = 30;
+  exceedLimit_ = 10;
+  passPending_ = false;
+  view_.ClearDropBusy();
+  SetGameMode(GameMode::LocalPlaying);
+  SetSideToMove(replayed.sideToMove_);
+
+  for (int s = 0; s < kViewSideCount; ++s)
+    view_.SetMenuChecked(kViewSideItems[s], s == board_.ViewSide);
+  // Every image leaves the tray first; the captured ones then fill their slots in order.
+  for (PieceId p = 0; p < kPieceCount; ++p)
+    view_.PlacePieceImage(p, board_.InPlay[p] ? board_.PiecePos[p] : kOffBoard);
+  for (const std::vector<PieceId>& tray : tray_)
+    for (std::size_t slot = 0; slot < tray.size(); ++slot)
+      view_.PutInTray(tray[slot], static_cast<int>(slot));
+  PlaceMarkerForRecord(recordCount_);
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    ShowClockPanel(c);
+  ResetDragAndRebuild();
+  AssertInvariants();
+}
+
 // ---- Pass, surrender, scoring ----------------------------------------------------------
 
 bool Game::PassBookkeeping() {
@@ -576,6 +629,7 @@ void Game::miLossgameClick() {
   switch (mode_) {
     case GameMode::LocalPlaying:
       view_.ShowMessageBox(text::kConquered, text::kGameOver, BoxButtons::Ok);
+      winner_ = OtherCamp(sideToMove_);  // at one board, the camp to move gives up
       SetGameMode(GameMode::LocalFree);
       break;
     case GameMode::ServerPlaying: {
@@ -586,6 +640,7 @@ void Game::miLossgameClick() {
     }
     case GameMode::ClientPlaying:
       SendToServer(SetLastMessage(BuildLoss()));
+      winner_ = OtherCamp(ownCamp_);
       SetGameMode(GameMode::ClientFree);
       break;
     default:
@@ -612,6 +667,7 @@ void Game::miScoringClick() {
     case GameMode::LocalPlaying:
       view_.ShowMessageBox(std::string(CampName(winner)) + text::kLocalWinSuffix, text::kGameOver,
                            BoxButtons::Ok);
+      winner_ = winner;
       SetGameMode(GameMode::LocalFree);
       break;
     case GameMode::ServerPlaying:
@@ -620,6 +676,7 @@ void Game::miScoringClick() {
       break;
     case GameMode::ClientPlaying:
       SendToServer(SetLastMessage(BuildFini()));
+      winner_ = winner;  // the room's "Winn" confirms it
       SetGameMode(GameMode::ClientFree);
       break;
     default:

@@ -67,10 +67,18 @@ inline constexpr const char* kAbout = "About Tamsok janggi";
 // ---- Message boxes and file dialogs of the main window ------------------------------------
 inline constexpr const char* kConquered = "You are conquered";
 inline constexpr const char* kGameOverBye = "Game over & Bye";
-inline constexpr const char* kNotImplemented = "Not Implementation";
 // The caption of the general error report.
 inline constexpr const char* kErrorCaption = "Tamsok Janggi";
 inline constexpr const char* kGameFilePattern = "*.TMK";
+// What a game file's name gets when it is saved without an extension.
+inline constexpr const char* kGameFileSuffix = ".TMK";
+// %1 is the file's name, %2 what went wrong.
+inline constexpr const char* kLoadFailed = "%1 was not loaded.\n%2";
+inline constexpr const char* kReadFailed = "%1 could not be read: %2";
+inline constexpr const char* kWriteFailed = "%1 could not be saved: %2";
+// Shown in the game status panel.
+inline constexpr const char* kLoaded = "Loaded %1";
+inline constexpr const char* kSaved = "Saved %1";
 
 // ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
 inline constexpr const char* kLegendCloaked = "cannot be captured (cloaked)";

@@ -400,18 +400,15 @@ void TBoardForm::miExitClick() {
 }
 
 void TBoardForm::miLoadClick() {
-  prompts_->OpenFileDialog(this, Text(ui_text::kLoad), Text(ui_text::kGameFilePattern));
-  prompts_->MessageBox(this, Text(ui_text::kLoad), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+  gameFiles_.Load(*prompts_, this);
 }
 
 void TBoardForm::miSaveClick() {
-  prompts_->MessageBox(this, Text(ui_text::kSave), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+  gameFiles_.Save(*prompts_, this);
 }
 
 void TBoardForm::miSaveasClick() {
-  prompts_->SaveFileDialog(this, Text(ui_text::kSaveas), Text(ui_text::kGameFilePattern));
-  prompts_->MessageBox(this, Text(ui_text::kSaveas), Text(ui_text::kNotImplemented),
-                       BoxButtons::Ok);
+  gameFiles_.SaveAs(*prompts_, this);
 }
 
 void TBoardForm::miKilledPieceClick() {

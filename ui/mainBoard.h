@@ -17,6 +17,7 @@
 #include "net/NetSession.h"
 #include "ui/Assets.h"
 #include "ui/BoardGeometry.h"
+#include "ui/GameFileCommands.h"
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
 #include "ui/StatusBarPanel.h"
@@ -214,6 +215,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
 
   PeerForwarder peer_;
   Game game_;
+  GameFileCommands gameFiles_{game_};
   // Made with the other windows; destroyed before the game it works on.
   std::unique_ptr<NetWindows> netWindows_;
   std::unique_ptr<NetSession> net_;

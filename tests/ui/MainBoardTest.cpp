@@ -640,17 +640,6 @@ TEST_F(BoardFixture, RoomStatusAndAlignmentPlaceTheWindows) {
   EXPECT_FALSE(room.isVisible());
 }
 
-TEST_F(BoardFixture, FileCommandsEndInTheSameNotice) {
-  Item("miLoad")->trigger();
-  form.game().SetGameMode(GameMode::LocalPlaying);
-  Item("miSave")->trigger();
-  Item("miSaveas")->trigger();
-  const std::vector<std::string> expected = {"open:Load|*.TMK", "box:Not Implementation|Load",
-                                             "box:Not Implementation|Save", "save:Save as|*.TMK",
-                                             "box:Not Implementation|Save as"};
-  EXPECT_EQ(prompts.log, expected);
-}
-
 TEST_F(BoardFixture, AboutBoxIsCentredAndModal) {
   Item("miAbout")->trigger();
   EXPECT_EQ(prompts.log, std::vector<std::string>{"modal:AboutBox"});
