@@ -302,6 +302,7 @@ void TBoardForm::FormCreate() {
   }
   overlay_->raise();  // the marks lie over every piece, under the status bar
   gameStatus_->raise();
+  raisedImage_ = nullptr;
   geometry_.Build();
   ApplyOverlaySwitches();
   game_.FormCreate();
@@ -343,14 +344,16 @@ QAction* TBoardForm::Action(const QString& name) const {
 void TBoardForm::BringToFront(QWidget& image) {
   image.raise();
   if (gameStatus_) gameStatus_->raise();
+  raisedImage_ = &image;
 }
 
 void TBoardForm::MoveImage(QWidget& image, PixelPos to) {
   image.move(to.left, to.top);
 }
 
-void TBoardForm::SettleImage(QWidget& image) {
-  image.stackUnder(overlay_);
+void TBoardForm::SettleRaisedImage() {
+  if (raisedImage_) raisedImage_->stackUnder(overlay_);
+  raisedImage_ = nullptr;
 }
 
 void TBoardForm::ApplyOverlaySwitches() {
@@ -515,7 +518,7 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
       !(keys & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
   // The piece is no longer held, whatever becomes of the release.
   overlay_->ClearTargets();
-  SettleImage(image);
+  SettleRaisedImage();
   if (!shiftStateEmpty || dropBusy_) return;
   // A release on another image than the dragged one does not drop the dragged one.
   if (drag_.DraggedTag != 0 && image.Tag() != drag_.DraggedTag) return;
@@ -638,7 +641,6 @@ void TBoardForm::MoveAnimation(PieceId piece, Square to) {
   for (int i = 0; i < std::min(ax, ay); ++i)
     step(sx, sy);
   MoveImage(image, target);
-  SettleImage(image);
 }
 
 void TBoardForm::PlaceMoveMarker(Square at) {
@@ -667,9 +669,11 @@ void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
   if (kiboForm_) kiboForm_->SetLines(lines);
 }
 
+// A move, an undo or redo, or a received move ends any drag, and any glide has arrived.
 void TBoardForm::ClearDragState() {
   drag_.DraggedTag = 0;
   overlay_->ClearTargets();
+  SettleRaisedImage();
 }
 
 void TBoardForm::BoardRebuilt() {

@@ -207,9 +207,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // Raises the image above every other image; the status bar stays above all images.
   void BringToFront(QWidget& image);
   void MoveImage(QWidget& image, PixelPos to);
-  // Puts an image that was brought to the front back under the overlay's marks, still above
-  // every other piece.
-  void SettleImage(QWidget& image);
+  // Puts the image last brought to the front back under the overlay's marks, still above
+  // every other piece: its drag or glide is over.
+  void SettleRaisedImage();
   // Shows or hides the overlay by the two switches and draws the influence when it is on.
   void ApplyOverlaySwitches();
 
@@ -234,6 +234,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   ImageControl* imgLastPosition_ = nullptr;
   std::array<PieceImageControl*, kPieceCount> pieceImages_{};
   BoardOverlay* overlay_ = nullptr;
+  QWidget* raisedImage_ = nullptr;  // above the overlay while it is dragged or glides
   QFrame* gameStatus_ = nullptr;
   std::array<StatusBarPanel*, 5> panels_{};
   std::array<QAction*, kMenuItemCount> menuActions_{};
