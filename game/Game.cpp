@@ -191,6 +191,7 @@ void Game::ApplyGameMode() {
   }
   clockRunning_ = IsPlayingMode(mode_);
   view_.ShowStatus(kPanelMode, std::string(GameModeName(mode_)));
+  view_.GameModeApplied();
 }
 
 void Game::SetSideToMove(Camp side) {

@@ -102,6 +102,9 @@ class GameView {
   virtual void ClearDropBusy() = 0;
   // Clears the room's request lock, so a double click can accept the next request.
   virtual void UnlockRequests() = 0;
+  // The current mode has just been applied (menus, clock, mode panel): a view with items of
+  // its own may enable them by the mode, or end what the mode does not allow.
+  virtual void GameModeApplied() {}
   // The grid was rebuilt: positions or influence may have changed anywhere on the board.
   virtual void BoardRebuilt() {}
 };

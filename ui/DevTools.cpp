@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "rules/Catalogue.h"
+#include "rules/Frames.h"
 #include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "ui/About.h"
@@ -157,6 +158,42 @@ bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
   return ok;
 }
 
+// A game against the computer: a hint for the player after the computer's first answer, then
+// the computer thinking at its hardest.
+bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
+  ComputerPlayer& computer = board.Computer();
+  Game& game = board.game();
+  auto idle = [&] { return !computer.WorkerBusy() && !computer.Searching(); };
+  board.Action(QStringLiteral("miEasy"))->trigger();
+  board.Action(QStringLiteral("miComputerOak"))->trigger();
+  auto fail = [](const char* what) {
+    std::fprintf(stderr, "tamsok: the game against the computer: %s\n", what);
+    return false;
+  };
+  constexpr PieceId kAnt = 18;  // Fir's first Ant steps ahead
+  const Square ahead =
+      FromCanonical(game.ViewSide(), {InitialPosition[kAnt].x, InitialPosition[kAnt].y + 1});
+  game.PlayDroppedPiece(kAnt, ahead.x, ahead.y);
+  if (!ProcessUntil([&] { return game.RecordCount() == 2 && idle(); }, 20000))
+    return fail("no answer");
+  board.Action(QStringLiteral("miHint"))->trigger();
+  if (!ProcessUntil([&] { return computer.ShownHint().has_value(); }, 10000))
+    return fail("no hint");
+  bool ok = Save(board, dir, QStringLiteral("computer-hint.png"));
+
+  const engine::BoardMove hint = *computer.ShownHint();
+  board.Action(QStringLiteral("miHard"))->trigger();
+  game.PlayDroppedPiece(hint.piece, hint.to.x, hint.to.y);
+  const QLabel& status = *board.StatusPanel(kPanelGame);
+  if (!ProcessUntil([&] { return status.text().contains(QLatin1String("depth")); }, 10000))
+    return fail("not thinking");
+  ok &= Save(board, dir, QStringLiteral("computer-thinking.png"));
+  board.Action(QStringLiteral("miStopThinking"))->trigger();
+  if (!ProcessUntil([&] { return game.RecordCount() == 4 && idle(); }, 20000))
+    return fail("no second answer");
+  return ok;
+}
+
 int TakeScreenshots(TBoardForm& board, const QString& dir) {
   QDir().mkpath(dir);
   if (!ShowAndWait(board)) {
@@ -203,8 +240,12 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     window->hide();
   }
 
-  // The menus with pictures: the skin and side submenus, and the undo and redo items.
-  for (const char* name : {"miEnvironmentEx", "Board1", "BoardRotation1", "Playing1"}) {
+  ok &= TakeComputerScreenshots(board, dir);
+
+  // The menus with pictures: the skin and side submenus, the undo and redo items, and the
+  // computer's menu.
+  for (const char* name :
+       {"miEnvironmentEx", "Board1", "BoardRotation1", "Playing1", "Computer1"}) {
     auto* menu = board.findChild<QMenu*>(QString::fromUtf8(name));
     menu->popup(board.mapToGlobal(QPoint(200, 20)));
     ShowAndWait(*menu);

@@ -64,6 +64,26 @@ inline constexpr const char* kAttach = "Alignment Windows";
 inline constexpr const char* kSoundTTag = "Sound Effect";
 inline constexpr const char* kAbout = "About Tamsok janggi";
 
+// ---- The computer opponent -----------------------------------------------------------------
+inline constexpr const char* kMenuComputer = "Computer";
+inline constexpr const char* kComputerPlaysOak = "New game (Computer plays Oak)";
+inline constexpr const char* kComputerPlaysFir = "New game (Computer plays Fir)";
+inline constexpr const char* kEasy = "Easy";
+inline constexpr const char* kMedium = "Medium";
+inline constexpr const char* kHard = "Hard";
+inline constexpr const char* kHint = "Hint";
+inline constexpr const char* kStopThinking = "Stop thinking";
+// Game status panel texts; %1 is a camp name, the squares are written as in a move's status
+// text (column from the left, row from the bottom).
+inline constexpr const char* kComputerThinking = "%1 (computer) is thinking";
+inline constexpr const char* kComputerThinkingDepth = "%1 (computer) is thinking: depth %2";
+inline constexpr const char* kHintSearching = "Looking for a hint";
+inline constexpr const char* kHintSearchingDepth = "Looking for a hint: depth %1";
+inline constexpr const char* kHintMove = "Hint: %1 %2 x%3y%4->x%5y%6";
+inline constexpr const char* kHintPass = "Hint: Pass (no legal move)";
+inline constexpr const char* kComputerPieces = "The computer plays %1: move a %2 piece";
+inline constexpr const char* kWaitForComputer = "The computer is thinking: wait for its move";
+
 // ---- Message boxes and file dialogs of the main window ------------------------------------
 inline constexpr const char* kConquered = "You are conquered";
 inline constexpr const char* kGameOverBye = "Game over & Bye";

@@ -161,6 +161,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildBoardArea();
   BuildStatusBar();
   BuildMenus();
+  computer_ = std::make_unique<ComputerPlayer>(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);
 
@@ -173,7 +174,9 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   timer1_->start();
 }
 
-TBoardForm::~TBoardForm() = default;
+TBoardForm::~TBoardForm() {
+  computer_.reset();  // its worker stops before anything it reports to goes away
+}
 
 void TBoardForm::BuildBoardArea() {
   boardArea_ = new QWidget(this);
@@ -485,6 +488,7 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   if (game_.PassPending() || dropBusy_) return;
   const PieceId piece = image.Tag() - 1;
   if (!IsValidPiece(piece)) return;
+  if (computer_->RefusePress(piece)) return;
   const Square pos = game_.board().PiecePos[piece];
   if (!OnBoard(pos)) return;  // only images of pieces on the board take presses
 
@@ -565,6 +569,11 @@ void TBoardForm::ShowSideToMove(Camp side) {
   for (Camp c : {Camp::Fir, Camp::Oak})
     panels_[kPanelFirClock + Index(c)]->SetTint(c == side ? std::optional(kTurnTint[Index(c)])
                                                           : std::nullopt);
+  if (computer_) computer_->PositionChanged();
+}
+
+void TBoardForm::GameModeApplied() {
+  if (computer_) computer_->GameModeApplied();
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {

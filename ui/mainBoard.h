@@ -17,6 +17,7 @@
 #include "net/NetSession.h"
 #include "ui/Assets.h"
 #include "ui/BoardGeometry.h"
+#include "ui/ComputerPlayer.h"
 #include "ui/GameFileCommands.h"
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
@@ -95,11 +96,23 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miLoadClick();
   void miSaveClick();
   void miSaveasClick();
-  void miUndoFirstClick() { game_.miUndoFirstClick(); }
-  void miUndoClick() { game_.miUndoClick(); }
-  void miRedoClick() { game_.miRedoClick(); }
-  void miRedoLastClick() { game_.miRedoLastClick(); }
-  void miPassClick() { game_.miPassClick(); }
+  // In a game against the computer undo and redo go by whole turns, and the player passes
+  // only on the player's own turn.
+  void miUndoFirstClick() {
+    if (!computer_->Retract(Retraction::UndoFirst)) game_.miUndoFirstClick();
+  }
+  void miUndoClick() {
+    if (!computer_->Retract(Retraction::Undo)) game_.miUndoClick();
+  }
+  void miRedoClick() {
+    if (!computer_->Retract(Retraction::Redo)) game_.miRedoClick();
+  }
+  void miRedoLastClick() {
+    if (!computer_->Retract(Retraction::RedoLast)) game_.miRedoLastClick();
+  }
+  void miPassClick() {
+    if (!computer_->RefusePass()) game_.miPassClick();
+  }
   void miLossgameClick() { game_.miLossgameClick(); }
   void miScoringClick() { game_.miScoringClick(); }
   void miWoodClick() { SelectSkin(Skin::Wood); }
@@ -157,6 +170,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void ClearDropBusy() override { dropBusy_ = false; }
   void UnlockRequests() override;
   void BoardRebuilt() override;
+  void GameModeApplied() override;
 
   // ---- Hooks -----------------------------------------------------------------------------
   // Message boxes, file dialogs and modal dialogs; nullptr restores the real ones.
@@ -164,12 +178,17 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   UiPrompts& Prompts() { return *prompts_; }
   // The pause after each one-pixel step of a glide, in milliseconds (10 in the program).
   void SetGlideStepDelay(int ms) { glideStepMs_ = ms; }
+  int GlideStepDelay() const { return glideStepMs_; }
+  // Raises the image above every other image; the status bar stays above all images.
+  void BringToFront(QWidget& image);
   // Where the game's sends go.
   PeerForwarder& Peer() { return peer_; }
   // The network side: both roles and their events (null before CreateSecondaryWindows).
   NetSession* Net() const { return net_.get(); }
   // Closes the server and client sockets; called by Exit. Set by the network roles.
   std::function<void()> CloseSockets;
+  // The computer opponent and its menu.
+  ComputerPlayer& Computer() const { return *computer_; }
 
   // ---- Controls --------------------------------------------------------------------------
   QAction* MenuAction(MenuItem item) const { return menuActions_[static_cast<int>(item)]; }
@@ -204,8 +223,6 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void FormCreate();
   void SelectSkin(Skin skin);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
-  // Raises the image above every other image; the status bar stays above all images.
-  void BringToFront(QWidget& image);
   void MoveImage(QWidget& image, PixelPos to);
   // Puts the image last brought to the front back under the overlay's marks, still above
   // every other piece: its drag or glide is over.
@@ -253,6 +270,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   TProtocolForm* protocolForm_ = nullptr;
   TRequestForm* requestForm_ = nullptr;
   TInputIPForm* inputIPForm_ = nullptr;
+
+  // Made right after the menus, before the game's start-up reports to it; destroyed first.
+  std::unique_ptr<ComputerPlayer> computer_;
 };
 
 }  // namespace tamsok
