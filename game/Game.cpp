@@ -6,6 +6,7 @@
 #include <random>
 
 #include "engine/Engine.h"
+#include "game/Format.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 
@@ -83,14 +84,6 @@ constexpr MenuRow kMenuTable[] = {
 
 constexpr MenuItem kViewSideItems[kViewSideCount] = {MenuItem::miR0, MenuItem::miR90,
                                                      MenuItem::miR180, MenuItem::miR270};
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char buffer[160];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-  if (n < 0) return {};
-  return std::string(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
-}
 
 std::string PieceTag(PieceId p) {
   return std::string(CampLetter(CampOf(p))) + "." + std::string(KindCode(KindOf(p)));

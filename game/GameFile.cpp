@@ -13,6 +13,7 @@
 #include <ctime>
 #include <fstream>
 
+#include "game/Format.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 #include "rules/MoveCheck.h"
@@ -58,14 +59,6 @@ constexpr const char* kCurrentOutOfRange = "the records in force are out of rang
 constexpr const char* kLine = "Line %d: ";
 constexpr const char* kTooLarge = "the file is larger than %zu bytes: not a game file";
 }  // namespace text
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char buffer[256];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-  if (n < 0) return {};
-  return std::string(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
-}
 
 // Short enough to quote in a message; a whole line can be long.
 std::string Quote(std::string_view s) {
