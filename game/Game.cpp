@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "engine/Engine.h"
+#include "game/Format.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 
@@ -83,14 +85,6 @@ constexpr MenuRow kMenuTable[] = {
 constexpr MenuItem kViewSideItems[kViewSideCount] = {MenuItem::miR0, MenuItem::miR90,
                                                      MenuItem::miR180, MenuItem::miR270};
 
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char buffer[160];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-  if (n < 0) return {};
-  return std::string(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
-}
-
 std::string PieceTag(PieceId p) {
   return std::string(CampLetter(CampOf(p))) + "." + std::string(KindCode(KindOf(p)));
 }
@@ -141,7 +135,7 @@ void Game::LoadStartPosition() {
   LoadInitialPosition(board_);
   for (PieceId p = 0; p < kPieceCount; ++p)
     view_.PlacePieceImage(p, board_.PiecePos[p]);
-  RebuildBoard(board_);
+  Rebuild();
 }
 
 void Game::FormCreate() {
@@ -179,6 +173,10 @@ void Game::ApplyGameMode() {
       case MenuItem::miConnect:
         enabled = canHandlePieces_ ? enabled : true;
         break;
+      case MenuItem::miSave:
+      case MenuItem::miSaveas:
+        enabled = CanSave();
+        break;
       default:
         break;
     }
@@ -210,6 +208,9 @@ bool Game::RefuseSpectator() {
 }
 
 void Game::miNewClick() {
+  winner_.reset();
+  terms_.reset();
+  ++gameNumber_;
   if (!IsNetworkGame(mode_)) {
     SetGameMode(GameMode::LocalPlaying);
     view_.ShowStatus(kPanelGame, text::kNewLocalGame);
@@ -248,6 +249,13 @@ void Game::SetRequestTerms(int unitTime, int exceedLimit, int retractLimit) {
   unitTime_ = unitTime;
   exceedLimit_ = exceedLimit;
   retractLimit_ = retractLimit;
+  terms_ = NetworkTerms{unitTime, exceedLimit, retractLimit, ownCamp_};
+}
+
+void Game::SetCanHandlePieces(bool b) {
+  canHandlePieces_ = b;
+  // A client learns after the terms whether it plays the game or watches it.
+  if (!b && terms_ && IsNetworkGame(mode_)) terms_->playedAs.reset();
 }
 
 const std::string& Game::SetLastMessage(std::string text) {
@@ -307,6 +315,7 @@ void Game::ReleaseFromTray(PieceId captured, Square to) {
 }
 
 void Game::EndServerGame(Camp winner, bool boxFirst) {
+  winner_ = winner;
   if (boxFirst) view_.ShowMessageBox(WinText(winner), text::kGameOver, BoxButtons::Ok);
   mode_ = GameMode::ServerFree;
   view_.UnlockRequests();
@@ -347,7 +356,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   view_.PlaceMoveMarker(to);
   board_.PiecePos[piece] = to;
   if (captured != kNoPiece) CaptureIntoTray(captured);
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
 
@@ -367,10 +376,18 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   } else if (mode_ == GameMode::LocalPlaying && winner) {
     // A local game ends as a room's game does; it stays in play until the box is closed.
     view_.ShowMessageBox(WinText(*winner), text::kGameOver, BoxButtons::Ok);
+    winner_ = winner;
     SetGameMode(GameMode::LocalFree);
   }
   AssertInvariants();
   view_.ClearDragState();
+}
+
+std::vector<Square> Game::DropTargets(PieceId piece) const {
+  if (!IsValidPiece(piece) || !canHandlePieces_ || passPending_ || RecordsFull()) return {};
+  if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) return {};
+  if (CampOf(piece) != sideToMove_) return {};
+  return engine::LegalTargets(board_, piece);
 }
 
 std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receivedText) {
@@ -414,7 +431,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
     status = MoveStatusText(recordCount_, mover, KindOf(m.piece), from, to);
     view_.ShowStatus(kPanelGame, status);
   }
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
   view_.ClearDragState();
@@ -463,8 +480,13 @@ void Game::PlaceMarkerForRecord(int index) {
     view_.ParkMoveMarker();
 }
 
-void Game::ResetDragAndRebuild() {
+void Game::Rebuild() {
   RebuildBoard(board_);
+  view_.BoardRebuilt();
+}
+
+void Game::ResetDragAndRebuild() {
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
   view_.ClearDragState();
@@ -528,6 +550,43 @@ void Game::miRedoLastClick() {
     miRedoClick();
 }
 
+void Game::AdoptReplayed(const Game& replayed, std::optional<Camp> winner,
+                         std::optional<NetworkTerms> terms) {
+  board_ = replayed.board_;
+  records_ = replayed.records_;
+  recordCount_ = replayed.recordCount_;
+  redoLimit_ = replayed.redoLimit_;
+  capturedCount_ = replayed.capturedCount_;
+  materialBalance_ = replayed.materialBalance_;
+  tray_ = replayed.tray_;
+  winner_ = winner;
+  terms_ = std::move(terms);
+  ++gameNumber_;
+  totalTime_ = {};
+  moveElapsed_ = 0;
+  exceedCount_ = {};
+  unitTime_ = 30;
+  exceedLimit_ = 10;
+  passPending_ = false;
+  view_.ClearDropBusy();
+  SetGameMode(GameMode::LocalPlaying);
+  SetSideToMove(replayed.sideToMove_);
+
+  for (int s = 0; s < kViewSideCount; ++s)
+    view_.SetMenuChecked(kViewSideItems[s], s == board_.ViewSide);
+  // Every image leaves the tray first; the captured ones then fill their slots in order.
+  for (PieceId p = 0; p < kPieceCount; ++p)
+    view_.PlacePieceImage(p, board_.InPlay[p] ? board_.PiecePos[p] : kOffBoard);
+  for (const std::vector<PieceId>& tray : tray_)
+    for (std::size_t slot = 0; slot < tray.size(); ++slot)
+      view_.PutInTray(tray[slot], static_cast<int>(slot));
+  PlaceMarkerForRecord(recordCount_);
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    ShowClockPanel(c);
+  ResetDragAndRebuild();
+  AssertInvariants();
+}
+
 // ---- Pass, surrender, scoring ----------------------------------------------------------
 
 bool Game::PassBookkeeping() {
@@ -564,6 +623,7 @@ void Game::miLossgameClick() {
   switch (mode_) {
     case GameMode::LocalPlaying:
       view_.ShowMessageBox(text::kConquered, text::kGameOver, BoxButtons::Ok);
+      winner_ = OtherCamp(sideToMove_);  // at one board, the camp to move gives up
       SetGameMode(GameMode::LocalFree);
       break;
     case GameMode::ServerPlaying: {
@@ -574,6 +634,7 @@ void Game::miLossgameClick() {
     }
     case GameMode::ClientPlaying:
       SendToServer(SetLastMessage(BuildLoss()));
+      winner_ = OtherCamp(ownCamp_);
       SetGameMode(GameMode::ClientFree);
       break;
     default:
@@ -600,6 +661,7 @@ void Game::miScoringClick() {
     case GameMode::LocalPlaying:
       view_.ShowMessageBox(std::string(CampName(winner)) + text::kLocalWinSuffix, text::kGameOver,
                            BoxButtons::Ok);
+      winner_ = winner;
       SetGameMode(GameMode::LocalFree);
       break;
     case GameMode::ServerPlaying:
@@ -608,6 +670,7 @@ void Game::miScoringClick() {
       break;
     case GameMode::ClientPlaying:
       SendToServer(SetLastMessage(BuildFini()));
+      winner_ = winner;  // the room's "Winn" confirms it
       SetGameMode(GameMode::ClientFree);
       break;
     default:
@@ -657,7 +720,7 @@ void Game::ChangeViewSide(int oldSide, int newSide) {
   for (PieceId p = 0; p < kPieceCount; ++p)
     view_.RefreshPieceImage(p, board_.PiecePos[p]);
   PlaceMarkerForRecord(recordCount_);
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();  // its squares are written in the view's frame
   AssertInvariants();
 }

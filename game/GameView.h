@@ -105,6 +105,8 @@ class GameView {
   // The current mode has just been applied (menus, clock, mode panel): a view with items of
   // its own may enable them by the mode, or end what the mode does not allow.
   virtual void GameModeApplied() {}
+  // The grid was rebuilt: positions or influence may have changed anywhere on the board.
+  virtual void BoardRebuilt() {}
 };
 
 // What the game sends. An empty text is never sent.

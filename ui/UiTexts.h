@@ -53,6 +53,8 @@ inline constexpr const char* kR180 = "Fir(Green) Camp";
 inline constexpr const char* kR270 = "Fir - Oak Side";
 inline constexpr const char* kMyView = "My view";
 inline constexpr const char* kKilledPiece = "Show Captured Piece";
+inline constexpr const char* kShowLegalMoves = "Show legal moves";
+inline constexpr const char* kShowInfluence = "Show influence";
 inline constexpr const char* kShowMoveHistory = "Show Move History";
 inline constexpr const char* kHideMoveHistory = "Hide Move History";
 inline constexpr const char* kShowChatWindow = "Show Chat Window";
@@ -85,10 +87,24 @@ inline constexpr const char* kWaitForComputer = "The computer is thinking: wait 
 // ---- Message boxes and file dialogs of the main window ------------------------------------
 inline constexpr const char* kConquered = "You are conquered";
 inline constexpr const char* kGameOverBye = "Game over & Bye";
-inline constexpr const char* kNotImplemented = "Not Implementation";
 // The caption of the general error report.
 inline constexpr const char* kErrorCaption = "Tamsok Janggi";
 inline constexpr const char* kGameFilePattern = "*.TMK";
+// What a game file's name gets when it is saved without an extension.
+inline constexpr const char* kGameFileSuffix = ".TMK";
+// %1 is the file's name, %2 what went wrong.
+inline constexpr const char* kLoadFailed = "%1 was not loaded.\n%2";
+inline constexpr const char* kReadFailed = "%1 could not be read: %2";
+inline constexpr const char* kWriteFailed = "%1 could not be saved: %2";
+// Shown in the game status panel.
+inline constexpr const char* kLoaded = "Loaded %1";
+inline constexpr const char* kSaved = "Saved %1";
+
+// ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
+inline constexpr const char* kLegendCloaked = "cannot be captured (cloaked)";
+inline constexpr const char* kLegendFrozen = "cannot move (frozen)";
+inline constexpr const char* kLegendLanding = "Fir's / Oak's Lightning may land here";
+inline constexpr const char* kLegendStrike = "Fir's / Oak's Lightning may strike this piece";
 
 // ---- Chat window --------------------------------------------------------------------------
 inline constexpr const char* kReceiveHeader = "[Receive message]";

@@ -13,6 +13,7 @@
 
 #include "rules/Catalogue.h"
 #include "ui/About.h"
+#include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
@@ -123,6 +124,8 @@ const MenuRow kViewSideMenu[] = {
 };
 const MenuRow kInterfaceMenu[] = {
     {"miKilledPiece", ui_text::kKilledPiece, &TBoardForm::miKilledPieceClick, kCheckable | kChecked, {}, {}},
+    {"miShowLegalMoves", ui_text::kShowLegalMoves, &TBoardForm::miShowLegalMovesClick, kCheckable | kChecked, {}, {}},
+    {"miShowInfluence", ui_text::kShowInfluence, &TBoardForm::miShowInfluenceClick, kCheckable, {}, {}},
     {"miMoveHistory", ui_text::kShowMoveHistory, &TBoardForm::miMoveHistoryClick, kPlain, {}, {}},
     {"miChatWindow", ui_text::kShowChatWindow, &TBoardForm::miChatWindowClick, kPlain, {}, {}},
     {"miRoomState", ui_text::kRoomState, &TBoardForm::miRoomStateClick, kCheckable, {}, {}},
@@ -201,6 +204,8 @@ void TBoardForm::BuildBoardArea() {
     image->hide();
     pieceImages_[p] = image;
   }
+  overlay_ = new BoardOverlay(boardArea_, geometry_);
+  overlay_->setGeometry(0, 0, kClientWidth, kStatusBarRect.top());
 }
 
 void TBoardForm::BuildStatusBar() {
@@ -279,6 +284,10 @@ void TBoardForm::BuildMenus() {
   for (int i = 0; i < kMenuItemCount; ++i)
     menuActions_[i] = Action(QString::fromUtf8(MenuItemName(static_cast<MenuItem>(i))));
   miKilledPiece_ = Action(QStringLiteral("miKilledPiece"));
+  miShowLegalMoves_ = Action(QStringLiteral("miShowLegalMoves"));
+  miShowInfluence_ = Action(QStringLiteral("miShowInfluence"));
+  miShowInfluence_->setToolTip(BoardOverlay::InfluenceLegend());
+  interfaceMenu->setToolTipsVisible(true);
   miMoveHistory_ = Action(QStringLiteral("miMoveHistory"));
   miChatWindow_ = Action(QStringLiteral("miChatWindow"));
   miSoundTTag_ = Action(QStringLiteral("miSoundTTag"));
@@ -294,7 +303,11 @@ void TBoardForm::FormCreate() {
     image->setEnabled(true);
     BringToFront(*image);
   }
+  overlay_->raise();  // the marks lie over every piece, under the status bar
+  gameStatus_->raise();
+  raisedImage_ = nullptr;
   geometry_.Build();
+  ApplyOverlaySwitches();
   game_.FormCreate();
 }
 
@@ -334,10 +347,28 @@ QAction* TBoardForm::Action(const QString& name) const {
 void TBoardForm::BringToFront(QWidget& image) {
   image.raise();
   if (gameStatus_) gameStatus_->raise();
+  raisedImage_ = &image;
 }
 
 void TBoardForm::MoveImage(QWidget& image, PixelPos to) {
   image.move(to.left, to.top);
+}
+
+void TBoardForm::SettleRaisedImage() {
+  if (raisedImage_) raisedImage_->stackUnder(overlay_);
+  raisedImage_ = nullptr;
+}
+
+void TBoardForm::ApplyOverlaySwitches() {
+  const bool influence = miShowInfluence_->isChecked();
+  if (!miShowLegalMoves_->isChecked()) overlay_->ClearTargets();
+  if (influence)
+    overlay_->ShowInfluence(ReadInfluence(game_.board()));
+  else
+    overlay_->ClearInfluence();
+  boardArea_->setToolTip(influence ? BoardOverlay::InfluenceLegend() : QString());
+  // A hidden overlay costs nothing when a piece moves; showing it repaints the board once.
+  overlay_->setVisible(influence || miShowLegalMoves_->isChecked());
 }
 
 void TBoardForm::SelectSkin(Skin skin) {
@@ -375,23 +406,30 @@ void TBoardForm::miExitClick() {
 }
 
 void TBoardForm::miLoadClick() {
-  prompts_->OpenFileDialog(this, Text(ui_text::kLoad), Text(ui_text::kGameFilePattern));
-  prompts_->MessageBox(this, Text(ui_text::kLoad), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+  gameFiles_.Load(*prompts_, this);
 }
 
 void TBoardForm::miSaveClick() {
-  prompts_->MessageBox(this, Text(ui_text::kSave), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+  gameFiles_.Save(*prompts_, this);
 }
 
 void TBoardForm::miSaveasClick() {
-  prompts_->SaveFileDialog(this, Text(ui_text::kSaveas), Text(ui_text::kGameFilePattern));
-  prompts_->MessageBox(this, Text(ui_text::kSaveas), Text(ui_text::kNotImplemented),
-                       BoxButtons::Ok);
+  gameFiles_.SaveAs(*prompts_, this);
 }
 
 void TBoardForm::miKilledPieceClick() {
   miKilledPiece_->setChecked(!miKilledPiece_->isChecked());
   ApplyTrayVisibility();
+}
+
+void TBoardForm::miShowLegalMovesClick() {
+  miShowLegalMoves_->setChecked(!miShowLegalMoves_->isChecked());
+  ApplyOverlaySwitches();
+}
+
+void TBoardForm::miShowInfluenceClick() {
+  miShowInfluence_->setChecked(!miShowInfluence_->isChecked());
+  ApplyOverlaySwitches();
 }
 
 // Hides a shown window or shows a hidden one; the item's caption then names what its next
@@ -460,6 +498,8 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   drag_.PressX = X;
   drag_.PressY = Y;
   BringToFront(image);  // drawn above every other piece while it moves
+  if (miShowLegalMoves_->isChecked())
+    overlay_->ShowTargets(game_.board(), game_.DropTargets(piece));
 }
 
 void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
@@ -480,6 +520,9 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
   const bool shiftStateEmpty =
       buttons == Qt::NoButton &&
       !(keys & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+  // The piece is no longer held, whatever becomes of the release.
+  overlay_->ClearTargets();
+  SettleRaisedImage();
   if (!shiftStateEmpty || dropBusy_) return;
   // A release on another image than the dragged one does not drop the dragged one.
   if (drag_.DraggedTag != 0 && image.Tag() != drag_.DraggedTag) return;
@@ -633,6 +676,17 @@ bool TBoardForm::IsHistoryVisible() const {
 
 void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
   if (kiboForm_) kiboForm_->SetLines(lines);
+}
+
+// A move, an undo or redo, or a received move ends any drag, and any glide has arrived.
+void TBoardForm::ClearDragState() {
+  drag_.DraggedTag = 0;
+  overlay_->ClearTargets();
+  SettleRaisedImage();
+}
+
+void TBoardForm::BoardRebuilt() {
+  if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
 }
 
 void TBoardForm::UnlockRequests() {

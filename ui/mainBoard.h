@@ -18,6 +18,7 @@
 #include "ui/Assets.h"
 #include "ui/BoardGeometry.h"
 #include "ui/ComputerPlayer.h"
+#include "ui/GameFileCommands.h"
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
 #include "ui/StatusBarPanel.h"
@@ -31,6 +32,7 @@ class QTimer;
 
 namespace tamsok {
 
+class BoardOverlay;
 class TAboutBox;
 class TChatForm;
 class TInputIPForm;
@@ -123,6 +125,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miR270Click() { game_.SelectViewSide(3); }
   void miMyViewClick() { game_.miMyViewClick(); }
   void miKilledPieceClick();
+  void miShowLegalMovesClick();
+  void miShowInfluenceClick();
   void miMoveHistoryClick();
   void miChatWindowClick();
   void miRoomStateClick();
@@ -162,9 +166,10 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void PlayMoveSound() override;
   bool IsHistoryVisible() const override;
   void SetHistoryText(const std::vector<std::string>& lines) override;
-  void ClearDragState() override { drag_.DraggedTag = 0; }
+  void ClearDragState() override;
   void ClearDropBusy() override { dropBusy_ = false; }
   void UnlockRequests() override;
+  void BoardRebuilt() override;
   void GameModeApplied() override;
 
   // ---- Hooks -----------------------------------------------------------------------------
@@ -194,6 +199,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   ImageControl* BoardImage(Skin skin) const { return boardImages_[static_cast<int>(skin)]; }
   StatusBarPanel* StatusPanel(int panel) const { return panels_[panel]; }
   QWidget* BoardArea() const { return boardArea_; }
+  BoardOverlay* Overlay() const { return overlay_; }
   QTimer* Timer1() const { return timer1_; }
   TChatForm* ChatForm() const { return chatForm_; }
   TAboutBox* AboutBox() const { return aboutBox_; }
@@ -218,9 +224,15 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void SelectSkin(Skin skin);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   void MoveImage(QWidget& image, PixelPos to);
+  // Puts the image last brought to the front back under the overlay's marks, still above
+  // every other piece: its drag or glide is over.
+  void SettleRaisedImage();
+  // Shows or hides the overlay by the two switches and draws the influence when it is on.
+  void ApplyOverlaySwitches();
 
   PeerForwarder peer_;
   Game game_;
+  GameFileCommands gameFiles_{game_};
   // Made with the other windows; destroyed before the game it works on.
   std::unique_ptr<NetWindows> netWindows_;
   std::unique_ptr<NetSession> net_;
@@ -238,11 +250,15 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::array<ImageControl*, kSkinCount> boardImages_{};
   ImageControl* imgLastPosition_ = nullptr;
   std::array<PieceImageControl*, kPieceCount> pieceImages_{};
+  BoardOverlay* overlay_ = nullptr;
+  QWidget* raisedImage_ = nullptr;  // above the overlay while it is dragged or glides
   QFrame* gameStatus_ = nullptr;
   std::array<StatusBarPanel*, 5> panels_{};
   std::array<QAction*, kMenuItemCount> menuActions_{};
   std::array<QAction*, kSkinCount> skinActions_{};
   QAction* miKilledPiece_ = nullptr;
+  QAction* miShowLegalMoves_ = nullptr;
+  QAction* miShowInfluence_ = nullptr;
   QAction* miMoveHistory_ = nullptr;
   QAction* miChatWindow_ = nullptr;
   QAction* miSoundTTag_ = nullptr;

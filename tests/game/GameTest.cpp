@@ -657,6 +657,55 @@ TEST(ViewSide, TheCurrentSideChangesNothingAndTheMarkerFollowsTheLastRecord) {
   EXPECT_EQ(f.view.marker, FakeView::Marker::Parked);
 }
 
+// ---- Drop targets --------------------------------------------------------------------
+
+// A held piece is offered exactly the squares where its drop would be played: the rules'
+// legal list when its camp is to move, nothing for the other camp. Random games in every
+// viewing side (the Ant's rule depends on it).
+TEST(DropTargets, EqualTheRulesLegalListForTheSideToMoveAndNoneOtherwise) {
+  auto less = [](Square a, Square b) { return a.x != b.x ? a.x < b.x : a.y < b.y; };
+  for (int side = 0; side < 4; ++side) {
+    LocalGame f;
+    f.game.SelectViewSide(side);
+    std::mt19937 rng(static_cast<unsigned>(side));
+    for (int step = 0; step < 40; ++step) {
+      const Board& b = f.game.board();
+      std::vector<std::pair<PieceId, Square>> all;
+      for (PieceId p = 0; p < kPieceCount; ++p) {
+        std::vector<Square> legal;
+        for (int x = 0; x < 10 && b.StandsOnBoard(p) && CampOf(p) == f.game.SideToMove(); ++x)
+          for (int y = 0; y < 10; ++y)
+            if (CheckMove(b, p, b.PiecePos[p].x, b.PiecePos[p].y, x, y) == MoveCheckResult::Legal)
+              legal.push_back({x, y});
+        std::vector<Square> offered = f.game.DropTargets(p);
+        std::sort(offered.begin(), offered.end(), less);
+        ASSERT_EQ(offered, legal) << "side " << side << " step " << step << " piece " << p;
+        for (Square s : legal)
+          all.push_back({p, s});
+      }
+      if (all.empty()) {
+        f.game.PassBookkeeping();
+      } else {
+        const auto [p, to] = all[rng() % all.size()];
+        f.Drop(p, to.x, to.y);
+      }
+    }
+  }
+}
+
+TEST(DropTargets, NoneWhereTheDropIsRefusedBeforeTheRules) {
+  NetworkGame server(GameMode::ServerPlaying, Camp::Oak);  // Fir to move; this station is Oak
+  EXPECT_TRUE(server.game.DropTargets(18).empty());
+  EXPECT_TRUE(server.game.DropTargets(48).empty());
+  NetworkGame client(GameMode::ClientPlaying, Camp::Fir);
+  EXPECT_FALSE(client.game.DropTargets(18).empty());
+  client.game.SetPassPending(true);
+  EXPECT_TRUE(client.game.DropTargets(18).empty());
+  client.game.SetPassPending(false);
+  client.game.SetCanHandlePieces(false);  // watching
+  EXPECT_TRUE(client.game.DropTargets(18).empty());
+}
+
 // ---- Limits --------------------------------------------------------------------------
 
 TEST(Limits, ALongGameGrowsAndAFullOneRefusesWithAText) {

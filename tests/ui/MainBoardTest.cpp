@@ -154,6 +154,8 @@ TEST_F(BoardFixture, MenuItemsHaveTheirCaptionsAndMarks) {
       {"miR270", "Fir - Oak Side", false},
       {"miMyView", "My view", false},
       {"miKilledPiece", "Show Captured Piece", true},
+      {"miShowLegalMoves", "Show legal moves", true},
+      {"miShowInfluence", "Show influence", false},
       {"miMoveHistory", "Show Move History", false},
       {"miChatWindow", "Show Chat Window", false},
       {"miRoomState", "Show Room Status (In Server mode)", false},
@@ -636,17 +638,6 @@ TEST_F(BoardFixture, RoomStatusAndAlignmentPlaceTheWindows) {
   EXPECT_EQ(Item("miRoomState")->text().toStdString(), "Show Room Status (In Server mode)");
   Item("miRoomState")->trigger();
   EXPECT_FALSE(room.isVisible());
-}
-
-TEST_F(BoardFixture, FileCommandsEndInTheSameNotice) {
-  Item("miLoad")->trigger();
-  form.game().SetGameMode(GameMode::LocalPlaying);
-  Item("miSave")->trigger();
-  Item("miSaveas")->trigger();
-  const std::vector<std::string> expected = {"open:Load|*.TMK", "box:Not Implementation|Load",
-                                             "box:Not Implementation|Save", "save:Save as|*.TMK",
-                                             "box:Not Implementation|Save as"};
-  EXPECT_EQ(prompts.log, expected);
 }
 
 TEST_F(BoardFixture, AboutBoxIsCentredAndModal) {

@@ -30,6 +30,8 @@ class RecordingPrompts : public UiPrompts {
  public:
   std::vector<std::string> log;
   std::deque<BoxAnswer> answers;
+  // What the file dialogs hand back: the user's choice, empty for Cancel.
+  QString openPath, savePath;
 
   BoxAnswer MessageBox(QWidget*, const QString& text, const QString& caption, BoxButtons) override {
     log.push_back("box:" + caption.toStdString() + "|" + text.toStdString());
@@ -40,11 +42,11 @@ class RecordingPrompts : public UiPrompts {
   }
   QString OpenFileDialog(QWidget*, const QString& title, const QString& fileName) override {
     log.push_back("open:" + title.toStdString() + "|" + fileName.toStdString());
-    return {};
+    return openPath;
   }
   QString SaveFileDialog(QWidget*, const QString& title, const QString& fileName) override {
     log.push_back("save:" + title.toStdString() + "|" + fileName.toStdString());
-    return {};
+    return savePath;
   }
   void RunModal(QDialog& dialog) override {
     log.push_back("modal:" + dialog.objectName().toStdString());
