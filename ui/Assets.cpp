@@ -1,5 +1,6 @@
 #include "ui/Assets.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -24,11 +25,18 @@ QPixmap Png(const QString& file) {
   return QPixmap(Resource(file));
 }
 
+QString BoardPictureFile(Skin skin) {
+  return Resource(QStringLiteral("board_%1.jpg").arg(kSkinSlug[static_cast<int>(skin)]));
+}
+
 }  // namespace
 
 QImage BoardPicture(Skin skin) {
-  return LoadJpegFile(
-      Resource(QStringLiteral("board_%1.jpg").arg(kSkinSlug[static_cast<int>(skin)])));
+  return LoadJpegFile(BoardPictureFile(skin));
+}
+
+bool HasBoardPicture(Skin skin) {
+  return QFile::exists(BoardPictureFile(skin));
 }
 
 QPixmap SkinSwatch(Skin skin) {

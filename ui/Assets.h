@@ -24,6 +24,8 @@ inline constexpr int kMenuPictureSize = 20;
 
 // The decoded board picture of a skin (JPEG, decoded by libjpeg).
 QImage BoardPicture(Skin skin);
+// Whether the skin's picture is among the compiled-in assets; nothing is decoded.
+bool HasBoardPicture(Skin skin);
 // The 20 x 20 colour swatch of a skin's menu item.
 QPixmap SkinSwatch(Skin skin);
 // The skin item's picture: the swatch, and for the checked item the swatch under a bold check

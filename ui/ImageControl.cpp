@@ -13,8 +13,23 @@ ImageControl::ImageControl(QWidget* parent, const QString& name, QSize size) : Q
 }
 
 void ImageControl::SetPicture(const QPixmap& picture) {
+  source_ = nullptr;
   picture_ = picture;
   update();
+}
+
+void ImageControl::SetPictureSource(std::function<QPixmap()> source) {
+  source_ = std::move(source);
+  picture_ = QPixmap();
+  update();
+}
+
+const QPixmap& ImageControl::Picture() const {
+  if (source_) {
+    picture_ = source_();
+    source_ = nullptr;
+  }
+  return picture_;
 }
 
 void ImageControl::SetStretch(bool stretch) {
@@ -23,13 +38,19 @@ void ImageControl::SetStretch(bool stretch) {
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;
+  const QPixmap& picture = Picture();
   QPainter painter(this);
+  const QRect drawn = picture.isNull() ? QRect() : stretch_ ? rect() : picture.rect();
+  // An opaque control covers its whole area, also where its picture does not reach.
+  if (testAttribute(Qt::WA_OpaquePaintEvent))
+    for (const QRect& bare : QRegion(rect()).subtracted(drawn))
+      painter.fillRect(bare, palette().color(QPalette::Window));
+  if (picture.isNull()) return;
   if (stretch_) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
+    painter.drawPixmap(rect(), picture);
   } else {
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, picture);
   }
 }
 

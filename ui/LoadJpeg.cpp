@@ -1,6 +1,7 @@
 #include "ui/LoadJpeg.h"
 
 #include <QFile>
+#include <QSysInfo>
 
 #include <csetjmp>
 #include <cstddef>
@@ -30,13 +31,18 @@ void ErrorExit(j_common_ptr cinfo) {
 // Warnings (a corrupt but decodable stream) are not printed.
 void OutputMessage(j_common_ptr) {}
 
-// Reads the header and starts decompression into 8-bit RGB. False on any libjpeg error.
+// The byte order of QImage::Format_RGB32 (0xffRRGGBB in a native 32-bit word); libjpeg-turbo
+// writes 0xFF into the fourth byte of these spaces.
+constexpr J_COLOR_SPACE kRgb32Space =
+    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// Reads the header and starts decompression into 32-bit pixels. False on any libjpeg error.
 bool StartDecompress(JpegContext& ctx, const unsigned char* data, unsigned long size) {
   if (setjmp(ctx.jump)) return false;
   jpeg_mem_src(&ctx.cinfo, data, size);
   if (jpeg_read_header(&ctx.cinfo, TRUE) != JPEG_HEADER_OK) return false;
-  ctx.cinfo.out_color_space = JCS_RGB;
-  return jpeg_start_decompress(&ctx.cinfo) != 0 && ctx.cinfo.output_components == 3;
+  ctx.cinfo.out_color_space = kRgb32Space;
+  return jpeg_start_decompress(&ctx.cinfo) != 0 && ctx.cinfo.output_components == 4;
 }
 
 // Decodes every scanline into rows of `stride` bytes starting at `bits`.
@@ -64,7 +70,7 @@ QImage LoadJpeg(const QByteArray& data) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
   if (StartDecompress(ctx, bytes, static_cast<unsigned long>(data.size()))) {
     image = QImage(static_cast<int>(ctx.cinfo.output_width),
-                   static_cast<int>(ctx.cinfo.output_height), QImage::Format_RGB888);
+                   static_cast<int>(ctx.cinfo.output_height), QImage::Format_RGB32);
     if (image.isNull() || !ReadScanlines(ctx, image.bits(), image.bytesPerLine())) image = {};
   }
   jpeg_destroy_decompress(&ctx.cinfo);

@@ -178,10 +178,13 @@ void TBoardForm::BuildBoardArea() {
   boardArea_->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(boardArea_);
 
+  // A board picture is decoded when it is first painted: at start-up only the Slate picture,
+  // which covers the PBfoil one. An opaque picture hides what lies below it from painting.
   for (const BoardImageRow& row : kBoardImages) {
     auto* image = new ImageControl(boardArea_, Text(row.name), row.size);
-    image->SetPicture(QPixmap::fromImage(BoardPicture(row.skin)));
-    image->setAttribute(Qt::WA_OpaquePaintEvent, !image->Picture().isNull());
+    const Skin skin = row.skin;
+    image->SetPictureSource([skin] { return QPixmap::fromImage(BoardPicture(skin)); });
+    image->setAttribute(Qt::WA_OpaquePaintEvent, HasBoardPicture(skin));
     image->setVisible(row.visibleAtStart);
     boardImages_[static_cast<int>(row.skin)] = image;
   }
