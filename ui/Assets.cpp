@@ -1,8 +1,10 @@
 #include "ui/Assets.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 #include "ui/LoadJpeg.h"
 
@@ -21,8 +23,18 @@ QString Resource(const QString& file) {
   return QStringLiteral(":/assets/") + file;
 }
 
+// Our PNGs are read by Qt's own reader. Named as PNG and with format detection off, the reader
+// does not first load every image-format plugin of the system to ask whether it reads PNG.
+// Decoded pictures are kept, since many images share one.
 QPixmap Png(const QString& file) {
-  return QPixmap(Resource(file));
+  const QString key = QStringLiteral("tamsok:") + file;
+  QPixmap picture;
+  if (QPixmapCache::find(key, &picture)) return picture;
+  QImageReader reader(Resource(file), "png");
+  reader.setAutoDetectImageFormat(false);
+  picture = QPixmap::fromImage(reader.read());
+  QPixmapCache::insert(key, picture);
+  return picture;
 }
 
 QString BoardPictureFile(Skin skin) {
