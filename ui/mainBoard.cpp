@@ -299,24 +299,79 @@ void TBoardForm::FormCreate() {
 }
 
 void TBoardForm::CreateSecondaryWindows(quint16 port, const std::filesystem::path& iniPath) {
-  if (chatForm_) return;
-  chatForm_ = new TChatForm(this);
-  aboutBox_ = new TAboutBox(this);
-  kiboForm_ = new TKiboForm(this);
-  protocolForm_ = new TProtocolForm(this);
-  requestForm_ = new TRequestForm(this);
-  inputIPForm_ = new TInputIPForm(this);
-
+  if (windowsWanted_) return;
+  windowsWanted_ = true;
   netWindows_ = std::make_unique<NetBridge>(*this);
   net_ = std::make_unique<NetSession>(*netWindows_, iniPath, port);
   net_->Attach(game_);
   peer_.sendToAll = [this](const std::string& text) { net_->SendToAll(text); };
   peer_.sendToServer = [this](const std::string& text) { net_->SendToServer(text); };
   CloseSockets = [this] { net_->CloseSockets(); };
-  chatForm_->SendChatLine = [this](const QString& line) { net_->SendChatLine(line.toStdString()); };
-  protocolForm_->AcceptLine = [this](const QString& line) {
-    net_->LBxReqDblClick(line.toStdString());
-  };
+}
+
+// The windows in their creation order: chat, about box, move history, room status, request
+// dialog, server-address dialog.
+void TBoardForm::MakeSecondaryWindows(int count) const {
+  if (!windowsWanted_) return;
+  auto* owner = const_cast<TBoardForm*>(this);
+  for (; windowsMade_ < count; ++windowsMade_) {
+    switch (windowsMade_) {
+      case 0:
+        chatForm_ = new TChatForm(owner);
+        chatForm_->SendChatLine = [this](const QString& line) {
+          net_->SendChatLine(line.toStdString());
+        };
+        break;
+      case 1:
+        aboutBox_ = new TAboutBox(owner);
+        break;
+      case 2:
+        kiboForm_ = new TKiboForm(owner);
+        break;
+      case 3:
+        protocolForm_ = new TProtocolForm(owner);
+        protocolForm_->AcceptLine = [this](const QString& line) {
+          net_->LBxReqDblClick(line.toStdString());
+        };
+        break;
+      case 4:
+        requestForm_ = new TRequestForm(owner);
+        break;
+      case 5:
+        inputIPForm_ = new TInputIPForm(owner);
+        break;
+    }
+  }
+}
+
+TChatForm* TBoardForm::ChatForm() const {
+  MakeSecondaryWindows(1);
+  return chatForm_;
+}
+
+TAboutBox* TBoardForm::AboutBox() const {
+  MakeSecondaryWindows(2);
+  return aboutBox_;
+}
+
+TKiboForm* TBoardForm::KiboForm() const {
+  MakeSecondaryWindows(3);
+  return kiboForm_;
+}
+
+TProtocolForm* TBoardForm::ProtocolForm() const {
+  MakeSecondaryWindows(4);
+  return protocolForm_;
+}
+
+TRequestForm* TBoardForm::RequestForm() const {
+  MakeSecondaryWindows(5);
+  return requestForm_;
+}
+
+TInputIPForm* TBoardForm::InputIPForm() const {
+  MakeSecondaryWindows(6);
+  return inputIPForm_;
 }
 
 void TBoardForm::showEvent(QShowEvent* event) {
@@ -404,37 +459,42 @@ void TBoardForm::FlipWindow(QWidget& window, QAction& item, const char* showCapt
 }
 
 void TBoardForm::miMoveHistoryClick() {
-  if (!kiboForm_) return;
-  PlaceBelowAt(*this, *kiboForm_, chatForm_->frameGeometry().width());
-  FlipWindow(*kiboForm_, *miMoveHistory_, ui_text::kShowMoveHistory, ui_text::kHideMoveHistory);
+  TKiboForm* kibo = KiboForm();
+  if (!kibo) return;
+  PlaceBelowAt(*this, *kibo, ChatForm()->frameGeometry().width());
+  FlipWindow(*kibo, *miMoveHistory_, ui_text::kShowMoveHistory, ui_text::kHideMoveHistory);
   game_.RebuildHistory();
 }
 
 void TBoardForm::miChatWindowClick() {
-  if (!chatForm_) return;
-  PlaceBelow(*this, *chatForm_);
-  FlipWindow(*chatForm_, *miChatWindow_, ui_text::kShowChatWindow, ui_text::kHideChatWindow);
+  TChatForm* chat = ChatForm();
+  if (!chat) return;
+  PlaceBelow(*this, *chat);
+  FlipWindow(*chat, *miChatWindow_, ui_text::kShowChatWindow, ui_text::kHideChatWindow);
 }
 
 void TBoardForm::miRoomStateClick() {
-  if (!protocolForm_) return;
-  CenterOver(*this, *protocolForm_);
+  TProtocolForm* room = ProtocolForm();
+  if (!room) return;
+  CenterOver(*this, *room);
   QAction* item = MenuAction(MenuItem::miRoomState);
   item->setChecked(!item->isChecked());
-  protocolForm_->setVisible(item->isChecked());
+  room->setVisible(item->isChecked());
 }
 
 void TBoardForm::miAttachClick() {
-  if (!chatForm_) return;
+  TProtocolForm* room = ProtocolForm();  // the chat and history windows come before it
+  if (!room) return;
   PlaceBelow(*this, *chatForm_);
   PlaceBelowAt(*this, *kiboForm_, chatForm_->frameGeometry().width());
-  CenterOver(*this, *protocolForm_);
+  CenterOver(*this, *room);
 }
 
 void TBoardForm::miAboutClick() {
-  if (!aboutBox_) return;
-  CenterOver(*this, *aboutBox_);
-  prompts_->RunModal(*aboutBox_);
+  TAboutBox* about = AboutBox();
+  if (!about) return;
+  CenterOver(*this, *about);
+  prompts_->RunModal(*about);
 }
 
 void TBoardForm::miSoundTTagClick() {

@@ -71,9 +71,11 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   explicit TBoardForm(std::optional<unsigned> seed = std::nullopt);
   ~TBoardForm() override;
 
-  // Creates the six other windows, once, after the main window: chat, about box, move
-  // history, room status, request dialog, server-address dialog; then the network side,
-  // on `port` (1024 in play) with the settings file at `iniPath`.
+  // Brings in the six other windows, after the main window: chat, about box, move history,
+  // room status, request dialog, server-address dialog; then the network side, on `port`
+  // (1024 in play) with the settings file at `iniPath`. A window is created at its first use
+  // (its accessor below), together with those before it in that order that do not exist yet,
+  // so they are always created in that order; none is needed for the first frame.
   void CreateSecondaryWindows(quint16 port = kGamePort,
                               const std::filesystem::path& iniPath = NetSession::DefaultIniPath());
 
@@ -176,12 +178,16 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   StatusBarPanel* StatusPanel(int panel) const { return panels_[panel]; }
   QWidget* BoardArea() const { return boardArea_; }
   QTimer* Timer1() const { return timer1_; }
-  TChatForm* ChatForm() const { return chatForm_; }
-  TAboutBox* AboutBox() const { return aboutBox_; }
-  TKiboForm* KiboForm() const { return kiboForm_; }
-  TProtocolForm* ProtocolForm() const { return protocolForm_; }
-  TRequestForm* RequestForm() const { return requestForm_; }
-  TInputIPForm* InputIPForm() const { return inputIPForm_; }
+  // The six other windows, created on first use (which changes nothing else of the main
+  // window); null before CreateSecondaryWindows.
+  TChatForm* ChatForm() const;
+  TAboutBox* AboutBox() const;
+  TKiboForm* KiboForm() const;
+  TProtocolForm* ProtocolForm() const;
+  TRequestForm* RequestForm() const;
+  TInputIPForm* InputIPForm() const;
+  // How many of the six exist, counted in their creation order.
+  int SecondaryWindowsMade() const { return windowsMade_; }
 
   const DragState& Drag() const { return drag_; }
   bool DropBusy() const { return dropBusy_; }
@@ -196,6 +202,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void BuildStatusBar();
   void BuildMenus();
   void FormCreate();
+  // Creates the other windows that do not exist yet, in their order, up to the `count`th.
+  void MakeSecondaryWindows(int count) const;
   void SelectSkin(Skin skin);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   // Raises the image above every other image; the status bar stays above all images.
@@ -231,12 +239,14 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   QAction* miSoundTTag_ = nullptr;
   QTimer* timer1_ = nullptr;
 
-  TChatForm* chatForm_ = nullptr;
-  TAboutBox* aboutBox_ = nullptr;
-  TKiboForm* kiboForm_ = nullptr;
-  TProtocolForm* protocolForm_ = nullptr;
-  TRequestForm* requestForm_ = nullptr;
-  TInputIPForm* inputIPForm_ = nullptr;
+  bool windowsWanted_ = false;  // set by CreateSecondaryWindows
+  mutable int windowsMade_ = 0;
+  mutable TChatForm* chatForm_ = nullptr;
+  mutable TAboutBox* aboutBox_ = nullptr;
+  mutable TKiboForm* kiboForm_ = nullptr;
+  mutable TProtocolForm* protocolForm_ = nullptr;
+  mutable TRequestForm* requestForm_ = nullptr;
+  mutable TInputIPForm* inputIPForm_ = nullptr;
 };
 
 }  // namespace tamsok

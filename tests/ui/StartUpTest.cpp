@@ -1,12 +1,21 @@
-// What start-up leaves for later: icons made at their first use.
+// What start-up leaves for later: the other windows and icons, made at their first use.
 #include <gtest/gtest.h>
 
 #include <QPainter>
 
+#include "tests/ui/UiTestSupport.h"
+#include "ui/About.h"
+#include "ui/Chatting.h"
+#include "ui/GameProtocolForm.h"
+#include "ui/InputIP.h"
+#include "ui/Kibo.h"
 #include "ui/LazyIcon.h"
+#include "ui/Request.h"
 
 namespace tamsok {
 namespace {
+
+using testing::BoardFixture;
 
 TEST(LazyIcon, MakesItsPicturesOnceAtFirstUseAndThenActsAsTheMadeIcon) {
   int made = 0;
@@ -30,6 +39,29 @@ TEST(LazyIcon, MakesItsPicturesOnceAtFirstUseAndThenActsAsTheMadeIcon) {
   EXPECT_EQ(painted.pixel(8, 8), QColor(Qt::red).rgb());
   EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
   EXPECT_EQ(made, 1);
+}
+
+// A window is created at its first use together with the ones before it, so the six are
+// always created in their fixed order; a window made late is hidden like one made early.
+TEST_F(BoardFixture, OtherWindowsAreCreatedAtFirstUseInTheirOrder) {
+  QApplication::processEvents();  // the first frame
+  EXPECT_EQ(form.SecondaryWindowsMade(), 0);
+  EXPECT_NE(form.KiboForm(), nullptr);
+  EXPECT_EQ(form.SecondaryWindowsMade(), 3);
+  form.ChatForm();
+  EXPECT_EQ(form.SecondaryWindowsMade(), 3);
+  form.InputIPForm();
+  EXPECT_EQ(form.SecondaryWindowsMade(), 6);
+
+  const QWidget* order[] = {form.ChatForm(),     form.AboutBox(),    form.KiboForm(),
+                            form.ProtocolForm(), form.RequestForm(), form.InputIPForm()};
+  const QObjectList& children = form.children();
+  for (std::size_t i = 0; i < std::size(order); ++i) {
+    EXPECT_FALSE(order[i]->isVisible()) << i;
+    if (i > 0) {
+      EXPECT_LT(children.indexOf(order[i - 1]), children.indexOf(order[i])) << i;
+    }
+  }
 }
 
 }  // namespace
