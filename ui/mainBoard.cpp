@@ -150,7 +150,8 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game_(*this, peer_, seed),
-      sound_(FindMoveSound(QApplication::applicationDirPath())) {
+      sound_(FindMoveSound(QApplication::applicationDirPath()),
+             FindSoundModule(QApplication::applicationDirPath())) {
   setObjectName(QStringLiteral("BoardForm"));
   setWindowTitle(Text(ui_text::kBoardFormCaption));
   setWindowIcon(QIcon(WindowIconPixmap()));
@@ -374,12 +375,6 @@ TInputIPForm* TBoardForm::InputIPForm() const {
   return inputIPForm_;
 }
 
-void TBoardForm::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  // The audio output opens once the window is on the screen, not before the first frame.
-  QTimer::singleShot(0, this, [this] { sound_.Prepare(); });
-}
-
 QAction* TBoardForm::Action(const QString& name) const {
   return findChild<QAction*>(name);
 }
@@ -519,6 +514,8 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   drag_.PressX = X;
   drag_.PressY = Y;
   BringToFront(image);  // drawn above every other piece while it moves
+  // The sound is readied while the piece is held, not at the drop, which is timed.
+  if (miSoundTTag_->isChecked()) sound_.Prepare();
 }
 
 void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,

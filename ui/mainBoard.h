@@ -193,9 +193,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   bool DropBusy() const { return dropBusy_; }
   // How many move sounds were asked of the sound output.
   int MoveSoundsPlayed() const { return movesSounded_; }
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  const MoveSound& Sound() const { return sound_; }
 
  private:
   void BuildBoardArea();

@@ -64,5 +64,23 @@ TEST_F(BoardFixture, OtherWindowsAreCreatedAtFirstUseInTheirOrder) {
   }
 }
 
+// The audio libraries load when a piece is first picked up to be moved, not at start-up, and
+// not at all while the sound is switched off.
+TEST_F(BoardFixture, SoundIsReadiedWhenAPieceIsFirstPickedUp) {
+  PieceImageControl* ant = form.PieceImage(18);
+  QTest::mousePress(ant, Qt::LeftButton, Qt::NoModifier, {20, 20});  // a spectator's press
+  QTest::mouseRelease(ant, Qt::LeftButton, Qt::NoModifier, {20, 20});
+  EXPECT_FALSE(form.Sound().Prepared());
+  NewGame();
+  Item("miSoundTTag")->trigger();
+  QTest::mousePress(ant, Qt::LeftButton, Qt::NoModifier, {20, 20});
+  QTest::mouseRelease(ant, Qt::LeftButton, Qt::NoModifier, {20, 20});
+  EXPECT_FALSE(form.Sound().Prepared());
+  Item("miSoundTTag")->trigger();
+  QTest::mousePress(ant, Qt::LeftButton, Qt::NoModifier, {20, 20});
+  EXPECT_TRUE(form.Sound().Prepared());
+  QTest::mouseRelease(ant, Qt::LeftButton, Qt::NoModifier, {20, 20});
+}
+
 }  // namespace
 }  // namespace tamsok
