@@ -51,6 +51,18 @@ bool HasBoardPicture(Skin skin) {
   return QFile::exists(BoardPictureFile(skin));
 }
 
+QRect PaintBoardPicture(Skin skin, QPainter& painter, const QRect& clip) {
+  // 16 rows: two rows of the 8 x 8 blocks libjpeg decodes, 50 KB for a board's width.
+  constexpr int kBandRows = 16;
+  const QSize size = DecodeJpegFileBands(BoardPictureFile(skin), clip.bottom() + 1, kBandRows,
+                                         [&](int top, const QImage& band, int rows) {
+                                           if (top + rows > clip.top())
+                                             painter.drawImage(QPoint(0, top), band,
+                                                               QRect(0, 0, band.width(), rows));
+                                         });
+  return QRect(QPoint(0, 0), size);
+}
+
 QPixmap SkinSwatch(Skin skin) {
   return Png(QStringLiteral("swatch_%1.png").arg(kSkinSlug[static_cast<int>(skin)]));
 }

@@ -1,7 +1,9 @@
 #include "ui/ImageControl.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "ui/BoardGeometry.h"
 
@@ -37,21 +39,22 @@ void ImageControl::SetStretch(bool stretch) {
   update();
 }
 
-void ImageControl::paintEvent(QPaintEvent*) {
-  const QPixmap& picture = Picture();
+void ImageControl::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect drawn = picture.isNull() ? QRect() : stretch_ ? rect() : picture.rect();
+  QRect drawn;
+  if (firstPaint_ && source_) {
+    drawn = firstPaint_(painter, event->rect());
+    firstPaint_ = nullptr;
+    QTimer::singleShot(0, this, [this] { Picture(); });
+  } else if (const QPixmap& picture = Picture(); !picture.isNull()) {
+    drawn = stretch_ ? rect() : picture.rect();
+    if (stretch_) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(drawn, picture);
+  }
   // An opaque control covers its whole area, also where its picture does not reach.
   if (testAttribute(Qt::WA_OpaquePaintEvent))
-    for (const QRect& bare : QRegion(rect()).subtracted(drawn))
+    for (const QRect& bare : QRegion(event->rect()).subtracted(drawn))
       painter.fillRect(bare, palette().color(QPalette::Window));
-  if (picture.isNull()) return;
-  if (stretch_) {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture);
-  } else {
-    painter.drawPixmap(0, 0, picture);
-  }
 }
 
 PieceImageControl::PieceImageControl(QWidget* parent, const QString& name, int tag,

@@ -19,6 +19,11 @@ class ImageControl : public QWidget {
   // or wholly covered by an opaque one is not painted) or the first call of Picture().
   void SetPictureSource(std::function<QPixmap()> source);
   const QPixmap& Picture() const;
+  // With a picture source: draws the control's first paint without making the picture (say,
+  // straight from the picture's file) and returns the rectangle it covered. The picture is
+  // made just after that paint, ready for the paints to come.
+  using FirstPaint = std::function<QRect(QPainter& painter, const QRect& clip)>;
+  void SetFirstPaint(FirstPaint paint) { firstPaint_ = std::move(paint); }
   // True while a picture source waits for its first use.
   bool PicturePending() const { return static_cast<bool>(source_); }
   // Draws the picture scaled to the control instead of at its own size.
@@ -30,6 +35,7 @@ class ImageControl : public QWidget {
  private:
   mutable QPixmap picture_;
   mutable std::function<QPixmap()> source_;
+  FirstPaint firstPaint_;
   bool stretch_ = false;
 };
 

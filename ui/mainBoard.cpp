@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QThread>
 #include <QTimer>
 
@@ -180,11 +181,16 @@ void TBoardForm::BuildBoardArea() {
   setCentralWidget(boardArea_);
 
   // A board picture is decoded when it is first painted: at start-up only the Slate picture,
-  // which covers the PBfoil one. An opaque picture hides what lies below it from painting.
+  // which covers the PBfoil one. An opaque picture hides what lies below it from painting. The
+  // first paint draws straight from the file, so the first frame does not wait for the 1.6 MB
+  // picture to be filled (each fresh page of memory costs a fault); it is made right after.
   for (const BoardImageRow& row : kBoardImages) {
     auto* image = new ImageControl(boardArea_, Text(row.name), row.size);
     const Skin skin = row.skin;
     image->SetPictureSource([skin] { return QPixmap::fromImage(BoardPicture(skin)); });
+    image->SetFirstPaint([skin](QPainter& painter, const QRect& clip) {
+      return PaintBoardPicture(skin, painter, clip);
+    });
     image->setAttribute(Qt::WA_OpaquePaintEvent, HasBoardPicture(skin));
     image->setVisible(row.visibleAtStart);
     boardImages_[static_cast<int>(row.skin)] = image;
