@@ -18,6 +18,7 @@
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
+#include "ui/LazyIcon.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
 #include "ui/StatusBarPanel.h"
@@ -246,9 +247,11 @@ void TBoardForm::BuildMenus() {
       action->setChecked(row.flags & kChecked);
       if (row.flags & kSkinRadio) skinGroup->addAction(action);
       if (row.flags & kSideRadio) sideGroup->addAction(action);
-      if (row.picture) action->setIcon(QIcon(MenuPicturePixmap(*row.picture)));
-      if (row.swatch) {
-        action->setIcon(SkinSwatchIcon(*row.swatch));
+      // Menu pictures are made when a menu first shows them, not before the first frame.
+      if (const std::optional<MenuPicture> picture = row.picture)
+        action->setIcon(LazyIcon([picture] { return QIcon(MenuPicturePixmap(*picture)); }));
+      if (const std::optional<Skin> swatch = row.swatch) {
+        action->setIcon(LazyIcon([swatch] { return SkinSwatchIcon(*swatch); }));
         skinActions_[static_cast<int>(*row.swatch)] = action;
       }
       // Qt flips a checkable item before it reports the trigger; the handlers own the check
@@ -274,10 +277,12 @@ void TBoardForm::BuildMenus() {
   addItems(addMenu(bar, "Playing1", ui_text::kMenuPlaying), kPlayingMenu);
   QMenu* interfaceMenu = addMenu(bar, "miEnvironmentEx", ui_text::kMenuInterface);
   QMenu* boardMenu = addMenu(interfaceMenu, "Board1", ui_text::kMenuBoardFigure);
-  boardMenu->menuAction()->setIcon(QIcon(MenuPicturePixmap(MenuPicture::BoardFigure)));
+  boardMenu->menuAction()->setIcon(
+      LazyIcon([] { return QIcon(MenuPicturePixmap(MenuPicture::BoardFigure)); }));
   addItems(boardMenu, kSkinMenu);
   QMenu* sideMenu = addMenu(interfaceMenu, "BoardRotation1", ui_text::kMenuViewSide);
-  sideMenu->menuAction()->setIcon(QIcon(MenuPicturePixmap(MenuPicture::ViewSide)));
+  sideMenu->menuAction()->setIcon(
+      LazyIcon([] { return QIcon(MenuPicturePixmap(MenuPicture::ViewSide)); }));
   addItems(sideMenu, kViewSideMenu);
   interfaceMenu->addSeparator();
   addItems(interfaceMenu, kInterfaceMenu);
