@@ -1,6 +1,7 @@
 #include "net/Dispatch.h"
 
 #include "net/NetTexts.h"
+#include "net/TextCodec.h"
 #include "rules/Catalogue.h"
 
 namespace tamsok {
@@ -108,7 +109,7 @@ Handled HandleServerMessage(Game& game, std::string_view message) {
     if (f.stationId == game.StationId()) {
       game.SetCanHandlePieces(true);
       game.view().ShowStatus(kPanelGame, text::kMadeNewGameShown);
-      game.view().ShowMessageBox(f.body, text::kStartNewGame, BoxButtons::Ok);
+      game.view().ShowMessageBox(ShownText(f.body), text::kStartNewGame, BoxButtons::Ok);
       return Reply(text::kMadeNewGameShown);
     }
     game.SetCanHandlePieces(false);

@@ -6,6 +6,7 @@
 
 #include "net/IniFile.h"
 #include "net/NetTexts.h"
+#include "net/TextCodec.h"
 
 namespace tamsok {
 
@@ -39,6 +40,10 @@ void NetSession::ShowGameStatus(const std::string& s) {
   game().view().ShowStatus(kPanelGame, s);
 }
 
+void NetSession::ShowReceivedStatus(const std::string& wire) {
+  ShowGameStatus(ShownText(wire));
+}
+
 void NetSession::SetRoomChecked(bool on) {
   roomChecked_ = on;
   game().view().SetMenuChecked(MenuItem::miCreateRoom, on);
@@ -64,12 +69,12 @@ void NetSession::SendChatLine(const std::string& line) {
     case GameMode::ServerFree:
     case GameMode::ServerPlaying:
       server_.SendToAll(line);
-      ShowGameStatus(line);
+      ShowReceivedStatus(line);
       break;
     case GameMode::ClientFree:
     case GameMode::ClientPlaying:
       client_.Send(line);
-      ShowGameStatus(line);
+      ShowReceivedStatus(line);
       break;
     default:
       break;
@@ -138,13 +143,14 @@ void NetSession::ServerSocket1ClientRead(const std::string& address, const std::
   }
   const std::string line = "[" + address + "]" + h.reply;
   windows_.AppendReceived(line);
-  ShowGameStatus(line);
+  ShowReceivedStatus(line);
   server_.ReplyToSender(address, h.reply);
 }
 
 void NetSession::LBxReqDblClick(const std::string& selected) {
   if (windows_.RequestsLocked() || selected.empty()) return;
-  if (game().view().ShowMessageBox(selected, text::kConfirm, BoxButtons::OkCancel) != BoxAnswer::Ok)
+  if (game().view().ShowMessageBox(ShownText(selected), text::kConfirm, BoxButtons::OkCancel) !=
+      BoxAnswer::Ok)
     return;
   AcceptRequest(selected);
   windows_.HideRoomWindow();
@@ -232,7 +238,7 @@ void NetSession::ClientSocket1Read(const std::string& text) {
     return;
   }
   windows_.AppendReceived(h.reply);
-  ShowGameStatus(h.reply);
+  ShowReceivedStatus(h.reply);
 }
 
 void NetSession::miReqGameClick() {

@@ -15,6 +15,9 @@ inline constexpr const char* kStartNewGame = "Start new game";
 inline constexpr const char* kWinSuffix = " Win";
 inline constexpr const char* kFieldError = "Cannot read the \"%s\" message: %s";
 
+// Shown after a received text that was cut for display: its whole length in bytes.
+inline constexpr const char* kCutMark = " [... cut, %zu bytes in all]";
+
 // Server role.
 inline constexpr const char* kServerMode = "Server mode";
 inline constexpr const char* kDisconnected = "Disconnected";

@@ -307,10 +307,8 @@ void TBoardForm::CreateSecondaryWindows(quint16 port, const std::filesystem::pat
   peer_.sendToAll = [this](const std::string& text) { net_->SendToAll(text); };
   peer_.sendToServer = [this](const std::string& text) { net_->SendToServer(text); };
   CloseSockets = [this] { net_->CloseSockets(); };
-  chatForm_->SendChatLine = [this](const QString& line) { net_->SendChatLine(line.toStdString()); };
-  protocolForm_->AcceptLine = [this](const QString& line) {
-    net_->LBxReqDblClick(line.toStdString());
-  };
+  chatForm_->SendChatLine = [this](const QString& line) { net_->SendChatLine(WireText(line)); };
+  protocolForm_->AcceptLine = [this](const std::string& line) { net_->LBxReqDblClick(line); };
 }
 
 void TBoardForm::showEvent(QShowEvent* event) {
