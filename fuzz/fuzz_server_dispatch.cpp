@@ -32,7 +32,7 @@ class ServerRole : public Role {
   Direction direction() const override { return Direction::ClientToServer; }
 
   Handled Dispatch(Game& game, std::string_view message) override {
-    const Handled h = HandleClientMessage(game, requests_, kClientAddress, message);
+    const Handled h = HandleClientMessage(game, requests_, {kClientAddress, true}, message);
     if (h.reply == kRequested) CheckListedRequest(message);
     return h;
   }

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 
 #include "game/Game.h"
 #include "net/NetWindows.h"
@@ -47,7 +48,8 @@ class NetSession : public PeerLink {
   void ServerSocket1Accept(const std::string& address);
   void ServerSocket1ClientConnect(const std::string& address);
   void ServerSocket1ClientDisconnect(const std::string& address);
-  void ServerSocket1ClientRead(const std::string& address, const std::string& text);
+  void ServerSocket1ClientRead(const std::string& address, ConnectionId from,
+                               const std::string& text);
   void ClientSocket1Connect();
   void ClientSocket1Disconnect();
   void ClientSocket1Read(const std::string& text);
@@ -78,6 +80,10 @@ class NetSession : public PeerLink {
   bool roomChecked_ = false;
   bool clientChecked_ = false;
   std::string serverAddress_;
+  // The connection that last sent each listed request, and the one whose request was
+  // accepted: the player of the game in progress (0: none).
+  std::unordered_map<std::string, ConnectionId> requestSenders_;
+  ConnectionId player_ = 0;
 };
 
 }  // namespace tamsok

@@ -184,7 +184,7 @@ void Retirement::Release() {
 ServerRole::ServerRole(quint16 port, QObject* parent) : QObject(parent), port_(port) {
   connect(&server_, &QTcpServer::newConnection, this, &ServerRole::OnNewConnection);
   queue_.SetHandler([this](const MessageQueue::Item& item) {
-    if (onRead) onRead(item.address, item.text);
+    if (onRead) onRead(item.address, item.connection, item.text);
   });
   queue_.SetIdleHandler([this] { OnQueueIdle(); });
 }

@@ -167,7 +167,9 @@ class ServerRole : public QObject {
   std::function<void(const std::string& address)> onAccept;      // ServerSocket1Accept
   std::function<void(const std::string& address)> onConnect;     // ServerSocket1ClientConnect
   std::function<void(const std::string& address)> onDisconnect;  // ServerSocket1ClientDisconnect
-  std::function<void(const std::string& address, const std::string& text)> onRead;
+  // One message from the connection `from`, at `address`.
+  std::function<void(const std::string& address, ConnectionId from, const std::string& text)>
+      onRead;
 
  private:
   void OnNewConnection();

@@ -137,9 +137,10 @@ TEST_F(Faults, APeerVanishingInsideAMessageIsHandledOnceAndForgotten) {
   peer.Send("Move 0-1 4");  // 10 of the 18 bytes
   peer.Close();
   ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 2; }));
-  // The fragment was handled at the close: a "Move" too short to read changes nothing.
-  ASSERT_EQ(room->windows.errors.size(), 1u);
-  EXPECT_NE(room->windows.errors[0].find("Move"), std::string::npos);
+  // The fragment was handled once, at the close: a "Move" from a peer that is not playing
+  // changes nothing.
+  EXPECT_EQ(room->windows.received,
+            std::vector<std::string>{"[127.0.0.1]Refused: no game is in progress"});
   EXPECT_EQ(room->game.RecordCount(), 0);
   // The room still plays with the others.
   StartGame({0, 30, 5, 0});
@@ -201,7 +202,8 @@ TEST_F(Faults, TheRequesterLeavingInsideTheRoomsGameOverBox) {
   EXPECT_EQ(room->view.boxes.back(), "Game over|Oak Win");
   // The "Winn" reply went to the requester's address, which the spectator shares.
   ASSERT_TRUE(WaitUntil([&] { return spectator->game.Mode() == GameMode::ClientFree; }));
-  ASSERT_TRUE(WaitUntil([&] { return room->windows.Received("[127.0.0.1]Pass"); }));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return room->windows.Received("[127.0.0.1]Refused: no game is in progress"); }));
   EXPECT_FALSE(room->windows.locked);
   ASSERT_TRUE(WaitUntil([&] { return LiveConnections(*room) == 2; }));
   ExpectHealthy(*room, {requester.get(), spectator.get()});
@@ -571,6 +573,69 @@ TEST_F(Faults, BytesAreRelayedAsTheyCame) {
     return peer.got.endsWith(made.c_str()) && spectator->windows.Received("Made some game");
   }));
   EXPECT_TRUE(room->windows.errors.empty());
+}
+
+// Only the connection whose request was accepted moves, passes or ends the game, even when
+// another copy shares its address; and it moves or passes only in its turn.
+TEST_F(Faults, OnlyThePlayersConnectionMovesAndOnlyInItsTurn) {
+  auto player = RawRequester("  player  peer1");
+  RawPeer other(Port());
+  ASSERT_TRUE(other.WaitConnected());
+  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 4; }));
+  for (const char* text : {"Move18-1 0 2 0 3 0", "Pass", "Loss", "Fini"}) {
+    const std::size_t before = room->windows.received.size();
+    other.Send(text);
+    ASSERT_TRUE(WaitUntil([&] { return room->windows.received.size() > before; })) << text;
+    EXPECT_EQ(room->windows.received.back(),
+              "[127.0.0.1]Refused: only the player of the game may send this");
+  }
+  EXPECT_TRUE(other.got.isEmpty());  // no answers
+  EXPECT_EQ(room->game.RecordCount(), 0);
+  EXPECT_EQ(room->game.Mode(), GameMode::ServerPlaying);
+
+  // Glued passes: the first is the player's turn, the others are not.
+  constexpr int kPasses = 12000;
+  std::string passes;
+  for (int i = 0; i < kPasses; ++i)
+    passes += "Pass";
+  player->Send(passes);
+  const auto refusedTurns = [&] {
+    return std::count(room->windows.received.begin(), room->windows.received.end(),
+                      "[127.0.0.1]Refused: it is not the player's turn");
+  };
+  ASSERT_TRUE(WaitUntil([&] { return refusedTurns() == kPasses - 1; }, 20000));
+  EXPECT_EQ(room->game.RecordCount(), 1);
+  room->game.PlayDroppedPiece(30, 4, 8);
+  player->Send("Move18-1 0 2 0 3 0");
+  ASSERT_TRUE(WaitUntil([&] { return room->game.RecordCount() == 3; }));
+  ASSERT_TRUE(WaitUntil([&] { return spectator->game.RecordCount() == 3; }));
+  ExpectHealthy(*room, {spectator.get()});
+}
+
+// The player has passed the turn when the room finds that its move does not fit the room's
+// board: the game ends for everybody, and the reason reaches the player as a line to read,
+// never as a message.
+TEST_F(Faults, AMoveTheRoomCannotPlayEndsTheGameAndIsNotMisread) {
+  StartGame({0, 30, 5, 0});
+  // The requester's board drifts from the room's: a move that only it has seen.
+  requester->game.ApplyReceivedMove({18, -1, 0, 2, 0, 3, 0}, "");
+  requester->game.PassBookkeeping();
+  requester->game.PlayDroppedPiece(18, 0, 4);  // the room has this Ant on (0, 2)
+  ASSERT_EQ(requester->game.SideToMove(), Camp::Oak);
+  ASSERT_TRUE(WaitUntil([&] {
+    return requester->game.Mode() == GameMode::ClientFree &&
+           spectator->game.Mode() == GameMode::ClientFree;
+  }));
+  EXPECT_EQ(room->game.Mode(), GameMode::ServerFree);
+  EXPECT_EQ(room->view.boxes.back(), "Game over|Oak Win");
+  EXPECT_EQ(requester->view.boxes.back(), "Game over|Oak Win");
+  const std::string reason =
+      "The room ends the game. Refused move: the piece does not stand on the source square";
+  ASSERT_TRUE(WaitUntil([&] { return requester->windows.Received(reason); }));
+  EXPECT_TRUE(room->windows.Received("[127.0.0.1]" + reason));
+  EXPECT_TRUE(requester->windows.errors.empty());
+  EXPECT_TRUE(spectator->windows.errors.empty());
+  EXPECT_FALSE(room->windows.locked);
 }
 
 // A valid message that arrives whole in its own read is handled, whatever junk was held
