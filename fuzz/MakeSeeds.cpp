@@ -4,7 +4,8 @@
 //
 // Every message is built with the game's own builders, and the game sequences are played
 // on a real Game, so the seeds are valid by construction. Run it again after a change of
-// the input layout (FuzzHarness.h) or of the messages, and commit what it writes.
+// the input layout (FuzzHarness.h) or of the messages, and commit what it writes. Inputs
+// that long runs found are kept apart, in corpus/<target>/found, and left alone here.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -456,9 +457,14 @@ int main(int argc, char** argv) {
   }
   const fs::path root = argv[1];
   const std::string id = OwnStationId();
+  // The seeds are written afresh; what fuzzing found (the "found" folders) stays.
   for (const char* target :
-       {"fuzz_server_dispatch", "fuzz_client_dispatch", "fuzz_splitter", "fuzz_ini"})
-    fs::remove_all(root / "corpus" / target);
+       {"fuzz_server_dispatch", "fuzz_client_dispatch", "fuzz_splitter", "fuzz_ini"}) {
+    const fs::path dir = root / "corpus" / target;
+    if (!fs::is_directory(dir)) continue;
+    for (const fs::directory_entry& e : fs::directory_iterator(dir))
+      if (e.path().filename() != "found") fs::remove_all(e.path());
+  }
   ServerSeeds(root / "corpus" / "fuzz_server_dispatch", id);
   ClientSeeds(root / "corpus" / "fuzz_client_dispatch", id);
   SplitterSeeds(root / "corpus" / "fuzz_splitter", id);
