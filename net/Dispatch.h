@@ -33,8 +33,8 @@ struct Handled {
   friend bool operator==(const Handled&, const Handled&) = default;
 };
 
-// The step both dispatchers share: "Move", "Pass" and the reserved retraction heads; any
-// other text comes back unchanged.
+// The client's step for "Move" and "Pass", and what both dispatchers share: the reserved
+// retraction heads, and any other text, which comes back unchanged.
 Handled HandleGameMessage(Game& game, std::string_view text);
 
 // Who sent a text to the room.
