@@ -347,7 +347,7 @@ void TBoardForm::MakeSecondaryWindows(int count) const {
       case 0:
         chatForm_ = new TChatForm(owner);
         chatForm_->SendChatLine = [this](const QString& line) {
-          net_->SendChatLine(line.toStdString());
+          net_->SendChatLine(WireText(line));
         };
         break;
       case 1:
@@ -358,8 +358,8 @@ void TBoardForm::MakeSecondaryWindows(int count) const {
         break;
       case 3:
         protocolForm_ = new TProtocolForm(owner);
-        protocolForm_->AcceptLine = [this](const QString& line) {
-          net_->LBxReqDblClick(line.toStdString());
+        protocolForm_->AcceptLine = [this](const std::string& line) {
+          net_->LBxReqDblClick(line);
         };
         break;
       case 4:
