@@ -158,7 +158,7 @@ TEST(Framing, HeldJunkNeverSwallowsAWholeMessage) {
   const struct {
     Direction direction;
     Messages reads, out;
-    std::string held;
+    std::string held = "";  // what the splitter still holds at the end
   } cases[] = {
       {Direction::ClientToServer,
        {"Move48-1 0 7", "Move48-1 0 7 0 6 0"},
