@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <span>
 #include <vector>
 
 #include <unistd.h>
@@ -100,6 +101,9 @@ void SendMouse(QWidget& target, QEvent::Type type, QPoint pos, Qt::MouseButtons 
   QApplication::sendEvent(&target, &event);
 }
 
+// The skin items, in their menu order.
+constexpr const char* kSkinItems[] = {"miSlate", "miWood", "miMarbtea", "miPBfoil"};
+
 // The board's marks: the legal targets of a held piece, the influence overlay on every skin
 // and from every side, and its legend.
 bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
@@ -118,8 +122,15 @@ bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
   if (ok) {
     PieceImageControl& image = *board.PieceImage(held);
     SendMouse(image, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
-    SendMouse(image, QEvent::MouseMove, {44, 36}, Qt::LeftButton);  // on its way
-    ok &= Save(board, dir, QStringLiteral("legal-moves.png"), topHalf);
+    SendMouse(image, QEvent::MouseMove, {44, 36}, Qt::LeftButton);       // on its way
+    ok &= Save(board, dir, QStringLiteral("legal-moves.png"), topHalf);  // on the Slate board
+    for (const char* name : std::span(kSkinItems).subspan(1)) {
+      QAction* item = board.Action(QString::fromUtf8(name));
+      item->trigger();
+      ok &= Save(board, dir, QStringLiteral("legal-moves-%1.png").arg(item->text().toLower()),
+                 topHalf);
+    }
+    board.Action(QStringLiteral("miSlate"))->trigger();
     SendMouse(image, QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
   }
 
@@ -135,7 +146,7 @@ bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
     PlayDemoGame(board.game(), kPieceCount, 1);
 
   board.Action(QStringLiteral("miShowInfluence"))->trigger();
-  for (const char* name : {"miSlate", "miWood", "miMarbtea", "miPBfoil"}) {
+  for (const char* name : kSkinItems) {
     QAction* item = board.Action(QString::fromUtf8(name));
     item->trigger();
     ok &= Save(board, dir, QStringLiteral("influence-%1.png").arg(item->text().toLower()), topHalf);
