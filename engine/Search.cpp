@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -16,6 +17,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInfinity = kWinScore + 1;
+
+// Late move reductions by depth and move number: about log(depth) * log(move) / 2.25 plies.
+const auto kReduction = [] {
+  std::array<std::array<int, 64>, 64> r{};
+  for (int d = 1; d < 64; ++d)
+    for (int i = 1; i < 64; ++i)
+      r[d][i] = static_cast<int>(0.75 + std::log(d) * std::log(i + 1) / 2.25);
+  return r;
+}();
 
 // Win scores are stored relative to the stored position, so that a transposition reached at
 // another distance from the root still reads the right distance to the end.
@@ -251,10 +261,11 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
     if (i == 0) {
       score = -Negamax(depth - 1, ply + 1, -beta, -alpha, true, false);
     } else {
-      // Late quiet moves are first searched less deeply; a surprise earns the full depth.
+      // Late quiet moves are first searched less deeply, the more so the later and the
+      // deeper; a surprise earns the full depth.
       int reduction = 0;
       if (depth >= 3 && i >= 3 && quiet && !threatened && moves.key[i] < kKillerKey)
-        reduction = 1 + (i >= 12) + (depth >= 6 && i >= 24);
+        reduction = std::min(kReduction[std::min(depth, 63)][std::min(i, 63)], depth - 2);
       score = -Negamax(depth - 1 - reduction, ply + 1, -alpha - 1, -alpha, true, false);
       if (score > alpha && reduction > 0)
         score = -Negamax(depth - 1, ply + 1, -alpha - 1, -alpha, true, false);
