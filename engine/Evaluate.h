@@ -36,6 +36,9 @@ struct Weights {
   // Tree crowded: each enemy piece within two squares of the Tree, a piece that could reach
   // it soon.
   int treeCrowd = 10;
+  // Tree pressure: each square next to the Tree that an enemy move can reach, a square the
+  // Tree cannot step to safely and an attacker can use.
+  int treePressure = 0;
   // Tree guards: each own piece next to the Tree. The Tree cloaks its neighbours and they
   // close the squares an attacker would come through.
   int treeGuard = 6;
@@ -53,7 +56,7 @@ struct WeightField {
   std::string_view name;
   int Weights::*field;
 };
-inline constexpr std::array<WeightField, 11> kWeightFields{{
+inline constexpr std::array<WeightField, 12> kWeightFields{{
     {"material", &Weights::material},
     {"mobility", &Weights::mobility},
     {"cloaked", &Weights::cloaked},
@@ -62,6 +65,7 @@ inline constexpr std::array<WeightField, 11> kWeightFields{{
     {"treeExposed", &Weights::treeExposed},
     {"treeThreatened", &Weights::treeThreatened},
     {"treeCrowd", &Weights::treeCrowd},
+    {"treePressure", &Weights::treePressure},
     {"treeGuard", &Weights::treeGuard},
     {"landing", &Weights::landing},
     {"tempo", &Weights::tempo},

@@ -120,11 +120,15 @@ void GenerateCaptures(const Position& pos, MoveList& list) {
   });
 }
 
-int CountMoves(const Position& pos, Camp camp) {
+Mobility MobilityOf(const Position& pos, Camp camp) {
   const Context ctx = MakeContext(pos, camp);
-  int n = 0;
-  ForEachPiece(pos, camp, [&](PieceId p, Sq s) { n += PopCount(PieceTargets(KindOf(p), s, ctx)); });
-  return n;
+  Mobility m;
+  ForEachPiece(pos, camp, [&](PieceId p, Sq s) {
+    const Bits t = PieceTargets(KindOf(p), s, ctx);
+    m.moves += PopCount(t);
+    m.reach |= t;
+  });
+  return m;
 }
 
 bool Threatens(const Position& pos, Camp by, Sq target) {
