@@ -35,7 +35,6 @@
 
 #include "engine/Engine.h"
 #include "engine/MoveGen.h"
-#include "engine/Notation.h"
 #include "engine/Search.h"
 
 using namespace tamsok;
@@ -145,9 +144,7 @@ class ProgramPlayer : public Player {
     while (std::fgets(buffer, sizeof buffer, in_)) {
       const std::string_view reply(buffer);
       if (!reply.starts_with("bestmove ")) continue;
-      const auto squares = ParseMoveText(reply.substr(9, 4));
-      if (!squares) return Move();
-      return Move(MakeSq(squares->from.x, squares->from.y), MakeSq(squares->to.x, squares->to.y));
+      return ParseMove(reply.substr(9, 4)).value_or(Move());
     }
     std::fprintf(stderr, "the engine program ended\n");
     std::exit(1);

@@ -80,9 +80,9 @@ TEST(Search, SameResultEveryTimeAtAFixedDepth) {
   Position pos = Position::Start();
   Undo undo;
   for (const char* text : {"d2d4", "i7g5", "g0g4"}) {  // a few plies into the game
-    const Sq from = MakeSq(text[0] - 'a', text[1] - '0'), to = MakeSq(text[2] - 'a', text[3] - '0');
-    ASSERT_TRUE(IsLegal(pos, Move(from, to))) << text;
-    pos.Make(Move(from, to), undo);
+    const Move m = *ParseMove(text);
+    ASSERT_TRUE(IsLegal(pos, m)) << text;
+    pos.Make(m, undo);
   }
   const SearchResult first = SearchDepth(pos, 4);
   const SearchResult second = SearchDepth(pos, 4);
