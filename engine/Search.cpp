@@ -205,7 +205,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   // A threatened Tree looks one ply further: the answer to the threat must be seen.
   const bool threatened = Threatens(pos, them, pos.SquareOf(Position::TreeOf(us)));
   if (threatened && ply < 2 * kMaxDepth / 3) ++depth;
-  if (depth <= 0) return Quiesce(ply, alpha, beta);
+  if (depth <= 0) return limits.quiescence ? Quiesce(ply, alpha, beta) : Evaluate(pos, weights);
 
   const bool pvNode = beta - alpha > 1;
   const TableEntry* entry = table.Probe(pos.Key());
@@ -420,6 +420,7 @@ Limits StrengthLimits(Strength s) {
     case Strength::Easy:
       l.depth = 1;
       l.randomMargin = 80;
+      l.quiescence = false;
       l.moveTimeMs = 500;
       break;
     case Strength::Medium:
