@@ -3,7 +3,9 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test bench run clean
+PREFIX     ?= /usr/local
+
+.PHONY: all deps configure build test bench run install package clean
 
 all: build
 
@@ -31,6 +33,17 @@ run: build
 	  exit 1; \
 	fi
 	@$(BUILD)/ui/tamsok
+
+# The program with its sound, menu entry, icons and metainfo under PREFIX (DESTDIR is honoured).
+install: configure
+	@cmake --build $(BUILD) --target tamsok
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, tamsok_<version>_<arch>.deb in $(BUILD); its dependencies come from the
+# program's libraries.
+package: configure
+	@cmake --build $(BUILD) --target tamsok
+	@cd $(BUILD) && cpack -G DEB
 
 # The libFuzzer targets, built with clang in their own folder, each run for FUZZ_SECONDS.
 BUILD_FUZZ   ?= build-fuzz

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "engine/Engine.h"
+#include "game/Format.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 
@@ -53,6 +55,8 @@ constexpr std::string_view kModeNames[] = {"LocalFree",     "LocalPlaying", "Ser
 
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
+// "Disconnect state" lets the players leave a local game for LocalFree, where New game is
+// offered again.
 struct MenuRow {
   MenuItem item;
   bool enabled[6];
@@ -63,7 +67,7 @@ constexpr MenuRow kMenuTable[] = {
     {MenuItem::miConnect,    {1, 0, 0, 0, 1, 0}},
     {MenuItem::miReqGame,    {0, 0, 0, 0, 1, 0}},
     {MenuItem::miNew,        {1, 0, 0, 0, 0, 0}},
-    {MenuItem::miLocalAlone, {0, 0, 0, 0, 0, 0}},
+    {MenuItem::miLocalAlone, {0, 1, 0, 0, 0, 0}},
     {MenuItem::miLoad,       {1, 0, 0, 0, 0, 0}},
     {MenuItem::miSave,       {0, 1, 0, 1, 0, 1}},
     {MenuItem::miSaveas,     {0, 1, 0, 1, 0, 1}},
@@ -81,20 +85,19 @@ constexpr MenuRow kMenuTable[] = {
 constexpr MenuItem kViewSideItems[kViewSideCount] = {MenuItem::miR0, MenuItem::miR90,
                                                      MenuItem::miR180, MenuItem::miR270};
 
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char buffer[160];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-  if (n < 0) return {};
-  return std::string(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
-}
-
 std::string PieceTag(PieceId p) {
   return std::string(CampLetter(CampOf(p))) + "." + std::string(KindCode(KindOf(p)));
 }
 
 std::string WinText(Camp winner) {
   return std::string(CampName(winner)) + text::kWinSuffix;
+}
+
+// The camp that wins when `captured` falls: the other camp's, when it is a Tree.
+std::optional<Camp> WinnerOfCapture(PieceId captured) {
+  if (captured == 0) return Camp::Oak;
+  if (captured == kPiecesPerCamp) return Camp::Fir;
+  return std::nullopt;
 }
 
 unsigned ClockSeed() {
@@ -132,7 +135,7 @@ void Game::LoadStartPosition() {
   LoadInitialPosition(board_);
   for (PieceId p = 0; p < kPieceCount; ++p)
     view_.PlacePieceImage(p, board_.PiecePos[p]);
-  RebuildBoard(board_);
+  Rebuild();
 }
 
 void Game::FormCreate() {
@@ -142,7 +145,7 @@ void Game::FormCreate() {
   materialBalance_ = {};
   tray_ = {};
   recordCount_ = 0;
-  sideToMove_ = Camp::Fir;
+  SetSideToMove(Camp::Fir);
   view_.ClearDropBusy();
   redoLimit_ = 0;
   SetGameMode(GameMode::LocalFree);
@@ -154,6 +157,10 @@ void Game::FormCreate() {
 }
 
 void Game::ApplyGameMode() {
+  // The station is a player in every mode but ClientPlaying, where the game-made message
+  // decides after this call. The menu is set for the station as it is from here on, so the
+  // first mode chosen after start-up (a spectator until then) offers a player's items too.
+  if (mode_ != GameMode::ClientPlaying) canHandlePieces_ = true;
   const auto m = static_cast<std::size_t>(mode_);
   for (const MenuRow& row : kMenuTable) {
     bool enabled = row.enabled[m];
@@ -166,14 +173,23 @@ void Game::ApplyGameMode() {
       case MenuItem::miConnect:
         enabled = canHandlePieces_ ? enabled : true;
         break;
+      case MenuItem::miSave:
+      case MenuItem::miSaveas:
+        enabled = CanSave();
+        break;
       default:
         break;
     }
     view_.SetMenuEnabled(row.item, enabled);
   }
   clockRunning_ = IsPlayingMode(mode_);
-  if (mode_ != GameMode::ClientPlaying) canHandlePieces_ = true;
   view_.ShowStatus(kPanelMode, std::string(GameModeName(mode_)));
+  view_.GameModeApplied();
+}
+
+void Game::SetSideToMove(Camp side) {
+  sideToMove_ = side;
+  view_.ShowSideToMove(side);
 }
 
 void Game::SetGameMode(GameMode mode) {
@@ -192,6 +208,9 @@ bool Game::RefuseSpectator() {
 }
 
 void Game::miNewClick() {
+  winner_.reset();
+  terms_.reset();
+  ++gameNumber_;
   if (!IsNetworkGame(mode_)) {
     SetGameMode(GameMode::LocalPlaying);
     view_.ShowStatus(kPanelGame, text::kNewLocalGame);
@@ -210,7 +229,7 @@ void Game::miNewClick() {
   exceedLimit_ = 10;
   exceedCount_ = {};
   unitTime_ = 30;
-  sideToMove_ = Camp::Fir;
+  SetSideToMove(Camp::Fir);
   view_.ClearDropBusy();
   passPending_ = false;
 
@@ -230,6 +249,13 @@ void Game::SetRequestTerms(int unitTime, int exceedLimit, int retractLimit) {
   unitTime_ = unitTime;
   exceedLimit_ = exceedLimit;
   retractLimit_ = retractLimit;
+  terms_ = NetworkTerms{unitTime, exceedLimit, retractLimit, ownCamp_};
+}
+
+void Game::SetCanHandlePieces(bool b) {
+  canHandlePieces_ = b;
+  // A client learns after the terms whether it plays the game or watches it.
+  if (!b && terms_ && IsNetworkGame(mode_)) terms_->playedAs.reset();
 }
 
 const std::string& Game::SetLastMessage(std::string text) {
@@ -289,6 +315,7 @@ void Game::ReleaseFromTray(PieceId captured, Square to) {
 }
 
 void Game::EndServerGame(Camp winner, bool boxFirst) {
+  winner_ = winner;
   if (boxFirst) view_.ShowMessageBox(WinText(winner), text::kGameOver, BoxButtons::Ok);
   mode_ = GameMode::ServerFree;
   view_.UnlockRequests();
@@ -317,7 +344,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
     view_.ClearDragState();
     return;
   }
-  sideToMove_ = OtherCamp(sideToMove_);  // the turn passes before anything else changes
+  SetSideToMove(OtherCamp(sideToMove_));  // the turn passes before anything else changes
 
   const Square to{toX, toY};
   const PieceId captured = board_.OccupantAt(to);
@@ -329,7 +356,7 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   view_.PlaceMoveMarker(to);
   board_.PiecePos[piece] = to;
   if (captured != kNoPiece) CaptureIntoTray(captured);
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
 
@@ -337,18 +364,30 @@ void Game::PlayDroppedPiece(PieceId piece, int toX, int toY) {
   const Square cf = ToCanonical(side, from), ct = ToCanonical(side, to);
   const std::string move = SetLastMessage(BuildMove({piece, captured, cf.x, cf.y, ct.x, ct.y, 0}));
 
+  const std::optional<Camp> winner = WinnerOfCapture(captured);
   if (mode_ == GameMode::ServerPlaying) {
     SendToAll(move);
-    if (captured == 0 || captured == kPiecesPerCamp) {
-      const Camp winner = captured == 0 ? Camp::Oak : Camp::Fir;
-      SendToAll(SetLastMessage(BuildWinn(winner)));
-      EndServerGame(winner, /*boxFirst=*/true);
+    if (winner) {
+      SendToAll(SetLastMessage(BuildWinn(*winner)));
+      EndServerGame(*winner, /*boxFirst=*/true);
     }
   } else if (mode_ == GameMode::ClientPlaying) {
     SendToServer(move);
+  } else if (mode_ == GameMode::LocalPlaying && winner) {
+    // A local game ends as a room's game does; it stays in play until the box is closed.
+    view_.ShowMessageBox(WinText(*winner), text::kGameOver, BoxButtons::Ok);
+    winner_ = winner;
+    SetGameMode(GameMode::LocalFree);
   }
   AssertInvariants();
   view_.ClearDragState();
+}
+
+std::vector<Square> Game::DropTargets(PieceId piece) const {
+  if (!IsValidPiece(piece) || !canHandlePieces_ || passPending_ || RecordsFull()) return {};
+  if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) return {};
+  if (CampOf(piece) != sideToMove_) return {};
+  return engine::LegalTargets(board_, piece);
 }
 
 std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receivedText) {
@@ -377,7 +416,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
     }
   }
 
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   std::string status;
   if (isPass) {
     AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
@@ -392,7 +431,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
     status = MoveStatusText(recordCount_, mover, KindOf(m.piece), from, to);
     view_.ShowStatus(kPanelGame, status);
   }
-  RebuildBoard(board_);
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
   view_.ClearDragState();
@@ -441,8 +480,13 @@ void Game::PlaceMarkerForRecord(int index) {
     view_.ParkMoveMarker();
 }
 
-void Game::ResetDragAndRebuild() {
+void Game::Rebuild() {
   RebuildBoard(board_);
+  view_.BoardRebuilt();
+}
+
+void Game::ResetDragAndRebuild() {
+  Rebuild();
   RebuildHistory();
   view_.ApplyTrayVisibility();
   view_.ClearDragState();
@@ -460,13 +504,13 @@ void Game::UndoOne() {
     PlaceMarkerForRecord(recordCount_ - 1);
     if (r.Captured >= 0) ReleaseFromTray(r.Captured, to);
   }
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   --recordCount_;
 }
 
 void Game::RedoOne() {
   ++recordCount_;
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   const MoveRecord r = Record(recordCount_);
   if (r.IsPass) {
     view_.ShowStatus(kPanelGame, text::kPass);
@@ -506,6 +550,43 @@ void Game::miRedoLastClick() {
     miRedoClick();
 }
 
+void Game::AdoptReplayed(const Game& replayed, std::optional<Camp> winner,
+                         std::optional<NetworkTerms> terms) {
+  board_ = replayed.board_;
+  records_ = replayed.records_;
+  recordCount_ = replayed.recordCount_;
+  redoLimit_ = replayed.redoLimit_;
+  capturedCount_ = replayed.capturedCount_;
+  materialBalance_ = replayed.materialBalance_;
+  tray_ = replayed.tray_;
+  winner_ = winner;
+  terms_ = std::move(terms);
+  ++gameNumber_;
+  totalTime_ = {};
+  moveElapsed_ = 0;
+  exceedCount_ = {};
+  unitTime_ = 30;
+  exceedLimit_ = 10;
+  passPending_ = false;
+  view_.ClearDropBusy();
+  SetGameMode(GameMode::LocalPlaying);
+  SetSideToMove(replayed.sideToMove_);
+
+  for (int s = 0; s < kViewSideCount; ++s)
+    view_.SetMenuChecked(kViewSideItems[s], s == board_.ViewSide);
+  // Every image leaves the tray first; the captured ones then fill their slots in order.
+  for (PieceId p = 0; p < kPieceCount; ++p)
+    view_.PlacePieceImage(p, board_.InPlay[p] ? board_.PiecePos[p] : kOffBoard);
+  for (const std::vector<PieceId>& tray : tray_)
+    for (std::size_t slot = 0; slot < tray.size(); ++slot)
+      view_.PutInTray(tray[slot], static_cast<int>(slot));
+  PlaceMarkerForRecord(recordCount_);
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    ShowClockPanel(c);
+  ResetDragAndRebuild();
+  AssertInvariants();
+}
+
 // ---- Pass, surrender, scoring ----------------------------------------------------------
 
 bool Game::PassBookkeeping() {
@@ -513,7 +594,7 @@ bool Game::PassBookkeeping() {
     view_.ShowStatus(kPanelGame, text::kRecordsFull);
     return false;
   }
-  sideToMove_ = OtherCamp(sideToMove_);
+  SetSideToMove(OtherCamp(sideToMove_));
   view_.ShowStatus(kPanelGame, text::kPass);
   AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
   return true;
@@ -524,6 +605,9 @@ void Game::miPassClick() {
   if (IsNetworkGame(mode_) && sideToMove_ != ownCamp_) return;
   if (mode_ == GameMode::ServerPlaying) {
     if (PassBookkeeping()) SendToAll(SetLastMessage(BuildPass()));
+  } else if (mode_ == GameMode::LocalPlaying) {
+    // Both camps sit at this machine: the pass is in force at once, and listed at once.
+    if (PassBookkeeping()) RebuildHistory();
   } else if (mode_ == GameMode::ClientPlaying) {
     if (RecordsFull()) {
       view_.ShowStatus(kPanelGame, text::kRecordsFull);
@@ -539,6 +623,7 @@ void Game::miLossgameClick() {
   switch (mode_) {
     case GameMode::LocalPlaying:
       view_.ShowMessageBox(text::kConquered, text::kGameOver, BoxButtons::Ok);
+      winner_ = OtherCamp(sideToMove_);  // at one board, the camp to move gives up
       SetGameMode(GameMode::LocalFree);
       break;
     case GameMode::ServerPlaying: {
@@ -549,6 +634,7 @@ void Game::miLossgameClick() {
     }
     case GameMode::ClientPlaying:
       SendToServer(SetLastMessage(BuildLoss()));
+      winner_ = OtherCamp(ownCamp_);
       SetGameMode(GameMode::ClientFree);
       break;
     default:
@@ -575,6 +661,7 @@ void Game::miScoringClick() {
     case GameMode::LocalPlaying:
       view_.ShowMessageBox(std::string(CampName(winner)) + text::kLocalWinSuffix, text::kGameOver,
                            BoxButtons::Ok);
+      winner_ = winner;
       SetGameMode(GameMode::LocalFree);
       break;
     case GameMode::ServerPlaying:
@@ -583,6 +670,7 @@ void Game::miScoringClick() {
       break;
     case GameMode::ClientPlaying:
       SendToServer(SetLastMessage(BuildFini()));
+      winner_ = winner;  // the room's "Winn" confirms it
       SetGameMode(GameMode::ClientFree);
       break;
     default:
@@ -632,7 +720,8 @@ void Game::ChangeViewSide(int oldSide, int newSide) {
   for (PieceId p = 0; p < kPieceCount; ++p)
     view_.RefreshPieceImage(p, board_.PiecePos[p]);
   PlaceMarkerForRecord(recordCount_);
-  RebuildBoard(board_);
+  Rebuild();
+  RebuildHistory();  // its squares are written in the view's frame
   AssertInvariants();
 }
 

@@ -49,6 +49,16 @@ struct MoveRecord {
   friend bool operator==(const MoveRecord&, const MoveRecord&) = default;
 };
 
+// The terms of a network game, from its request.
+struct NetworkTerms {
+  int unitTime = 30;
+  int exceedLimit = 10;
+  int retractLimit = 0;
+  std::optional<Camp> playedAs;  // nothing: this station watched the game
+
+  friend bool operator==(const NetworkTerms&, const NetworkTerms&) = default;
+};
+
 class Game {
  public:
   // Records the array holds before it grows; a game may go on past it.
@@ -81,6 +91,10 @@ class Game {
 
   // The local user released a dragged piece over view square (toX, toY).
   void PlayDroppedPiece(PieceId piece, int toX, int toY);
+  // The view squares where a drop of `piece` would be played now: its legal targets when
+  // this station may move it (a player with no pass awaiting its echo, the piece's camp to
+  // move, in a network game the own camp, room left in the record); none otherwise.
+  std::vector<Square> DropTargets(PieceId piece) const;
   // A "Move" from the peer, read into `fields` from `receivedText`. Returns the reply
   // (server) or the text to show (client); empty when the move is for the side not to
   // move. A move whose fields are out of range or that does not fit the local board
@@ -155,11 +169,28 @@ class Game {
   int ViewSide() const { return board_.ViewSide; }
 
   void SetOwnCamp(Camp c) { ownCamp_ = c; }
-  void SetCanHandlePieces(bool b) { canHandlePieces_ = b; }
+  void SetCanHandlePieces(bool b);
   void SetPassPending(bool b) { passPending_ = b; }
   void SetStationId(std::string id) { stationId_ = std::move(id); }
   // The terms of a network game, set right after New game.
   void SetRequestTerms(int unitTime, int exceedLimit, int retractLimit);
+  // The terms of the network game on the board; nothing for a local game.
+  const std::optional<NetworkTerms>& Terms() const { return terms_; }
+  // The winner of the game on the board once it has ended; nothing while it goes on.
+  const std::optional<Camp>& Winner() const { return winner_; }
+  // A client learns how its game ended from the room's "Winn".
+  void SetWinner(Camp winner) { winner_ = winner; }
+  // Counts the games this object has held: New game and an adopted game each start one.
+  int GameNumber() const { return gameNumber_; }
+  // Save is offered in the playing modes and, so that a finished game can be kept, while
+  // the game that has just ended is still on the board.
+  bool CanSave() const { return IsPlayingMode(mode_) || winner_.has_value(); }
+  // Takes over a game replayed on another object (a loaded file) as a local game in
+  // LocalPlaying: its board, records, trays and turn, with the given result and terms. The
+  // clock starts afresh; every image, the marker, the history and the view side's menu
+  // marks are redrawn.
+  void AdoptReplayed(const Game& replayed, std::optional<Camp> winner,
+                     std::optional<NetworkTerms> terms);
   // Remembers a composed message as the last message text and returns it.
   const std::string& SetLastMessage(std::string text);
 
@@ -176,8 +207,12 @@ class Game {
  private:
   // Debug builds stop at the first operation that leaves the state inconsistent.
   void AssertInvariants() const;
+  // Every change of turn goes through here, so the view always marks the side to move.
+  void SetSideToMove(Camp side);
   void LoadStartPosition();
   void ResetDragAndRebuild();
+  // Rebuilds the grid and tells the view, which may draw what the grid says.
+  void Rebuild();
   void PlaceMarkerForRecord(int index);
   void UndoOne();
   void RedoOne();
@@ -213,6 +248,9 @@ class Game {
   std::array<std::vector<PieceId>, kCampCount> tray_;
   std::string lastMessage_;
   unsigned seed_ = 0;
+  std::optional<Camp> winner_;
+  std::optional<NetworkTerms> terms_;
+  int gameNumber_ = 0;
 };
 
 }  // namespace tamsok

@@ -64,6 +64,8 @@ class GameView {
                                    BoxButtons buttons) = 0;
   virtual void SetMenuEnabled(MenuItem item, bool enabled) = 0;
   virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
+  // Marks the camp whose turn it is; called whenever the turn changes hands.
+  virtual void ShowSideToMove(Camp side) = 0;
 
   // On the board: move the image onto the square, enable and show it. Off the board: move
   // it to (0, 0), hide it, enable it.
@@ -100,6 +102,11 @@ class GameView {
   virtual void ClearDropBusy() = 0;
   // Clears the room's request lock, so a double click can accept the next request.
   virtual void UnlockRequests() = 0;
+  // The current mode has just been applied (menus, clock, mode panel): a view with items of
+  // its own may enable them by the mode, or end what the mode does not allow.
+  virtual void GameModeApplied() {}
+  // The grid was rebuilt: positions or influence may have changed anywhere on the board.
+  virtual void BoardRebuilt() {}
 };
 
 // What the game sends. An empty text is never sent.
@@ -121,6 +128,7 @@ class NullGameView : public GameView {
   }
   void SetMenuEnabled(MenuItem, bool) override {}
   void SetMenuChecked(MenuItem, bool) override {}
+  void ShowSideToMove(Camp) override {}
   void PlacePieceImage(PieceId, Square) override {}
   void RefreshPieceImage(PieceId, Square) override {}
   void MovePieceImage(PieceId, Square) override {}

@@ -5,24 +5,12 @@
 #include <iterator>
 #include <utility>
 
+#include "game/Format.h"
 #include "rules/Catalogue.h"
 
 namespace tamsok {
 
 namespace {
-
-// printf-style formatting into a std::string; every caller's output is short.
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char buffer[128];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-  if (n < 0) return {};
-  if (static_cast<std::size_t>(n) < sizeof buffer) return std::string(buffer, n);
-  std::string big(static_cast<std::size_t>(n) + 1, '\0');
-  std::snprintf(big.data(), big.size(), format, args...);
-  big.resize(static_cast<std::size_t>(n));
-  return big;
-}
 
 std::string Str(std::string_view s) {
   return std::string(s);

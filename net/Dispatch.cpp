@@ -121,6 +121,7 @@ Handled HandleServerMessage(Game& game, std::string_view message) {
       return Reply(text::kInnerError);
     const Parsed<Camp> winner = ReadWinn(message);
     if (!winner) return FieldError(head, winner.error);
+    game.SetWinner(winner.value);
     game.view().ShowMessageBox(WinText(winner.value), text::kGameOver, BoxButtons::Ok);
     game.SetGameMode(GameMode::ClientFree);
     return Reply(text::kGameOver);

@@ -595,7 +595,35 @@ QImage PaintPiece(int kind, int camp) {
   return RenderToken(kind, camp, 40);
 }
 
+// Below 32 pixels the token's shadow, gold band and gloss blur into a smudge, so the small
+// icons keep only a plain rim, the face and a larger tree.
+QImage PaintSmallIcon(int size) {
+  const CampStyle& style = kCampStyle[kFir];
+  const double radius = size / 2.0;
+  const double rim = std::max(1.5, size / 10.0);
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.translate(radius, radius);
+  QLinearGradient rimShade(QPointF(-radius, -radius), QPointF(radius, radius));
+  rimShade.setColorAt(0, style.rimDark.lighter(160));
+  rimShade.setColorAt(1, style.rimDark);
+  p.setPen(Qt::NoPen);
+  p.setBrush(rimShade);
+  p.drawEllipse(QPointF(0, 0), radius - 0.2, radius - 0.2);
+  p.setBrush(kFaceLight);
+  p.drawEllipse(QPointF(0, 0), radius - rim, radius - rim);
+  // The tree's outline reaches 13.3 units from its origin; let it touch the face's edge.
+  const double scale = (radius - rim + 0.6) / 13.3;
+  p.scale(scale, scale);
+  DrawTree(p, kFir, style.ink);
+  p.end();
+  return image;
+}
+
 QImage PaintIcon(int size) {
+  if (size < 32) return PaintSmallIcon(size);
   return RenderToken(kTree, kFir, size);
 }
 

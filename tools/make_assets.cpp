@@ -32,6 +32,8 @@ namespace {
 
 constexpr int kJpegQuality = 90;
 constexpr int kIconSize = 32;
+// The desktop's icon theme sizes; each is drawn at its own size rather than scaled from one.
+constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 const char* const kSkinSlug[kSkinCount] = {"wood", "slate", "marbtea", "pbfoil"};
 const char* const kKindSlug[kKindCount] = {"tree",        "lightning", "dragonfly", "divingbeetle",
@@ -49,6 +51,9 @@ QString PieceFile(int kind, int camp) {
 }
 const QString kMarkerFile = QStringLiteral("marker.png");
 const QString kIconFile = QStringLiteral("icon.png");
+QString DesktopIconFile(int size) {
+  return QStringLiteral("icon_%1.png").arg(size);
+}
 const QString kSoundFile = QStringLiteral("TTAG.WAV");
 const QString kQrcFile = QStringLiteral("assets.qrc");
 const QString kReadmeFile = QStringLiteral("README.md");
@@ -56,7 +61,8 @@ const QString kReadmeFile = QStringLiteral("README.md");
 struct Asset {
   QString name;
   QByteArray bytes;
-  bool picture;  // listed in the resource file
+  bool picture;            // compared pixel by pixel
+  bool compiledIn = true;  // a picture listed in the resource file
 };
 
 // ---- Encoders ----------------------------------------------------------------------------------
@@ -140,7 +146,7 @@ QImage DecodePicture(const QString& name, const QByteArray& data) {
 QByteArray ResourceFile(const std::vector<Asset>& all) {
   QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/assets\">\n";
   for (const Asset& a : all) {
-    if (!a.picture) continue;
+    if (!a.picture || !a.compiledIn) continue;
     qrc += QStringLiteral("    <file alias=\"%1\">%1</file>\n").arg(a.name).toUtf8();
   }
   qrc += "  </qresource>\n</RCC>\n";
@@ -155,7 +161,8 @@ QByteArray Readme() {
       "`QT_QPA_PLATFORM=offscreen make_assets assets`); do not edit them by hand. The output is\n"
       "deterministic, and `make_assets --check assets` tells whether these files are current.\n"
       "The pictures are compiled in through `assets.qrc` under the prefix `/assets`, e.g.\n"
-      "`:/assets/board_slate.jpg`; `TTAG.WAV` is copied beside the executable.\n"
+      "`:/assets/board_slate.jpg`; `TTAG.WAV` is copied beside the executable and installed\n"
+      "in `share/tamsok/`.\n"
       "\n"
       "- `board_wood.jpg`, `board_slate.jpg`, `board_marbtea.jpg` (784 x 512) and\n"
       "  `board_pbfoil.jpg` (785 x 513): the board skins. Square (x, y) of the view is centred\n"
@@ -171,6 +178,9 @@ QByteArray Readme() {
       "- `swatch_wood.png`, `swatch_slate.png`, `swatch_marbtea.png`, `swatch_pbfoil.png`\n"
       "  (20 x 20): the skin menu's colour swatches.\n"
       "- `icon.png` (32 x 32): the window icon.\n"
+      "- `icon_16.png`, `icon_24.png`, `icon_32.png`, `icon_48.png`, `icon_64.png`,\n"
+      "  `icon_128.png`, `icon_256.png`: the desktop's application icon in the icon theme's\n"
+      "  sizes, each drawn at its size; installed, not compiled in.\n"
       "- `TTAG.WAV`: the move click, 85 ms, 16-bit PCM mono at 44100 Hz.\n");
 }
 
@@ -190,6 +200,8 @@ std::vector<Asset> MakeAll() {
     all.push_back({QStringLiteral("menu_%1.png").arg(kGlyphSlug[g]),
                    EncodePng(PaintMenuGlyph(static_cast<MenuGlyph>(g))), true});
   all.push_back({kIconFile, EncodePng(PaintIcon(kIconSize)), true});
+  for (int size : kDesktopIconSizes)
+    all.push_back({DesktopIconFile(size), EncodePng(PaintIcon(size)), true, false});
   all.push_back({kSoundFile, MakeClickWav(), false});
   all.push_back({kQrcFile, ResourceFile(all), false});
   all.push_back({kReadmeFile, Readme(), false});

@@ -1,5 +1,8 @@
 #include "ui/Assets.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include "ui/LoadJpeg.h"
 
 namespace tamsok {
@@ -30,6 +33,29 @@ QImage BoardPicture(Skin skin) {
 
 QPixmap SkinSwatch(Skin skin) {
   return Png(QStringLiteral("swatch_%1.png").arg(kSkinSlug[static_cast<int>(skin)]));
+}
+
+QIcon SkinSwatchIcon(Skin skin) {
+  const QPixmap swatch = SkinSwatch(skin);
+  QPixmap checked(kMenuPictureSize, kMenuPictureSize);
+  checked.fill(Qt::transparent);
+  {
+    QPainter painter(&checked);
+    painter.drawPixmap(checked.rect(), swatch);
+    // A tick from the left edge down and up to the top right, in pixels of the 20 x 20 picture:
+    // a dark stroke in a light halo reads on the light and the dark skins alike.
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tick;
+    tick.moveTo(4, 10.5);
+    tick.lineTo(8.5, 15);
+    tick.lineTo(16, 5);
+    painter.strokePath(tick, QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(
+        tick, QPen(QColor(0x10, 0x10, 0x10), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  }
+  QIcon icon(swatch);
+  icon.addPixmap(checked, QIcon::Normal, QIcon::On);
+  return icon;
 }
 
 QPixmap PiecePicture(Camp camp, PieceKind kind) {

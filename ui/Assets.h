@@ -3,6 +3,7 @@
 // as a null pixmap and its control simply shows nothing.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -18,17 +19,23 @@ inline constexpr int kSkinCount = 4;
 // The six menu pictures.
 enum class MenuPicture { UndoFirst, Undo, Redo, RedoLast, BoardFigure, ViewSide };
 
+// The six menu pictures and the skin swatches are drawn at this size, in pixels, both ways.
+inline constexpr int kMenuPictureSize = 20;
+
 // The decoded board picture of a skin (JPEG, decoded by libjpeg).
 QImage BoardPicture(Skin skin);
 // The 20 x 20 colour swatch of a skin's menu item.
 QPixmap SkinSwatch(Skin skin);
+// The skin item's picture: the swatch, and for the checked item the swatch under a bold check
+// mark, so the chosen skin shows at a glance whatever the style draws around the picture.
+QIcon SkinSwatchIcon(Skin skin);
 // The 40 x 40 picture of a piece kind of a camp, transparent background.
 QPixmap PiecePicture(Camp camp, PieceKind kind);
 QPixmap MarkerPicture();
 QPixmap MenuPicturePixmap(MenuPicture picture);
 QPixmap WindowIconPixmap();
 
-// The move sound's file name; it lies beside the executable.
+// The move sound's file name; it lies beside the executable or in the installed data folder.
 inline constexpr const char* kMoveSoundFile = "TTAG.WAV";
 
 }  // namespace tamsok

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
@@ -15,8 +16,11 @@
 #include <unistd.h>
 
 #include "rules/Catalogue.h"
+#include "rules/Frames.h"
+#include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "ui/About.h"
+#include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
@@ -47,10 +51,12 @@ bool ShowAndWait(QWidget& window) {
                       5000);
 }
 
-bool Save(QWidget& widget, const QString& dir, const QString& name) {
+// Writes a picture of the widget, or of the part `region` of it.
+bool Save(QWidget& widget, const QString& dir, const QString& name,
+          const QRect& region = QRect(QPoint(0, 0), QSize(-1, -1))) {
   QCoreApplication::processEvents();
   const QString path = QDir(dir).filePath(name);
-  const bool ok = widget.grab().save(path, "PNG");
+  const bool ok = widget.grab(region).save(path, "PNG");
   std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
   return ok;
 }
@@ -94,6 +100,100 @@ void SendMouse(QWidget& target, QEvent::Type type, QPoint pos, Qt::MouseButtons 
   QApplication::sendEvent(&target, &event);
 }
 
+// The board's marks: the legal targets of a held piece, the influence overlay on every skin
+// and from every side, and its legend.
+bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
+  const Game& game = board.game();
+  // The pictures of the marks show the window down to the middle of the board, where the
+  // marks of these positions are: the top six rows.
+  const QRect topHalf(0, 0, board.width(),
+                      board.BoardArea()->y() + board.Geometry().SquareTop[6] - 1);
+  PieceId held = kNoPiece;
+  std::size_t most = 0;
+  for (PieceId p = 0; p < kPieceCount; ++p) {
+    const std::size_t n = game.DropTargets(p).size();
+    if (n > most) most = n, held = p;
+  }
+  bool ok = held != kNoPiece;
+  if (ok) {
+    PieceImageControl& image = *board.PieceImage(held);
+    SendMouse(image, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
+    SendMouse(image, QEvent::MouseMove, {44, 36}, Qt::LeftButton);  // on its way
+    ok &= Save(board, dir, QStringLiteral("legal-moves.png"), topHalf);
+    SendMouse(image, QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
+  }
+
+  // The demo game goes on until a piece is frozen, so that every kind of mark shows; the extra
+  // moves are taken back afterwards.
+  auto anyFrozen = [&] {
+    for (PieceId p = 0; p < kPieceCount; ++p)
+      if (IsFrozen(game.board(), p)) return true;
+    return false;
+  };
+  int extra = 0;
+  for (; !anyFrozen() && extra < 60; ++extra)
+    PlayDemoGame(board.game(), kPieceCount, 1);
+
+  board.Action(QStringLiteral("miShowInfluence"))->trigger();
+  for (const char* name : {"miSlate", "miWood", "miMarbtea", "miPBfoil"}) {
+    QAction* item = board.Action(QString::fromUtf8(name));
+    item->trigger();
+    ok &= Save(board, dir, QStringLiteral("influence-%1.png").arg(item->text().toLower()), topHalf);
+  }
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  for (int side = 1; side < 4; ++side) {
+    board.game().SelectViewSide(side);
+    ok &= Save(board, dir, QStringLiteral("influence-side%1.png").arg(side));
+  }
+  board.game().SelectViewSide(0);
+  board.Action(QStringLiteral("miShowInfluence"))->trigger();
+  for (; extra > 0; --extra)
+    board.miUndoClick();
+
+  QLabel legend(BoardOverlay::InfluenceLegend());
+  legend.setObjectName(QStringLiteral("InfluenceLegend"));
+  legend.setContentsMargins(4, 4, 4, 4);
+  ShowAndWait(legend);
+  ok &= Save(legend, dir, QStringLiteral("influence-legend.png"));
+  return ok;
+}
+
+// A game against the computer: a hint for the player after the computer's first answer, then
+// the computer thinking at its hardest.
+bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
+  ComputerPlayer& computer = board.Computer();
+  Game& game = board.game();
+  auto idle = [&] { return !computer.WorkerBusy() && !computer.Searching(); };
+  board.Action(QStringLiteral("miEasy"))->trigger();
+  board.Action(QStringLiteral("miComputerOak"))->trigger();
+  auto fail = [](const char* what) {
+    std::fprintf(stderr, "tamsok: the game against the computer: %s\n", what);
+    return false;
+  };
+  constexpr PieceId kAnt = 18;  // Fir's first Ant steps ahead
+  const Square ahead =
+      FromCanonical(game.ViewSide(), {InitialPosition[kAnt].x, InitialPosition[kAnt].y + 1});
+  game.PlayDroppedPiece(kAnt, ahead.x, ahead.y);
+  if (!ProcessUntil([&] { return game.RecordCount() == 2 && idle(); }, 20000))
+    return fail("no answer");
+  board.Action(QStringLiteral("miHint"))->trigger();
+  if (!ProcessUntil([&] { return computer.ShownHint().has_value(); }, 10000))
+    return fail("no hint");
+  bool ok = Save(board, dir, QStringLiteral("computer-hint.png"));
+
+  const engine::BoardMove hint = *computer.ShownHint();
+  board.Action(QStringLiteral("miHard"))->trigger();
+  game.PlayDroppedPiece(hint.piece, hint.to.x, hint.to.y);
+  const QLabel& status = *board.StatusPanel(kPanelGame);
+  if (!ProcessUntil([&] { return status.text().contains(QLatin1String("depth")); }, 10000))
+    return fail("not thinking");
+  ok &= Save(board, dir, QStringLiteral("computer-thinking.png"));
+  board.Action(QStringLiteral("miStopThinking"))->trigger();
+  if (!ProcessUntil([&] { return game.RecordCount() == 4 && idle(); }, 20000))
+    return fail("no second answer");
+  return ok;
+}
+
 int TakeScreenshots(TBoardForm& board, const QString& dir) {
   QDir().mkpath(dir);
   if (!ShowAndWait(board)) {
@@ -119,12 +219,18 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     ok &= Save(board, dir, QStringLiteral("skin-%1.png").arg(item->text().toLower()));
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
+  ok &= TakeMarkScreenshots(board, dir);
 
+  // A long game for the history window, seen at its starting size and enlarged.
+  PlayDemoGame(board.game(), 8, 400);
+  ok &= Save(board, dir, QStringLiteral("long-game.png"));
   board.miChatWindowClick();
   board.miMoveHistoryClick();
   ProcessUntil([&] { return board.KiboForm()->windowHandle()->isExposed(); }, 5000);
   ok &= Save(*board.ChatForm(), dir, QStringLiteral("chat.png"));
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
+  board.KiboForm()->resize(300, 320);
+  ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-enlarged.png"));
 
   for (QWidget* window : std::initializer_list<QWidget*>{
            board.AboutBox(), board.ProtocolForm(), board.RequestForm(), board.InputIPForm()}) {
@@ -134,11 +240,18 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     window->hide();
   }
 
-  auto* interfaceMenu = board.findChild<QMenu*>(QStringLiteral("miEnvironmentEx"));
-  interfaceMenu->popup(board.mapToGlobal(QPoint(200, 20)));
-  ShowAndWait(*interfaceMenu);
-  ok &= Save(*interfaceMenu, dir, QStringLiteral("menu-interface.png"));
-  interfaceMenu->hide();
+  ok &= TakeComputerScreenshots(board, dir);
+
+  // The menus with pictures: the skin and side submenus, the undo and redo items, and the
+  // computer's menu.
+  for (const char* name :
+       {"miEnvironmentEx", "Board1", "BoardRotation1", "Playing1", "Computer1"}) {
+    auto* menu = board.findChild<QMenu*>(QString::fromUtf8(name));
+    menu->popup(board.mapToGlobal(QPoint(200, 20)));
+    ShowAndWait(*menu);
+    ok &= Save(*menu, dir, QStringLiteral("menu-%1.png").arg(QString::fromUtf8(name).toLower()));
+    menu->hide();
+  }
   return ok ? 0 : 1;
 }
 
@@ -155,40 +268,61 @@ int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
   const long rssKb = ResidentKilobytes();
 
   // A legal move by dragging Fir's first Ant one row down, then undone; only the span from
-  // the release event to the end of the repaint is timed.
+  // the release event to the end of the repaint is timed. Sorted microseconds, or nothing when
+  // a drop went wrong.
   board.miNewClick();
   board.SetGlideStepDelay(0);
   const Square from = board.game().board().PiecePos[18];
   PieceImageControl& image = *board.PieceImage(18);
-  std::vector<double> micros;
-  for (int trial = 0; trial < 50; ++trial) {
-    QCoreApplication::processEvents();
-    SendMouse(image, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
-    // Let go 3 pixels short of the square, so that the drop also re-places the image.
-    SendMouse(image, QEvent::MouseMove, {20, 20 + BoardGeometry::kPitchY - 3}, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    counter.paints = 0;
-    QElapsedTimer clock;
-    clock.start();
-    SendMouse(image, QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
-    if (!ProcessUntil([&] { return counter.paints > 0; }, 2000)) {
-      std::fprintf(stderr, "tamsok: the board was not repainted after a drop\n");
-      return 1;
+  auto measureDrops = [&]() -> std::vector<double> {
+    std::vector<double> micros;
+    for (int trial = 0; trial < 50; ++trial) {
+      QCoreApplication::processEvents();
+      SendMouse(image, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
+      // Let go 3 pixels short of the square, so that the drop also re-places the image.
+      SendMouse(image, QEvent::MouseMove, {20, 20 + BoardGeometry::kPitchY - 3}, Qt::LeftButton);
+      QCoreApplication::processEvents();
+      counter.paints = 0;
+      QElapsedTimer clock;
+      clock.start();
+      SendMouse(image, QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
+      if (!ProcessUntil([&] { return counter.paints > 0; }, 2000)) {
+        std::fprintf(stderr, "tamsok: the board was not repainted after a drop\n");
+        return {};
+      }
+      micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+      if (board.game().RecordCount() != 1) {
+        std::fprintf(stderr, "tamsok: the measured drop was not played\n");
+        return {};
+      }
+      board.miUndoClick();
+      if (board.game().board().PiecePos[18] != from) return {};
     }
-    micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
-    if (board.game().RecordCount() != 1) {
-      std::fprintf(stderr, "tamsok: the measured drop was not played\n");
-      return 1;
-    }
-    board.miUndoClick();
-    if (board.game().board().PiecePos[18] != from) return 1;
-  }
-  std::sort(micros.begin(), micros.end());
+    std::sort(micros.begin(), micros.end());
+    return micros;
+  };
   std::printf("start-up to first frame: %lld ms from main(), %.0f ms from the process start\n",
               static_cast<long long>(startUpMs), processAgeMs);
   std::printf("resident memory after start-up: %ld KiB\n", rssKb);
-  std::printf("release to repainted board (50 drops): median %.0f us, max %.0f us\n",
-              micros[micros.size() / 2], micros.back());
+  // The marks as they are at start-up, then without any, then with the influence overlay too.
+  const struct {
+    const char* marks;
+    bool legalMoves, influence;
+  } runs[] = {{"legal moves shown", true, false},
+              {"no marks", false, false},
+              {"legal moves and influence shown", true, true}};
+  auto setSwitch = [&](const char* name, bool on) {
+    QAction* item = board.Action(QString::fromUtf8(name));
+    if (item->isChecked() != on) item->trigger();
+  };
+  for (const auto& run : runs) {
+    setSwitch("miShowLegalMoves", run.legalMoves);
+    setSwitch("miShowInfluence", run.influence);
+    const std::vector<double> micros = measureDrops();
+    if (micros.empty()) return 1;
+    std::printf("release to repainted board (50 drops, %s): median %.0f us, max %.0f us\n",
+                run.marks, micros[micros.size() / 2], micros.back());
+  }
   return 0;
 }
 

@@ -1,6 +1,8 @@
 #include "ui/Kibo.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 #include "ui/Fonts.h"
 #include "ui/UiTexts.h"
@@ -10,15 +12,32 @@ namespace tamsok {
 
 TKiboForm::TKiboForm(QWidget* owner) : QWidget(owner), MemoKibo(new QPlainTextEdit(this)) {
   SetUpWindow(*this, "KiboForm", ui_text::kKiboFormCaption);
-  MakeFixedWindow(*this, QSize(186, 119));
+  // It opens small, below the main window; a long game is easier to follow enlarged.
+  MakeSizeableWindow(*this, QSize(186, 119));
 
   MemoKibo->setObjectName(QStringLiteral("MemoKibo"));
-  MemoKibo->setGeometry(0, 0, 186, 119);
   MemoKibo->setFrameShape(QFrame::NoFrame);
   MemoKibo->setFont(SansFont(12, /*bold=*/true));
-  MemoKibo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
+  // One record a line: a capture line is wider than the window and scrolls sideways.
+  MemoKibo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(MemoKibo);
+  layout->activate();  // the memo fills the window before it is first shown, too
   SetSilverBase(*MemoKibo);
   MemoKibo->setPlainText(QString::fromUtf8(ui_text::kInitialHistory));
+
+  QScrollBar* rows = MemoKibo->verticalScrollBar();
+  connect(rows, &QScrollBar::rangeChanged, this, [this] {
+    if (followLast_) ShowLastRecord();
+  });
+  connect(rows, &QScrollBar::actionTriggered, this, [this] { followLast_ = false; });
+}
+
+// The last record from the start of its line.
+void TKiboForm::ShowLastRecord() {
+  MemoKibo->moveCursor(QTextCursor::End);
+  MemoKibo->moveCursor(QTextCursor::StartOfBlock);
 }
 
 void TKiboForm::SetLines(const std::vector<std::string>& lines) {
@@ -28,7 +47,8 @@ void TKiboForm::SetLines(const std::vector<std::string>& lines) {
     text += QString::fromStdString(lines[i]);
   }
   MemoKibo->setPlainText(text);
-  MemoKibo->moveCursor(QTextCursor::End);
+  followLast_ = true;
+  ShowLastRecord();
 }
 
 }  // namespace tamsok

@@ -1,5 +1,5 @@
-// The move click: TTAG.WAV beside the executable, played without waiting. A missing file, an
-// unreadable one or a machine without an audio output plays nothing and reports nothing.
+// The move click: TTAG.WAV, played without waiting. A missing file, an unreadable one or a
+// machine without an audio output plays nothing and reports nothing.
 #pragma once
 
 #include <memory>
@@ -9,6 +9,11 @@
 class QSoundEffect;
 
 namespace tamsok {
+
+// Where the program at `programDir` finds its sound: beside the executable (the build tree, or
+// a copy unpacked anywhere), else in the installed data folder next to its `bin` folder. When
+// neither holds the file, the path beside the executable, where nothing will play.
+QString FindMoveSound(const QString& programDir);
 
 class MoveSound {
  public:

@@ -1,5 +1,5 @@
 // What the application sets up before its first window: the compiled-in pictures, the
-// default font and the rule that closing the main window ends the program.
+// default font and style, and the rule that closing the main window ends the program.
 #pragma once
 
 class QApplication;

@@ -53,6 +53,8 @@ inline constexpr const char* kR180 = "Fir(Green) Camp";
 inline constexpr const char* kR270 = "Fir - Oak Side";
 inline constexpr const char* kMyView = "My view";
 inline constexpr const char* kKilledPiece = "Show Captured Piece";
+inline constexpr const char* kShowLegalMoves = "Show legal moves";
+inline constexpr const char* kShowInfluence = "Show influence";
 inline constexpr const char* kShowMoveHistory = "Show Move History";
 inline constexpr const char* kHideMoveHistory = "Hide Move History";
 inline constexpr const char* kShowChatWindow = "Show Chat Window";
@@ -62,13 +64,47 @@ inline constexpr const char* kAttach = "Alignment Windows";
 inline constexpr const char* kSoundTTag = "Sound Effect";
 inline constexpr const char* kAbout = "About Tamsok janggi";
 
+// ---- The computer opponent -----------------------------------------------------------------
+inline constexpr const char* kMenuComputer = "Computer";
+inline constexpr const char* kComputerPlaysOak = "New game (Computer plays Oak)";
+inline constexpr const char* kComputerPlaysFir = "New game (Computer plays Fir)";
+inline constexpr const char* kEasy = "Easy";
+inline constexpr const char* kMedium = "Medium";
+inline constexpr const char* kHard = "Hard";
+inline constexpr const char* kHint = "Hint";
+inline constexpr const char* kStopThinking = "Stop thinking";
+// Game status panel texts; %1 is a camp name, the squares are written as in a move's status
+// text (column from the left, row from the bottom).
+inline constexpr const char* kComputerThinking = "%1 (computer) is thinking";
+inline constexpr const char* kComputerThinkingDepth = "%1 (computer) is thinking: depth %2";
+inline constexpr const char* kHintSearching = "Looking for a hint";
+inline constexpr const char* kHintSearchingDepth = "Looking for a hint: depth %1";
+inline constexpr const char* kHintMove = "Hint: %1 %2 x%3y%4->x%5y%6";
+inline constexpr const char* kHintPass = "Hint: Pass (no legal move)";
+inline constexpr const char* kComputerPieces = "The computer plays %1: move a %2 piece";
+inline constexpr const char* kWaitForComputer = "The computer is thinking: wait for its move";
+
 // ---- Message boxes and file dialogs of the main window ------------------------------------
 inline constexpr const char* kConquered = "You are conquered";
 inline constexpr const char* kGameOverBye = "Game over & Bye";
-inline constexpr const char* kNotImplemented = "Not Implementation";
 // The caption of the general error report.
 inline constexpr const char* kErrorCaption = "Tamsok Janggi";
 inline constexpr const char* kGameFilePattern = "*.TMK";
+// What a game file's name gets when it is saved without an extension.
+inline constexpr const char* kGameFileSuffix = ".TMK";
+// %1 is the file's name, %2 what went wrong.
+inline constexpr const char* kLoadFailed = "%1 was not loaded.\n%2";
+inline constexpr const char* kReadFailed = "%1 could not be read: %2";
+inline constexpr const char* kWriteFailed = "%1 could not be saved: %2";
+// Shown in the game status panel.
+inline constexpr const char* kLoaded = "Loaded %1";
+inline constexpr const char* kSaved = "Saved %1";
+
+// ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
+inline constexpr const char* kLegendCloaked = "cannot be captured (cloaked)";
+inline constexpr const char* kLegendFrozen = "cannot move (frozen)";
+inline constexpr const char* kLegendLanding = "Fir's / Oak's Lightning may land here";
+inline constexpr const char* kLegendStrike = "Fir's / Oak's Lightning may strike this piece";
 
 // ---- Chat window --------------------------------------------------------------------------
 inline constexpr const char* kReceiveHeader = "[Receive message]";
@@ -102,5 +138,18 @@ inline constexpr const char* kPresetServers[3] = {"192.0.2.1", "198.51.100.1", "
 inline constexpr const char* kProductName = "Tamsok Janggi";
 inline constexpr const char* kVersion = "Version 1.2.0";
 inline constexpr const char* kRevision = "3rd Revision Rule";
+
+// ---- Command line -------------------------------------------------------------------------
+inline constexpr const char* kUsage =
+    "Usage: tamsok [OPTION]\n"
+    "Opens the Tamsok Janggi game window.\n"
+    "\n"
+    "  -h, --help             print this help and exit\n"
+    "      --version          print the version and exit\n"
+    "\n"
+    "For developers:\n"
+    "      --screenshots DIR  write pictures of the windows into DIR, then exit\n"
+    "      --measure          print start-up time, memory and drop-to-repaint time, then exit\n";
+inline constexpr const char* kVersionLine = "Tamsok Janggi 1.2.0\n";
 
 }  // namespace tamsok::ui_text

@@ -30,10 +30,20 @@ void SetUpWindow(QWidget& window, const char* name, const char* caption) {
   window.setAttribute(Qt::WA_QuitOnClose, false);
 }
 
+namespace {
+constexpr Qt::WindowFlags kSmallWindowFlags =
+    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+    Qt::WindowCloseButtonHint;
+}  // namespace
+
 void MakeFixedWindow(QWidget& window, QSize client) {
-  window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  window.setWindowFlags(kSmallWindowFlags);
   window.setFixedSize(client);
+}
+
+void MakeSizeableWindow(QWidget& window, QSize client) {
+  window.setWindowFlags(kSmallWindowFlags);
+  window.resize(client);
 }
 
 void SetOuterSize(QWidget& window, QSize outer) {

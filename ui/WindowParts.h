@@ -32,6 +32,8 @@ void SetUpWindow(QWidget& window, const char* name, const char* caption);
 // A window with a fixed single border, the system menu and the minimise button only, whose
 // client area is `client`.
 void MakeFixedWindow(QWidget& window, QSize client);
+// The same frame, but the window can be resized; it opens with the client area `client`.
+void MakeSizeableWindow(QWidget& window, QSize client);
 // Sizes a window so that its outer rectangle is `outer`. While the window's frame is not known
 // (before it was first shown) the frame of a classic sizeable border is assumed: 4 pixels on
 // each side and a 19-pixel caption.

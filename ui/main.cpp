@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include <cstdio>
+
+#include "ui/CommandLine.h"
 #include "ui/DevTools.h"
 #include "ui/Startup.h"
 #include "ui/mainBoard.h"
@@ -10,6 +13,11 @@
 int main(int argc, char* argv[]) {
   QElapsedTimer sinceStart;
   sinceStart.start();
+  if (const auto text = tamsok::InfoText(argc, argv)) {
+    // A full disk or a closed pipe is a failure, not a printed answer.
+    const bool written = std::fwrite(text->data(), 1, text->size(), stdout) == text->size();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
+  }
   QApplication app(argc, argv);
   tamsok::InitApplication(app);
 

@@ -13,12 +13,14 @@
 
 #include "rules/Catalogue.h"
 #include "ui/About.h"
+#include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
+#include "ui/StatusBarPanel.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -55,7 +57,10 @@ constexpr BoardImageRow kBoardImages[kSkinCount] = {
     {Skin::Wood, "ImgBoardTree1", QSize(784, 512), false},
 };
 
-constexpr int kPanelWidths[5] = {85, 80, 180, 180, 240};
+// The last panel, the game status panel, takes what the others leave of the bar: 260 pixels.
+constexpr int kPanelWidths[4] = {85, 80, 180, 180};
+// The clock panel of the side to move is drawn on a light tint of its camp's colour.
+const QColor kTurnTint[kCampCount] = {QColor(0xB5, 0xE3, 0xA5), QColor(0xF3, 0xB4, 0xAA)};
 constexpr QPoint kWindowPosition(184, 131);
 constexpr QRect kStatusBarRect(0, 512, 785, 18);
 
@@ -119,6 +124,8 @@ const MenuRow kViewSideMenu[] = {
 };
 const MenuRow kInterfaceMenu[] = {
     {"miKilledPiece", ui_text::kKilledPiece, &TBoardForm::miKilledPieceClick, kCheckable | kChecked, {}, {}},
+    {"miShowLegalMoves", ui_text::kShowLegalMoves, &TBoardForm::miShowLegalMovesClick, kCheckable | kChecked, {}, {}},
+    {"miShowInfluence", ui_text::kShowInfluence, &TBoardForm::miShowInfluenceClick, kCheckable, {}, {}},
     {"miMoveHistory", ui_text::kShowMoveHistory, &TBoardForm::miMoveHistoryClick, kPlain, {}, {}},
     {"miChatWindow", ui_text::kShowChatWindow, &TBoardForm::miChatWindowClick, kPlain, {}, {}},
     {"miRoomState", ui_text::kRoomState, &TBoardForm::miRoomStateClick, kCheckable, {}, {}},
@@ -146,7 +153,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game_(*this, peer_, seed),
-      sound_(QApplication::applicationDirPath() + u'/' + Text(kMoveSoundFile)) {
+      sound_(FindMoveSound(QApplication::applicationDirPath())) {
   setObjectName(QStringLiteral("BoardForm"));
   setWindowTitle(Text(ui_text::kBoardFormCaption));
   setWindowIcon(QIcon(WindowIconPixmap()));
@@ -154,6 +161,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildBoardArea();
   BuildStatusBar();
   BuildMenus();
+  computer_ = std::make_unique<ComputerPlayer>(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);
 
@@ -166,7 +174,9 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   timer1_->start();
 }
 
-TBoardForm::~TBoardForm() = default;
+TBoardForm::~TBoardForm() {
+  computer_.reset();  // its worker stops before anything it reports to goes away
+}
 
 void TBoardForm::BuildBoardArea() {
   boardArea_ = new QWidget(this);
@@ -194,6 +204,8 @@ void TBoardForm::BuildBoardArea() {
     image->hide();
     pieceImages_[p] = image;
   }
+  overlay_ = new BoardOverlay(boardArea_, geometry_);
+  overlay_->setGeometry(0, 0, kClientWidth, kStatusBarRect.top());
 }
 
 void TBoardForm::BuildStatusBar() {
@@ -203,12 +215,11 @@ void TBoardForm::BuildStatusBar() {
   gameStatus_->setAutoFillBackground(true);
   int left = 0;
   for (int i = 0; i < 5; ++i) {
-    auto* panel = new QLabel(Text(ui_text::kInitialPanel[i]), gameStatus_);
+    auto* panel = new StatusBarPanel(Text(ui_text::kInitialPanel[i]), gameStatus_);
     panel->setObjectName(QStringLiteral("GameStatusPanel%1").arg(i));
-    panel->setGeometry(left, 0, kPanelWidths[i], kStatusBarRect.height());
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setIndent(2);
-    left += kPanelWidths[i];
+    const int width = i < 4 ? kPanelWidths[i] : kStatusBarRect.width() - left;
+    panel->setGeometry(left, 0, width, kStatusBarRect.height());
+    left += width;
     panels_[i] = panel;
   }
 }
@@ -235,7 +246,7 @@ void TBoardForm::BuildMenus() {
       if (row.flags & kSideRadio) sideGroup->addAction(action);
       if (row.picture) action->setIcon(QIcon(MenuPicturePixmap(*row.picture)));
       if (row.swatch) {
-        action->setIcon(QIcon(SkinSwatch(*row.swatch)));
+        action->setIcon(SkinSwatchIcon(*row.swatch));
         skinActions_[static_cast<int>(*row.swatch)] = action;
       }
       // Qt flips a checkable item before it reports the trigger; the handlers own the check
@@ -273,6 +284,10 @@ void TBoardForm::BuildMenus() {
   for (int i = 0; i < kMenuItemCount; ++i)
     menuActions_[i] = Action(QString::fromUtf8(MenuItemName(static_cast<MenuItem>(i))));
   miKilledPiece_ = Action(QStringLiteral("miKilledPiece"));
+  miShowLegalMoves_ = Action(QStringLiteral("miShowLegalMoves"));
+  miShowInfluence_ = Action(QStringLiteral("miShowInfluence"));
+  miShowInfluence_->setToolTip(BoardOverlay::InfluenceLegend());
+  interfaceMenu->setToolTipsVisible(true);
   miMoveHistory_ = Action(QStringLiteral("miMoveHistory"));
   miChatWindow_ = Action(QStringLiteral("miChatWindow"));
   miSoundTTag_ = Action(QStringLiteral("miSoundTTag"));
@@ -288,7 +303,11 @@ void TBoardForm::FormCreate() {
     image->setEnabled(true);
     BringToFront(*image);
   }
+  overlay_->raise();  // the marks lie over every piece, under the status bar
+  gameStatus_->raise();
+  raisedImage_ = nullptr;
   geometry_.Build();
+  ApplyOverlaySwitches();
   game_.FormCreate();
 }
 
@@ -328,10 +347,28 @@ QAction* TBoardForm::Action(const QString& name) const {
 void TBoardForm::BringToFront(QWidget& image) {
   image.raise();
   if (gameStatus_) gameStatus_->raise();
+  raisedImage_ = &image;
 }
 
 void TBoardForm::MoveImage(QWidget& image, PixelPos to) {
   image.move(to.left, to.top);
+}
+
+void TBoardForm::SettleRaisedImage() {
+  if (raisedImage_) raisedImage_->stackUnder(overlay_);
+  raisedImage_ = nullptr;
+}
+
+void TBoardForm::ApplyOverlaySwitches() {
+  const bool influence = miShowInfluence_->isChecked();
+  if (!miShowLegalMoves_->isChecked()) overlay_->ClearTargets();
+  if (influence)
+    overlay_->ShowInfluence(ReadInfluence(game_.board()));
+  else
+    overlay_->ClearInfluence();
+  boardArea_->setToolTip(influence ? BoardOverlay::InfluenceLegend() : QString());
+  // A hidden overlay costs nothing when a piece moves; showing it repaints the board once.
+  overlay_->setVisible(influence || miShowLegalMoves_->isChecked());
 }
 
 void TBoardForm::SelectSkin(Skin skin) {
@@ -369,23 +406,30 @@ void TBoardForm::miExitClick() {
 }
 
 void TBoardForm::miLoadClick() {
-  prompts_->OpenFileDialog(this, Text(ui_text::kLoad), Text(ui_text::kGameFilePattern));
-  prompts_->MessageBox(this, Text(ui_text::kLoad), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+  gameFiles_.Load(*prompts_, this);
 }
 
 void TBoardForm::miSaveClick() {
-  prompts_->MessageBox(this, Text(ui_text::kSave), Text(ui_text::kNotImplemented), BoxButtons::Ok);
+  gameFiles_.Save(*prompts_, this);
 }
 
 void TBoardForm::miSaveasClick() {
-  prompts_->SaveFileDialog(this, Text(ui_text::kSaveas), Text(ui_text::kGameFilePattern));
-  prompts_->MessageBox(this, Text(ui_text::kSaveas), Text(ui_text::kNotImplemented),
-                       BoxButtons::Ok);
+  gameFiles_.SaveAs(*prompts_, this);
 }
 
 void TBoardForm::miKilledPieceClick() {
   miKilledPiece_->setChecked(!miKilledPiece_->isChecked());
   ApplyTrayVisibility();
+}
+
+void TBoardForm::miShowLegalMovesClick() {
+  miShowLegalMoves_->setChecked(!miShowLegalMoves_->isChecked());
+  ApplyOverlaySwitches();
+}
+
+void TBoardForm::miShowInfluenceClick() {
+  miShowInfluence_->setChecked(!miShowInfluence_->isChecked());
+  ApplyOverlaySwitches();
 }
 
 // Hides a shown window or shows a hidden one; the item's caption then names what its next
@@ -444,6 +488,7 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   if (game_.PassPending() || dropBusy_) return;
   const PieceId piece = image.Tag() - 1;
   if (!IsValidPiece(piece)) return;
+  if (computer_->RefusePress(piece)) return;
   const Square pos = game_.board().PiecePos[piece];
   if (!OnBoard(pos)) return;  // only images of pieces on the board take presses
 
@@ -453,6 +498,8 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   drag_.PressX = X;
   drag_.PressY = Y;
   BringToFront(image);  // drawn above every other piece while it moves
+  if (miShowLegalMoves_->isChecked())
+    overlay_->ShowTargets(game_.board(), game_.DropTargets(piece));
 }
 
 void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
@@ -473,6 +520,9 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
   const bool shiftStateEmpty =
       buttons == Qt::NoButton &&
       !(keys & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+  // The piece is no longer held, whatever becomes of the release.
+  overlay_->ClearTargets();
+  SettleRaisedImage();
   if (!shiftStateEmpty || dropBusy_) return;
   // A release on another image than the dragged one does not drop the dragged one.
   if (drag_.DraggedTag != 0 && image.Tag() != drag_.DraggedTag) return;
@@ -498,7 +548,7 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
 
 void TBoardForm::ShowStatus(int panel, const std::string& text) {
   if (panel >= 0 && panel < static_cast<int>(panels_.size()))
-    panels_[panel]->setText(QString::fromStdString(text));
+    panels_[panel]->SetText(QString::fromStdString(text));
 }
 
 BoxAnswer TBoardForm::ShowMessageBox(const std::string& text, const std::string& caption,
@@ -513,6 +563,17 @@ void TBoardForm::SetMenuEnabled(MenuItem item, bool enabled) {
 
 void TBoardForm::SetMenuChecked(MenuItem item, bool checked) {
   if (QAction* action = MenuAction(item)) action->setChecked(checked);
+}
+
+void TBoardForm::ShowSideToMove(Camp side) {
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    panels_[kPanelFirClock + Index(c)]->SetTint(c == side ? std::optional(kTurnTint[Index(c)])
+                                                          : std::nullopt);
+  if (computer_) computer_->PositionChanged();
+}
+
+void TBoardForm::GameModeApplied() {
+  if (computer_) computer_->GameModeApplied();
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
@@ -615,6 +676,17 @@ bool TBoardForm::IsHistoryVisible() const {
 
 void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
   if (kiboForm_) kiboForm_->SetLines(lines);
+}
+
+// A move, an undo or redo, or a received move ends any drag, and any glide has arrived.
+void TBoardForm::ClearDragState() {
+  drag_.DraggedTag = 0;
+  overlay_->ClearTargets();
+  SettleRaisedImage();
+}
+
+void TBoardForm::BoardRebuilt() {
+  if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
 }
 
 void TBoardForm::UnlockRequests() {

@@ -17,8 +17,11 @@
 #include "net/NetSession.h"
 #include "ui/Assets.h"
 #include "ui/BoardGeometry.h"
+#include "ui/ComputerPlayer.h"
+#include "ui/GameFileCommands.h"
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
+#include "ui/StatusBarPanel.h"
 #include "ui/UiPrompts.h"
 
 class QAction;
@@ -29,6 +32,7 @@ class QTimer;
 
 namespace tamsok {
 
+class BoardOverlay;
 class TAboutBox;
 class TChatForm;
 class TInputIPForm;
@@ -92,11 +96,23 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miLoadClick();
   void miSaveClick();
   void miSaveasClick();
-  void miUndoFirstClick() { game_.miUndoFirstClick(); }
-  void miUndoClick() { game_.miUndoClick(); }
-  void miRedoClick() { game_.miRedoClick(); }
-  void miRedoLastClick() { game_.miRedoLastClick(); }
-  void miPassClick() { game_.miPassClick(); }
+  // In a game against the computer undo and redo go by whole turns, and the player passes
+  // only on the player's own turn.
+  void miUndoFirstClick() {
+    if (!computer_->Retract(Retraction::UndoFirst)) game_.miUndoFirstClick();
+  }
+  void miUndoClick() {
+    if (!computer_->Retract(Retraction::Undo)) game_.miUndoClick();
+  }
+  void miRedoClick() {
+    if (!computer_->Retract(Retraction::Redo)) game_.miRedoClick();
+  }
+  void miRedoLastClick() {
+    if (!computer_->Retract(Retraction::RedoLast)) game_.miRedoLastClick();
+  }
+  void miPassClick() {
+    if (!computer_->RefusePass()) game_.miPassClick();
+  }
   void miLossgameClick() { game_.miLossgameClick(); }
   void miScoringClick() { game_.miScoringClick(); }
   void miWoodClick() { SelectSkin(Skin::Wood); }
@@ -109,6 +125,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miR270Click() { game_.SelectViewSide(3); }
   void miMyViewClick() { game_.miMyViewClick(); }
   void miKilledPieceClick();
+  void miShowLegalMovesClick();
+  void miShowInfluenceClick();
   void miMoveHistoryClick();
   void miChatWindowClick();
   void miRoomStateClick();
@@ -133,6 +151,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
                            BoxButtons buttons) override;
   void SetMenuEnabled(MenuItem item, bool enabled) override;
   void SetMenuChecked(MenuItem item, bool checked) override;
+  void ShowSideToMove(Camp side) override;
   void PlacePieceImage(PieceId piece, Square pos) override;
   void RefreshPieceImage(PieceId piece, Square pos) override;
   void MovePieceImage(PieceId piece, Square to) override;
@@ -147,9 +166,11 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void PlayMoveSound() override;
   bool IsHistoryVisible() const override;
   void SetHistoryText(const std::vector<std::string>& lines) override;
-  void ClearDragState() override { drag_.DraggedTag = 0; }
+  void ClearDragState() override;
   void ClearDropBusy() override { dropBusy_ = false; }
   void UnlockRequests() override;
+  void BoardRebuilt() override;
+  void GameModeApplied() override;
 
   // ---- Hooks -----------------------------------------------------------------------------
   // Message boxes, file dialogs and modal dialogs; nullptr restores the real ones.
@@ -157,12 +178,17 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   UiPrompts& Prompts() { return *prompts_; }
   // The pause after each one-pixel step of a glide, in milliseconds (10 in the program).
   void SetGlideStepDelay(int ms) { glideStepMs_ = ms; }
+  int GlideStepDelay() const { return glideStepMs_; }
+  // Raises the image above every other image; the status bar stays above all images.
+  void BringToFront(QWidget& image);
   // Where the game's sends go.
   PeerForwarder& Peer() { return peer_; }
   // The network side: both roles and their events (null before CreateSecondaryWindows).
   NetSession* Net() const { return net_.get(); }
   // Closes the server and client sockets; called by Exit. Set by the network roles.
   std::function<void()> CloseSockets;
+  // The computer opponent and its menu.
+  ComputerPlayer& Computer() const { return *computer_; }
 
   // ---- Controls --------------------------------------------------------------------------
   QAction* MenuAction(MenuItem item) const { return menuActions_[static_cast<int>(item)]; }
@@ -171,8 +197,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   PieceImageControl* PieceImage(PieceId piece) const { return pieceImages_[piece]; }
   ImageControl* ImgLastPosition() const { return imgLastPosition_; }
   ImageControl* BoardImage(Skin skin) const { return boardImages_[static_cast<int>(skin)]; }
-  QLabel* StatusPanel(int panel) const { return panels_[panel]; }
+  StatusBarPanel* StatusPanel(int panel) const { return panels_[panel]; }
   QWidget* BoardArea() const { return boardArea_; }
+  BoardOverlay* Overlay() const { return overlay_; }
   QTimer* Timer1() const { return timer1_; }
   TChatForm* ChatForm() const { return chatForm_; }
   TAboutBox* AboutBox() const { return aboutBox_; }
@@ -196,12 +223,16 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void FormCreate();
   void SelectSkin(Skin skin);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
-  // Raises the image above every other image; the status bar stays above all images.
-  void BringToFront(QWidget& image);
   void MoveImage(QWidget& image, PixelPos to);
+  // Puts the image last brought to the front back under the overlay's marks, still above
+  // every other piece: its drag or glide is over.
+  void SettleRaisedImage();
+  // Shows or hides the overlay by the two switches and draws the influence when it is on.
+  void ApplyOverlaySwitches();
 
   PeerForwarder peer_;
   Game game_;
+  GameFileCommands gameFiles_{game_};
   // Made with the other windows; destroyed before the game it works on.
   std::unique_ptr<NetWindows> netWindows_;
   std::unique_ptr<NetSession> net_;
@@ -219,11 +250,15 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::array<ImageControl*, kSkinCount> boardImages_{};
   ImageControl* imgLastPosition_ = nullptr;
   std::array<PieceImageControl*, kPieceCount> pieceImages_{};
+  BoardOverlay* overlay_ = nullptr;
+  QWidget* raisedImage_ = nullptr;  // above the overlay while it is dragged or glides
   QFrame* gameStatus_ = nullptr;
-  std::array<QLabel*, 5> panels_{};
+  std::array<StatusBarPanel*, 5> panels_{};
   std::array<QAction*, kMenuItemCount> menuActions_{};
   std::array<QAction*, kSkinCount> skinActions_{};
   QAction* miKilledPiece_ = nullptr;
+  QAction* miShowLegalMoves_ = nullptr;
+  QAction* miShowInfluence_ = nullptr;
   QAction* miMoveHistory_ = nullptr;
   QAction* miChatWindow_ = nullptr;
   QAction* miSoundTTag_ = nullptr;
@@ -235,6 +270,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   TProtocolForm* protocolForm_ = nullptr;
   TRequestForm* requestForm_ = nullptr;
   TInputIPForm* inputIPForm_ = nullptr;
+
+  // Made right after the menus, before the game's start-up reports to it; destroyed first.
+  std::unique_ptr<ComputerPlayer> computer_;
 };
 
 }  // namespace tamsok

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ class FakeView : public GameView {
   std::array<std::string, 5> panel;
   std::map<MenuItem, bool> enabled;
   std::map<MenuItem, bool> checked;
+  std::optional<Camp> sideShown;
   std::array<FakeImage, kPieceCount> image;
   // Marker: on a square, parked, or at the new-game pixel (5, 5).
   enum class Marker { Start, OnSquare, Parked, NewGame } marker = Marker::Start;
@@ -53,6 +55,7 @@ class FakeView : public GameView {
   }
   void SetMenuEnabled(MenuItem item, bool e) override { enabled[item] = e; }
   void SetMenuChecked(MenuItem item, bool c) override { checked[item] = c; }
+  void ShowSideToMove(Camp side) override { sideShown = side; }
   void PlacePieceImage(PieceId p, Square pos) override {
     FakeImage& im = image[p];
     im.enabled = true;

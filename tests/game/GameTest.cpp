@@ -79,7 +79,7 @@ TEST(GameStart, WindowCreationLeavesASpectatorInLocalFree) {
     EXPECT_GE(v.value, 0);
     EXPECT_LE(v.value, 65534);
   }
-  // The table was applied while the flag was still clear: game-end items off, client on.
+  // LocalFree offers no game-end items, and Client mode.
   EXPECT_FALSE(f.view.enabled[MenuItem::miPass]);
   EXPECT_TRUE(f.view.enabled[MenuItem::miConnect]);
   EXPECT_TRUE(f.game.RefuseSpectator());
@@ -103,7 +103,7 @@ TEST(GameModes, MenuTableOfEveryModeForAPlayer) {
                      M::miPass,       M::miLossgame, M::miScoring, M::miRoomState};
   const char* rows[6] = {
       "1101010000000000",  // LocalFree
-      "0000001111111110",  // LocalPlaying
+      "0000101111111110",  // LocalPlaying
       "1000000000000001",  // ServerFree
       "0000001100001111",  // ServerPlaying
       "0110000000000000",  // ClientFree
@@ -138,7 +138,7 @@ TEST(GameModes, SpectatorInClientPlayingKeepsTheFlagAndGetsClientMode) {
   EXPECT_TRUE(f.peer.toServer.empty());
 }
 
-TEST(NewGame, FirstLocalGameTextsPanelsAndTheSpectatorQuirk) {
+TEST(NewGame, FirstLocalGameTextsPanelsAndAPlayersMenu) {
   GameFixture f;
   f.game.miNewClick();
   EXPECT_EQ(f.game.Mode(), GameMode::LocalPlaying);
@@ -148,12 +148,9 @@ TEST(NewGame, FirstLocalGameTextsPanelsAndTheSpectatorQuirk) {
   EXPECT_EQ(f.view.panel[kPanelOakClock], "[Oak][00\"00][30][0/10][0]");
   EXPECT_EQ(f.view.marker, FakeView::Marker::NewGame);
   EXPECT_TRUE(f.game.ClockRunning());
-  // Applied while still a spectator: the game-end items stay off in this first game.
-  EXPECT_FALSE(f.view.enabled[MenuItem::miPass]);
   EXPECT_TRUE(f.game.CanHandlePieces());
-  f.game.SetGameMode(GameMode::LocalFree);
-  f.game.miNewClick();
   EXPECT_TRUE(f.view.enabled[MenuItem::miPass]);
+  EXPECT_FALSE(f.view.enabled[MenuItem::miConnect]);
   EXPECT_TRUE(std::find(f.view.log.begin(), f.view.log.end(), "mode:LocalPlaying") !=
               f.view.log.end());
 }
@@ -269,14 +266,20 @@ TEST(PlayMove, ACaptureOfAnythingButATreeSendsTheMoveOnce) {
   EXPECT_EQ(n.game.Mode(), GameMode::ServerPlaying);
 }
 
-TEST(PlayMove, LocalTreeCaptureDoesNotEndTheGame) {
-  LocalGame f;
-  f.Drop(18, 0, 3);
-  f.game.ApplyReceivedMove({30, -1, 4, 9, 4, 8, 0}, "");
-  f.Drop(1, 4, 8);
-  EXPECT_EQ(f.game.Mode(), GameMode::LocalPlaying);
-  EXPECT_TRUE(f.view.boxes.empty());
-  EXPECT_EQ(f.game.MaterialBalance(Camp::Oak), -9000);
+// A local game ends when a Tree falls, the box first; in a free mode nothing ends.
+TEST(PlayMove, ATreeCaptureEndsALocalGameOnly) {
+  for (GameMode mode : {GameMode::LocalPlaying, GameMode::LocalFree}) {
+    LocalGame f;
+    f.game.SetGameMode(mode);
+    f.Drop(18, 0, 3);
+    f.game.ApplyReceivedMove({30, -1, 4, 9, 4, 8, 0}, "");
+    f.view.log.clear();
+    f.Drop(1, 4, 8);
+    EXPECT_EQ(f.game.MaterialBalance(Camp::Oak), -9000);
+    EXPECT_EQ(f.game.Mode(), GameMode::LocalFree);
+    const std::vector<std::string> ended = {"box:Game over|Fir Win", "mode:LocalFree"};
+    EXPECT_EQ(f.view.log, mode == GameMode::LocalPlaying ? ended : std::vector<std::string>{});
+  }
 }
 
 TEST(PlayMove, AClientInSideTwoSendsCanonicalSquares) {
@@ -446,11 +449,14 @@ TEST(UndoRedo, ANewMoveAfterUndosCutsTheRedoRange) {
 
 // ---- Pass, surrender, scoring ---------------------------------------------------------
 
-TEST(Pass, LocalPassDoesNothingServerPassTakesEffectClientPassWaitsForItsEcho) {
+TEST(Pass, LocalAndServerPassesTakeEffectClientPassWaitsForItsEcho) {
   LocalGame local;
+  local.view.historyVisible = true;
   local.game.miPassClick();
-  EXPECT_EQ(local.game.RecordCount(), 0);
-  EXPECT_EQ(local.game.SideToMove(), Camp::Fir);
+  EXPECT_EQ(local.game.SideToMove(), Camp::Oak);
+  EXPECT_TRUE(local.game.Record(1).IsPass);
+  EXPECT_EQ(local.view.history, std::vector<std::string>{"[  1][PASS]"});
+  EXPECT_TRUE(local.peer.toAll.empty() && local.peer.toServer.empty());
 
   NetworkGame server(GameMode::ServerPlaying, Camp::Fir);
   server.game.miPassClick();
@@ -651,6 +657,55 @@ TEST(ViewSide, TheCurrentSideChangesNothingAndTheMarkerFollowsTheLastRecord) {
   EXPECT_EQ(f.view.marker, FakeView::Marker::Parked);
 }
 
+// ---- Drop targets --------------------------------------------------------------------
+
+// A held piece is offered exactly the squares where its drop would be played: the rules'
+// legal list when its camp is to move, nothing for the other camp. Random games in every
+// viewing side (the Ant's rule depends on it).
+TEST(DropTargets, EqualTheRulesLegalListForTheSideToMoveAndNoneOtherwise) {
+  auto less = [](Square a, Square b) { return a.x != b.x ? a.x < b.x : a.y < b.y; };
+  for (int side = 0; side < 4; ++side) {
+    LocalGame f;
+    f.game.SelectViewSide(side);
+    std::mt19937 rng(static_cast<unsigned>(side));
+    for (int step = 0; step < 40; ++step) {
+      const Board& b = f.game.board();
+      std::vector<std::pair<PieceId, Square>> all;
+      for (PieceId p = 0; p < kPieceCount; ++p) {
+        std::vector<Square> legal;
+        for (int x = 0; x < 10 && b.StandsOnBoard(p) && CampOf(p) == f.game.SideToMove(); ++x)
+          for (int y = 0; y < 10; ++y)
+            if (CheckMove(b, p, b.PiecePos[p].x, b.PiecePos[p].y, x, y) == MoveCheckResult::Legal)
+              legal.push_back({x, y});
+        std::vector<Square> offered = f.game.DropTargets(p);
+        std::sort(offered.begin(), offered.end(), less);
+        ASSERT_EQ(offered, legal) << "side " << side << " step " << step << " piece " << p;
+        for (Square s : legal)
+          all.push_back({p, s});
+      }
+      if (all.empty()) {
+        f.game.PassBookkeeping();
+      } else {
+        const auto [p, to] = all[rng() % all.size()];
+        f.Drop(p, to.x, to.y);
+      }
+    }
+  }
+}
+
+TEST(DropTargets, NoneWhereTheDropIsRefusedBeforeTheRules) {
+  NetworkGame server(GameMode::ServerPlaying, Camp::Oak);  // Fir to move; this station is Oak
+  EXPECT_TRUE(server.game.DropTargets(18).empty());
+  EXPECT_TRUE(server.game.DropTargets(48).empty());
+  NetworkGame client(GameMode::ClientPlaying, Camp::Fir);
+  EXPECT_FALSE(client.game.DropTargets(18).empty());
+  client.game.SetPassPending(true);
+  EXPECT_TRUE(client.game.DropTargets(18).empty());
+  client.game.SetPassPending(false);
+  client.game.SetCanHandlePieces(false);  // watching
+  EXPECT_TRUE(client.game.DropTargets(18).empty());
+}
+
 // ---- Limits --------------------------------------------------------------------------
 
 TEST(Limits, ALongGameGrowsAndAFullOneRefusesWithAText) {
@@ -716,6 +771,7 @@ TEST(Soak, RandomGamesKeepTheInvariants) {
         f.game.SelectViewSide(std::uniform_int_distribution<int>(0, 3)(rng));
       }
       ASSERT_EQ(f.game.CheckInvariants(), "") << "game " << gameNo << " step " << step;
+      ASSERT_EQ(f.view.sideShown, f.game.SideToMove());
       for (PieceId p = 0; p < kPieceCount; ++p) {
         const bool captured = !f.game.board().InPlay[p];
         ASSERT_EQ(!f.view.image[p].enabled, captured);

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "rules/Catalogue.h"
+#include "rules/Frames.h"
+#include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "tests/rules/BoardBuilder.h"
 
@@ -11,16 +13,6 @@ namespace {
 
 using testing::StartBoard;
 using testing::WithPieces;
-
-bool IsCloaked(const Board& b, PieceId p) {
-  const Square s = b.PiecePos[p];
-  return b.At(s).Cloak[Index(CampOf(p))] > 0 && Cloakable[Index(KindOf(p))];
-}
-
-bool IsFrozen(const Board& b, PieceId p) {
-  const Square s = b.PiecePos[p];
-  return b.At(s).Freeze[Index(CampOf(p))] > 0 && Freezable[Index(KindOf(p))];
-}
 
 TEST(Influence, StartCountersOfSquareFourOne) {
   const Board start = StartBoard();
@@ -54,6 +46,53 @@ TEST(Influence, StartCloakedPiecesAreExactlyTheListedTenAndNoneIsFrozen) {
   };
   EXPECT_TRUE(sameSet(fir, expectFir));
   EXPECT_TRUE(sameSet(oak, expectOak));
+}
+
+// The overview on a crafted position (canonical squares), seen from every side: an Oak Snow
+// freezes a Fir Ant, a Fir Spider freezes an Oak Wasp, an Oak Cloud cloaks an Oak Ant and
+// opens a strike zone. Each Lightning lands around its own Tree and strikes what the Cloud's
+// zone holds uncloaked, or any frozen enemy.
+TEST(Influence, OverviewOfACraftedPositionInEverySide) {
+  const std::pair<PieceId, Square> pieces[] = {
+      {0, {0, 0}},   // Fir Tree
+      {1, {9, 4}},   // Fir Lightning
+      {18, {5, 5}},  // Fir Ant, frozen by the Snow
+      {12, {8, 8}},  // Fir Spider
+      {30, {0, 9}},  // Oak Tree
+      {31, {0, 4}},  // Oak Lightning
+      {46, {5, 7}},  // Oak Snow
+      {40, {2, 6}},  // Oak Cloud
+      {48, {3, 6}},  // Oak Ant, cloaked by the Cloud
+      {38, {8, 9}},  // Oak Wasp, frozen by the Spider
+  };
+  struct Expect {
+    std::vector<Square> cloaked, frozen, landing[2], strike[2];
+  } e{{{3, 6}},
+      {{5, 5}, {8, 9}},
+      {{{0, 1}, {1, 0}, {1, 1}}, {{0, 8}, {1, 8}, {1, 9}}},
+      {{{0, 4}, {2, 6}, {8, 9}}, {{5, 5}}}};
+  for (int side = 0; side < 4; ++side) {
+    Board b = testing::EmptyBoard(side);
+    for (auto [p, s] : pieces)
+      b.PiecePos[p] = FromCanonical(side, s);
+    RebuildBoard(b);
+    const InfluenceMap map = ReadInfluence(b);
+    InfluenceMap expected;
+    auto mark = [&](const std::vector<Square>& squares, auto field) {
+      for (Square s : squares)
+        field(expected.cells[FromCanonical(side, s).x][FromCanonical(side, s).y]) = true;
+    };
+    mark(e.cloaked, [](SquareInfluence& c) -> bool& { return c.cloaked; });
+    mark(e.frozen, [](SquareInfluence& c) -> bool& { return c.frozen; });
+    for (int camp = 0; camp < 2; ++camp) {
+      mark(e.landing[camp], [camp](SquareInfluence& c) -> bool& { return c.landing[camp]; });
+      mark(e.strike[camp], [camp](SquareInfluence& c) -> bool& { return c.strike[camp]; });
+    }
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        EXPECT_EQ(map.cells[x][y], expected.cells[x][y])
+            << "side " << side << " view square (" << x << ", " << y << ")";
+  }
 }
 
 TEST(Influence, TreeInCornerWritesOnlyTheClippedBlock) {

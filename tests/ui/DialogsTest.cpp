@@ -29,9 +29,9 @@ void LeaveEdit(QDialog& dialog, SpinEdit& from, QWidget& to) {
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog, 5000));
   from.Edit()->setFocus();
-  QTRY_VERIFY_WITH_TIMEOUT(from.Edit()->hasFocus(), 5000);
+  ASSERT_EVENTUALLY(from.Edit()->hasFocus(), 5000);
   to.setFocus();
-  QTRY_VERIFY_WITH_TIMEOUT(!from.Edit()->hasFocus(), 5000);
+  ASSERT_EVENTUALLY(!from.Edit()->hasFocus(), 5000);
 }
 
 void Retype(SpinEdit& spin, const char* text) {

@@ -2,13 +2,21 @@
 // menu items triggered by name.
 #include <QActionGroup>
 #include <QEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
+#include "net/NetTexts.h"
 #include "rules/Catalogue.h"
+#include "rules/MoveCheck.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/About.h"
 #include "ui/Chatting.h"
+#include "ui/DevTools.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/Kibo.h"
 
@@ -23,6 +31,7 @@ constexpr PieceId kFirLightning = 1;   // (5, 0)
 constexpr PieceId kFirWaspLeft = 8;    // (0, 0)
 constexpr PieceId kFirAnt1 = 18;       // (0, 2)
 constexpr PieceId kFirAnt2 = 19;       // (2, 2)
+constexpr PieceId kOakTree = 30;       // (4, 9)
 constexpr PieceId kOakLightning = 31;  // (5, 9)
 constexpr PieceId kOakAnt2 = 49;       // (2, 7)
 
@@ -46,7 +55,7 @@ TEST_F(BoardFixture, StartsAsTheProgramDoes) {
 
   const char* panels[] = {"Disconnected", "LocalFree", "Green Time/exceed", "Red Time/exceed",
                           "Game Status"};
-  const int widths[] = {85, 80, 180, 180, 240};
+  const int widths[] = {85, 80, 180, 180, 260};
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(Panel(i), panels[i]);
     EXPECT_EQ(form.StatusPanel(i)->width(), widths[i]);
@@ -145,6 +154,8 @@ TEST_F(BoardFixture, MenuItemsHaveTheirCaptionsAndMarks) {
       {"miR270", "Fir - Oak Side", false},
       {"miMyView", "My view", false},
       {"miKilledPiece", "Show Captured Piece", true},
+      {"miShowLegalMoves", "Show legal moves", true},
+      {"miShowInfluence", "Show influence", false},
       {"miMoveHistory", "Show Move History", false},
       {"miChatWindow", "Show Chat Window", false},
       {"miRoomState", "Show Room Status (In Server mode)", false},
@@ -179,7 +190,7 @@ TEST_F(BoardFixture, EnablesTheMenuByMode) {
   // clang-format off
   const bool table[6][16] = {
       {1, 1, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  // LocalFree
-      {0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0},  // LocalPlaying
+      {0, 0, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0},  // LocalPlaying
       {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},  // ServerFree
       {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 1, 1, 1, 1},  // ServerPlaying
       {0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  // ClientFree
@@ -195,18 +206,32 @@ TEST_F(BoardFixture, EnablesTheMenuByMode) {
   }
 }
 
-// The first New game applies the menu while the station is still a spectator.
-TEST_F(BoardFixture, FirstNewGameStillTreatsTheStationAsSpectator) {
+// The first mode chosen after start-up offers a player's menu, and a local game can always be
+// left for LocalFree, where New game is offered again.
+TEST_F(BoardFixture, TheFirstLocalGameCanBeEndedAndLeft) {
   NewGame();
   EXPECT_EQ(Panel(1), "Playing");
   EXPECT_EQ(Panel(4), "Always fir tree camp First");
   EXPECT_EQ(MarkerPos(), QPoint(5, 5));
-  EXPECT_FALSE(Item("miPass")->isEnabled());
-  EXPECT_TRUE(Item("miConnect")->isEnabled());
-  EXPECT_TRUE(Item("miUndo")->isEnabled());
-  EXPECT_FALSE(Item("miNew")->isEnabled());
-  Item("miLossgame")->trigger();  // disabled: nothing happens
-  EXPECT_TRUE(prompts.log.empty());
+  for (const char* name : {"miPass", "miLossgame", "miScoring", "miUndo", "miLocalAlone"})
+    EXPECT_TRUE(Item(name)->isEnabled()) << name;
+  for (const char* name : {"miConnect", "miNew", "miCreateRoom"})
+    EXPECT_FALSE(Item(name)->isEnabled()) << name;
+
+  Item("miLocalAlone")->trigger();
+  EXPECT_EQ(form.game().Mode(), GameMode::LocalFree);
+  EXPECT_EQ(Panel(1), "LocalFree");
+  EXPECT_FALSE(form.game().ClockRunning());
+  EXPECT_TRUE(Item("miNew")->isEnabled());
+  EXPECT_FALSE(Item("miLocalAlone")->isEnabled());
+  NewGame();
+  EXPECT_EQ(form.game().Mode(), GameMode::LocalPlaying);
+}
+
+TEST_F(BoardFixture, TheFirstRoomOffersNoClientMode) {
+  form.game().SetGameMode(GameMode::ServerFree);  // as switching the room on does
+  EXPECT_FALSE(Item("miConnect")->isEnabled());
+  EXPECT_TRUE(Item("miCreateRoom")->isEnabled());
 }
 
 TEST_F(BoardFixture, PlaysAndRefusesMovesMadeByDragging) {
@@ -233,6 +258,103 @@ TEST_F(BoardFixture, PlaysAndRefusesMovesMadeByDragging) {
   DragTo(49, {2, 6});
   EXPECT_EQ(form.game().RecordCount(), 2);
   EXPECT_EQ(form.MoveSoundsPlayed(), sounds + 1);
+}
+
+// A pass in a local game hands the turn over and is listed at once.
+TEST_F(BoardFixture, APassHandsTheTurnOverInALocalGame) {
+  NewGame();
+  Item("miMoveHistory")->trigger();
+  Item("miPass")->trigger();
+  EXPECT_EQ(form.game().SideToMove(), Camp::Oak);
+  EXPECT_EQ(Panel(4), "Pass");
+  EXPECT_EQ(form.KiboForm()->MemoKibo->toPlainText().toStdString(), "[  1][PASS]");
+  DragTo(kOakAnt2, {2, 6});
+  EXPECT_EQ(form.game().RecordCount(), 2);
+}
+
+// Capturing a Tree ends a local game as it ends a network game.
+TEST_F(BoardFixture, CapturingATreeEndsALocalGame) {
+  NewGame();
+  DragTo(kFirAnt1, {0, 3});
+  DragTo(kOakTree, {4, 8});
+  DragTo(kFirLightning, {4, 8});  // strikes Oak's Tree inside the Clouds' zone
+  EXPECT_EQ(prompts.log, std::vector<std::string>{"box:Game over|Fir Win"});
+  EXPECT_EQ(form.game().Mode(), GameMode::LocalFree);
+  EXPECT_EQ(Panel(1), "LocalFree");
+  EXPECT_FALSE(form.game().ClockRunning());
+  EXPECT_TRUE(Item("miNew")->isEnabled());
+  EXPECT_EQ(ImagePos(kOakTree), QPoint(742, 470));  // the final position stays
+}
+
+// The clock panel of the side to move is drawn highlighted, whatever the mode and the viewing
+// side, and no panel text changes for it.
+TEST_F(BoardFixture, TheSideToMoveIsHighlightedAtAllTimes) {
+  // The colour at the right end of a panel, where no clock text reaches.
+  auto background = [&](int panel) {
+    QLabel* label = form.StatusPanel(panel);
+    return label->grab().toImage().pixelColor(label->width() - 3, label->height() / 2);
+  };
+  auto highlighted = [&]() {
+    const QColor plain = background(kPanelConnection);
+    const bool fir = background(kPanelFirClock) != plain, oak = background(kPanelOakClock) != plain;
+    return fir == oak ? std::string("neither or both") : fir ? "Fir" : "Oak";
+  };
+  EXPECT_EQ(highlighted(), "Fir");  // start-up
+  NewGame();
+  const std::string clock = Panel(kPanelFirClock);
+  DragTo(kFirAnt1, {0, 3});
+  EXPECT_EQ(highlighted(), "Oak");
+  EXPECT_EQ(Panel(kPanelFirClock), clock);
+  for (const char* side : {"miR90", "miR180", "miR270", "miR0"}) {
+    Item(side)->trigger();
+    EXPECT_EQ(highlighted(), "Oak") << side;
+  }
+  Item("miUndo")->trigger();
+  EXPECT_EQ(highlighted(), "Fir");
+  Item("miRedo")->trigger();
+  EXPECT_EQ(highlighted(), "Oak");
+  Item("miPass")->trigger();
+  EXPECT_EQ(highlighted(), "Fir");
+
+  // A spectator of a network game follows the moves it receives.
+  form.game().SetGameMode(GameMode::ClientPlaying);
+  form.game().miNewClick();
+  form.game().SetCanHandlePieces(false);
+  form.game().ApplyReceivedMove({kFirAnt1, -1, 0, 2, 0, 3, 0}, "Move");
+  EXPECT_EQ(highlighted(), "Oak");
+}
+
+// The game status panel takes the pixels the other panels leave, and draws every text the
+// game and the network side write there whole; its tooltip carries the text as well.
+TEST_F(BoardFixture, GameStatusTextsAreReadableInFull) {
+  std::vector<std::string> texts = {
+      "You are only a spectator",
+      "Always fir tree camp First",
+      "New Local Game",
+      "Pass Form Opposite",
+      std::string(Game::RecordsFullText()),
+      Game::MoveStatusText(999, Camp::Oak, PieceKind::CarpenterAnt, {9, 9}, {9, 9}),
+      "[.]" + Game::MoveStatusText(999, Camp::Fir, PieceKind::DivingBeetle, {9, 9}, {9, 9}),
+      nettext::kMadeNewGameComplete,
+      nettext::kRequestGameWait,
+      std::string(nettext::kWaitForSearching) + "255.255.255.255" + nettext::kWaitForSearchingEnd};
+  for (int code = 1; code <= 9; ++code)
+    for (Camp camp : {Camp::Fir, Camp::Oak})
+      texts.push_back(MoveCheckText(static_cast<MoveCheckResult>(code), camp));
+
+  QLabel* panel = form.StatusPanel(kPanelGame);
+  EXPECT_EQ(panel->geometry().right(),
+            form.StatusPanel(kPanelConnection)->parentWidget()->width() - 1);
+  for (const std::string& text : texts) {
+    form.ShowStatus(kPanelGame, text);
+    EXPECT_EQ(Panel(kPanelGame), text);
+    EXPECT_EQ(panel->toolTip().toStdString(), text);
+    EXPECT_LE(QFontMetrics(panel->font()).horizontalAdvance(panel->text()),
+              panel->contentsRect().width() - panel->indent())
+        << text;
+  }
+  form.ShowStatus(kPanelGame, "Pass");  // a short text is drawn in the bar's own font again
+  EXPECT_EQ(panel->font(), form.StatusPanel(kPanelConnection)->font());
 }
 
 TEST_F(CapturedBothWays, CapturedPiecesGoToTheirTraySlots) {
@@ -411,6 +533,33 @@ TEST_F(BoardFixture, HistoryWindowListsTheMovesWhileShown) {
   EXPECT_EQ(Item("miMoveHistory")->text().toStdString(), "Show Move History");
 }
 
+// Capture lines stay one line each, scrolled sideways from their start, with the last record in
+// sight; the window opens at its starting size and can be resized; a change of viewing side
+// rewrites the list at once.
+TEST_F(CapturedBothWays, HistoryLinesDoNotWrapAndFollowTheViewSide) {
+  PlayDemoGame(form.game(), 8, 400);
+  TKiboForm& kibo = *form.KiboForm();
+  QPlainTextEdit& memo = *kibo.MemoKibo;
+  Item("miMoveHistory")->trigger();
+  EXPECT_EQ(kibo.size(), QSize(186, 119));
+  ASSERT_EVENTUALLY(memo.horizontalScrollBar()->isVisible(), 2000);
+  EXPECT_EQ(memo.horizontalScrollBar()->value(), 0);
+  EXPECT_LE(memo.cursorRect().bottom(), memo.viewport()->height());
+  EXPECT_EQ(memo.document()->blockCount(), form.game().RecordCount());
+  for (QTextBlock b = memo.document()->begin(); b.isValid(); b = b.next())
+    EXPECT_LE(b.layout()->lineCount(), 1) << b.text().toStdString();  // 0: not laid out
+  EXPECT_TRUE(memo.toPlainText().startsWith(
+      "[  1][F.Th] {59->22} (Capture<O.An>)\n[  2][O.Th] {50->27} (Capture<F.An>)\n"));
+
+  Item("miR180")->trigger();
+  EXPECT_TRUE(memo.toPlainText().startsWith(
+      "[  1][F.Th] {40->77} (Capture<O.An>)\n[  2][O.Th] {49->72} (Capture<F.An>)\n"));
+
+  kibo.resize(420, 300);
+  EXPECT_EQ(kibo.size(), QSize(420, 300));
+  ASSERT_EVENTUALLY(memo.geometry() == kibo.rect(), 2000);
+}
+
 TEST_F(BoardFixture, ChatWindowCaptionFlipsWithItsVisibility) {
   TChatForm& chat = *form.ChatForm();
   Item("miChatWindow")->trigger();
@@ -446,6 +595,27 @@ TEST_F(BoardFixture, SkinItemsShowExactlyOnePicture) {
   EXPECT_TRUE(form.BoardImage(Skin::Slate)->isVisible());
 }
 
+// The checked skin's picture carries a check mark the unchecked pictures lack, and the menus
+// draw their pictures at the pictures' own 20 x 20 pixels.
+TEST_F(BoardFixture, MenusShowTheCheckedSkinAndFullSizePictures) {
+  for (const char* name : {"miWood", "miSlate", "miMarbtea", "miPBfoil"}) {
+    const QIcon icon = Item(name)->icon();
+    const QImage off = icon.pixmap(20, QIcon::Normal, QIcon::Off).toImage();
+    const QImage on = icon.pixmap(20, QIcon::Normal, QIcon::On).toImage();
+    ASSERT_EQ(off.size(), on.size()) << name;
+    int marked = 0;
+    for (int y = 0; y < on.height(); ++y)
+      for (int x = 0; x < on.width(); ++x)
+        marked += on.pixel(x, y) != off.pixel(x, y);
+    EXPECT_GE(marked, 40) << name;  // a stroke across the swatch, not a frame's hairline
+  }
+  for (const char* name : {"File1", "Playing1", "miEnvironmentEx", "Board1", "BoardRotation1"}) {
+    auto* menu = form.findChild<QMenu*>(QString::fromUtf8(name));
+    ASSERT_NE(menu, nullptr) << name;
+    EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu), 20) << name;
+  }
+}
+
 TEST_F(BoardFixture, RoomStatusAndAlignmentPlaceTheWindows) {
   TProtocolForm& room = *form.ProtocolForm();
   TChatForm& chat = *form.ChatForm();
@@ -468,17 +638,6 @@ TEST_F(BoardFixture, RoomStatusAndAlignmentPlaceTheWindows) {
   EXPECT_EQ(Item("miRoomState")->text().toStdString(), "Show Room Status (In Server mode)");
   Item("miRoomState")->trigger();
   EXPECT_FALSE(room.isVisible());
-}
-
-TEST_F(BoardFixture, FileCommandsEndInTheSameNotice) {
-  Item("miLoad")->trigger();
-  form.game().SetGameMode(GameMode::LocalPlaying);
-  Item("miSave")->trigger();
-  Item("miSaveas")->trigger();
-  const std::vector<std::string> expected = {"open:Load|*.TMK", "box:Not Implementation|Load",
-                                             "box:Not Implementation|Save", "save:Save as|*.TMK",
-                                             "box:Not Implementation|Save as"};
-  EXPECT_EQ(prompts.log, expected);
 }
 
 TEST_F(BoardFixture, AboutBoxIsCentredAndModal) {

@@ -69,7 +69,7 @@ class TwoCopies : public ::testing::Test {
         input->cbIP->setCurrentText(QStringLiteral("127.0.0.1"));
     };
     player->Item("miConnect")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(player->form.game().Mode(), GameMode::ClientFree, 5000);
+    ASSERT_EVENTUALLY(player->form.game().Mode() == GameMode::ClientFree, 5000);
     EXPECT_TRUE(player->Item("miConnect")->isChecked());
     EXPECT_TRUE(player->Item("miReqGame")->isEnabled());
   }
@@ -82,13 +82,13 @@ class TwoCopies : public ::testing::Test {
 
 TEST_F(TwoCopies, RequestAcceptPlayToATreeCaptureAndChat) {
   QListWidget* ips = room->form.ProtocolForm()->LBxIP;
-  QTRY_COMPARE_WITH_TIMEOUT(ips->count(), 1, 5000);
+  ASSERT_EVENTUALLY(ips->count() == 1, 5000);
   EXPECT_EQ(ips->item(0)->text(), QStringLiteral("127.0.0.1"));
 
   player->Item("miR180")->trigger();  // the player looks from its own side
   player->Item("miReqGame")->trigger();
   QListWidget* requests = room->form.ProtocolForm()->LBxReq;
-  QTRY_COMPARE_WITH_TIMEOUT(requests->count(), 1, 5000);
+  ASSERT_EVENTUALLY(requests->count() == 1, 5000);
   EXPECT_TRUE(requests->item(0)->text().startsWith(
       QStringLiteral("[      127.0.0.1][Fir][ 30][  5][  0][")));
 
@@ -99,7 +99,7 @@ TEST_F(TwoCopies, RequestAcceptPlayToATreeCaptureAndChat) {
   EXPECT_TRUE(room->Logged("box:Confirm|" + requests->item(0)->text().toStdString()));
   EXPECT_EQ(room->form.game().Mode(), GameMode::ServerPlaying);
   EXPECT_FALSE(room->form.ProtocolForm()->isVisible());
-  QTRY_COMPARE_WITH_TIMEOUT(player->form.game().Mode(), GameMode::ClientPlaying, 5000);
+  ASSERT_EVENTUALLY(player->form.game().Mode() == GameMode::ClientPlaying, 5000);
   EXPECT_TRUE(player->form.game().CanHandlePieces());
   EXPECT_TRUE(
       player->Logged("box:Start new game|" + requests->item(0)->text().mid(17).toStdString()));
@@ -107,22 +107,21 @@ TEST_F(TwoCopies, RequestAcceptPlayToATreeCaptureAndChat) {
   // The player (Fir, seen from side 2) moves an Ant with the mouse.
   player->DragTo(18, {9, 6});
   EXPECT_EQ(player->ImagePos(18), player->SquarePos({9, 6}));
-  QTRY_COMPARE_WITH_TIMEOUT(room->ImagePos(18), room->SquarePos({0, 3}), 5000);
+  ASSERT_EVENTUALLY(room->ImagePos(18) == room->SquarePos({0, 3}), 5000);
   EXPECT_EQ(room->form.ImgLastPosition()->pos(), room->SquarePos({0, 3}) - QPoint(5, 5));
 
   // The room (Oak) steps its Tree forward; the player sees it glide to its own frame.
   room->DragTo(30, {4, 8});
-  QTRY_COMPARE_WITH_TIMEOUT(player->ImagePos(30), player->SquarePos({5, 1}), 5000);
+  ASSERT_EVENTUALLY(player->ImagePos(30) == player->SquarePos({5, 1}), 5000);
 
   // Chat from the player's window: Enter sends the last line.
   QTest::keyClick(player->form.ChatForm()->MemoS, Qt::Key_Return);
-  QTRY_VERIFY_WITH_TIMEOUT(room->Received().contains(QStringLiteral("[127.0.0.1][Head] msg")),
-                           5000);
-  QTRY_VERIFY_WITH_TIMEOUT(player->Received().endsWith(QStringLiteral("[Head] msg")), 5000);
+  ASSERT_EVENTUALLY(room->Received().contains(QStringLiteral("[127.0.0.1][Head] msg")), 5000);
+  ASSERT_EVENTUALLY(player->Received().endsWith(QStringLiteral("[Head] msg")), 5000);
 
   // Fir's Lightning strikes Oak's Tree: both copies announce Fir.
   player->DragTo(1, {5, 1});
-  QTRY_VERIFY_WITH_TIMEOUT(player->Logged("box:Game over|Fir Win"), 5000);
+  ASSERT_EVENTUALLY(player->Logged("box:Game over|Fir Win"), 5000);
   EXPECT_TRUE(room->Logged("box:Game over|Fir Win"));
   EXPECT_EQ(room->form.game().Mode(), GameMode::ServerFree);
   EXPECT_EQ(player->form.game().Mode(), GameMode::ClientFree);
@@ -135,7 +134,7 @@ TEST_F(TwoCopies, ServerModeOffDropsThePlayerAndTheSettingsFileRemembersTheAddre
   room->Item("miCreateRoom")->trigger();
   EXPECT_FALSE(room->Item("miCreateRoom")->isChecked());
   EXPECT_EQ(room->form.game().Mode(), GameMode::LocalFree);
-  QTRY_COMPARE_WITH_TIMEOUT(player->form.game().Mode(), GameMode::LocalFree, 5000);
+  ASSERT_EVENTUALLY(player->form.game().Mode() == GameMode::LocalFree, 5000);
   EXPECT_FALSE(player->Item("miConnect")->isChecked());
   EXPECT_EQ(player->form.StatusPanel(kPanelConnection)->text(), QStringLiteral("Disconnected"));
 

@@ -16,6 +16,12 @@
 
 #include "ui/mainBoard.h"
 
+// Dispatches events until `condition` holds, and fails the test when it does not within `ms`
+// milliseconds. Qt's QTRY_* macros report to Qt Test, which a GoogleTest run never hears from:
+// a wait that timed out there would end the test as a pass.
+#define ASSERT_EVENTUALLY(condition, ms) \
+  ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(condition); }, ms)) << #condition
+
 namespace tamsok::testing {
 
 // Records every box and dialog instead of showing it; boxes answer from `answers`, OK when
@@ -24,6 +30,8 @@ class RecordingPrompts : public UiPrompts {
  public:
   std::vector<std::string> log;
   std::deque<BoxAnswer> answers;
+  // What the file dialogs hand back: the user's choice, empty for Cancel.
+  QString openPath, savePath;
 
   BoxAnswer MessageBox(QWidget*, const QString& text, const QString& caption, BoxButtons) override {
     log.push_back("box:" + caption.toStdString() + "|" + text.toStdString());
@@ -34,11 +42,11 @@ class RecordingPrompts : public UiPrompts {
   }
   QString OpenFileDialog(QWidget*, const QString& title, const QString& fileName) override {
     log.push_back("open:" + title.toStdString() + "|" + fileName.toStdString());
-    return {};
+    return openPath;
   }
   QString SaveFileDialog(QWidget*, const QString& title, const QString& fileName) override {
     log.push_back("save:" + title.toStdString() + "|" + fileName.toStdString());
-    return {};
+    return savePath;
   }
   void RunModal(QDialog& dialog) override {
     log.push_back("modal:" + dialog.objectName().toStdString());

@@ -1,0 +1,267 @@
+// Games against the computer and hints, driven through the menu and the mouse as a player
+// would: the engine's answers, undo by whole turns, the end of a game, stale results and the
+// window's responsiveness while the engine thinks.
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "rules/Frames.h"
+#include "tests/ui/UiTestSupport.h"
+
+namespace tamsok {
+namespace {
+
+constexpr PieceId kFirTree = 0;   // canonical (4, 0)
+constexpr PieceId kFirAnt1 = 18;  // canonical (0, 2)
+constexpr PieceId kOakAnt1 = 48;  // canonical (0, 7)
+
+struct ComputerFixture : testing::BoardFixture {
+  ComputerPlayer& computer = form.Computer();
+
+  Square View(Square canonical) const { return FromCanonical(form.game().ViewSide(), canonical); }
+  void MoveCanonical(PieceId p, Square to) { DragTo(p, View(to)); }
+  // A game against the computer at `strength` ("miEasy", ...), started by `item`.
+  void Start(const char* item, const char* strength) {
+    Item(strength)->trigger();
+    Item(item)->trigger();
+  }
+  // Lets the deferred decisions run, so that a search that should start has started.
+  void Settle() {
+    for (int i = 0; i < 3; ++i)
+      QCoreApplication::processEvents();
+  }
+  bool Idle() const { return !computer.WorkerBusy() && !computer.Searching(); }
+};
+
+TEST_F(ComputerFixture, MenuFollowsInterfaceAndTheMode) {
+  QStringList menus;
+  for (QAction* a : form.menuBar()->actions())
+    menus << a->objectName();
+  EXPECT_EQ(menus.join(u' ').toStdString(), "File1 File2 Playing1 miEnvironmentEx Computer1 Help1");
+  const std::pair<const char*, const char*> captions[] = {
+      {"Computer1", "Computer"},
+      {"miComputerOak", "New game (Computer plays Oak)"},
+      {"miComputerFir", "New game (Computer plays Fir)"},
+      {"miEasy", "Easy"},
+      {"miMedium", "Medium"},
+      {"miHard", "Hard"},
+      {"miHint", "Hint"},
+      {"miStopThinking", "Stop thinking"}};
+  for (const auto& [name, caption] : captions)
+    EXPECT_EQ(Item(name)->text().toStdString(), caption) << name;
+  EXPECT_TRUE(Item("miMedium")->isChecked());
+  Item("miHard")->trigger();
+  EXPECT_TRUE(Item("miHard")->isChecked() && !Item("miMedium")->isChecked());
+  EXPECT_EQ(computer.Strength(), engine::Strength::Hard);
+
+  // New games and hints are local; nothing is searched, so nothing can be stopped.
+  for (int mode = 0; mode < 6; ++mode) {
+    form.game().SetGameMode(static_cast<GameMode>(mode));
+    const bool local = mode <= 1;
+    for (const char* name : {"miComputerOak", "miComputerFir", "miHint"})
+      EXPECT_EQ(Item(name)->isEnabled(), local) << name << " in mode " << mode;
+    EXPECT_FALSE(Item("miStopThinking")->isEnabled());
+  }
+}
+
+// The player's camp at the bottom, the computer's answer played as a local move, its pieces
+// out of reach, and undo and redo by whole turns.
+TEST_F(ComputerFixture, AnswersEachMoveAndUndoTakesBackBoth) {
+  Start("miComputerOak", "miEasy");
+  EXPECT_TRUE(Item("miR180")->isChecked());  // Fir, the player's camp, at the bottom
+  EXPECT_EQ(form.game().Mode(), GameMode::LocalPlaying);
+  ASSERT_EQ(computer.ComputerCamp(), Camp::Oak);
+
+  DragTo(kOakAnt1, View({0, 6}));
+  EXPECT_EQ(Panel(4), "The computer plays Oak: move a Fir piece");
+  EXPECT_EQ(form.game().RecordCount(), 0);
+
+  const int sounds = form.MoveSoundsPlayed();
+  const QPoint antHome = ImagePos(kFirAnt1);
+  MoveCanonical(kFirAnt1, {0, 3});
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 2 && Idle(), 10000);
+  const MoveRecord answer = form.game().Record(2);
+  EXPECT_EQ(CampOf(answer.Piece), Camp::Oak);
+  EXPECT_EQ(Panel(4).substr(0, 9), "[  2][Oak");
+  EXPECT_EQ(form.MoveSoundsPlayed(), sounds + 2);
+  EXPECT_EQ(ImagePos(answer.Piece), SquarePos({answer.ToX, answer.ToY}));
+  EXPECT_EQ(MarkerPos(), QPoint(SquarePos({answer.ToX, answer.ToY}) - QPoint(5, 5)));
+  EXPECT_EQ(form.game().CheckInvariants(), "");
+
+  Item("miUndo")->trigger();
+  Settle();
+  EXPECT_EQ(form.game().RecordCount(), 0);
+  EXPECT_EQ(form.game().SideToMove(), Camp::Fir);
+  EXPECT_EQ(ImagePos(kFirAnt1), antHome);
+  EXPECT_FALSE(computer.Searching());  // the player is to move
+  Item("miRedo")->trigger();
+  Settle();
+  EXPECT_EQ(form.game().RecordCount(), 2);
+  EXPECT_EQ(form.game().Record(2), answer);
+  EXPECT_FALSE(computer.Searching());
+}
+
+// Playing Fir, the computer opens without being asked and answers a pass; the first position
+// the player saw cannot be undone past.
+TEST_F(ComputerFixture, OpensAsFirAndAnswersAPass) {
+  Start("miComputerFir", "miEasy");
+  EXPECT_TRUE(Item("miR0")->isChecked());  // Oak at the bottom
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 1 && Idle(), 10000);
+  EXPECT_EQ(form.game().SideToMove(), Camp::Oak);
+  Item("miUndo")->trigger();
+  Item("miUndoFirst")->trigger();
+  EXPECT_EQ(form.game().RecordCount(), 1);
+
+  Item("miPass")->trigger();
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 3 && Idle(), 10000);
+  EXPECT_TRUE(form.game().Record(2).IsPass);
+  EXPECT_EQ(CampOf(form.game().Record(3).Piece), Camp::Fir);
+}
+
+TEST_F(ComputerFixture, ACapturedTreeEndsTheGame) {
+  Start("miComputerOak", "miMedium");  // Easy may leave a Tree standing
+  MoveCanonical(kFirTree, {4, 1});     // in reach of Oak's Lightning
+  ASSERT_EVENTUALLY(form.game().Mode() == GameMode::LocalFree && Idle(), 10000);
+  EXPECT_EQ(prompts.log, std::vector<std::string>{"box:Game over|Oak Win"});
+  EXPECT_EQ(form.game().RecordCount(), 2);
+  EXPECT_FALSE(computer.ComputerCamp());
+  Settle();
+  EXPECT_EQ(form.game().RecordCount(), 2);
+  EXPECT_TRUE(Item("miComputerOak")->isEnabled());
+}
+
+// Whatever changes the game while the computer thinks stops the search at once (well before
+// its two seconds), and the result for the old game is never played.
+TEST_F(ComputerFixture, ChangesWhileThinkingStopTheSearchAndDropItsResult) {
+  struct Row {
+    const char* action;
+    int records;  // once the dust has settled
+    bool thinksAgain;
+  };
+  const Row rows[] = {
+      {"miUndo", 0, false}, {"miComputerOak", 0, false}, {"miLocalAlone", 1, false},
+      {"miR90", 1, true},  // the same position seen from another side: thought out anew
+      {"close", 1, false},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.action);
+    Start("miComputerOak", "miHard");
+    MoveCanonical(kFirAnt1, {0, 3});
+    ASSERT_EVENTUALLY(Panel(4).find("is thinking: depth") != std::string::npos, 5000);
+    QElapsedTimer clock;
+    clock.start();
+    if (std::string(r.action) == "close")
+      form.close();
+    else
+      Item(r.action)->trigger();
+    if (r.thinksAgain) {
+      // A new search starts only once the old one has returned.
+      ASSERT_EVENTUALLY(computer.Searching() && clock.elapsed() < 1000, 1000);
+      Item("miStopThinking")->trigger();
+      ASSERT_EVENTUALLY(form.game().RecordCount() == 2 && Idle(), 2000);
+      EXPECT_EQ(CampOf(form.game().Record(2).Piece), Camp::Oak);
+      EXPECT_EQ(form.game().CheckInvariants(), "");
+      continue;
+    }
+    ASSERT_EVENTUALLY(!computer.WorkerBusy() && clock.elapsed() < 1000, 1000);
+    Settle();
+    EXPECT_EQ(form.game().RecordCount(), r.records);
+    EXPECT_TRUE(Idle());
+    EXPECT_EQ(Panel(4).find("is thinking"), std::string::npos);
+  }
+}
+
+// The computer's piece glides without holding the window; a change of the game meanwhile
+// puts it back on its square and drops the move, and a glide left alone ends in the move.
+TEST_F(ComputerFixture, AGlideCutShortPutsThePieceBack) {
+  form.SetGlideStepDelay(5);
+  Start("miComputerOak", "miEasy");
+  auto gliding = [&] {
+    const Board& board = form.game().board();
+    for (PieceId p = kPiecesPerCamp; p < kPieceCount; ++p)
+      if (board.StandsOnBoard(p) && ImagePos(p) != SquarePos(board.PiecePos[p])) return p;
+    return kNoPiece;
+  };
+  MoveCanonical(kFirAnt1, {0, 3});
+  ASSERT_EVENTUALLY(gliding() != kNoPiece, 5000);
+  EXPECT_EQ(form.game().RecordCount(), 1);
+  Item("miUndo")->trigger();
+  EXPECT_EQ(gliding(), kNoPiece);
+  Settle();
+  EXPECT_EQ(form.game().RecordCount(), 0);
+
+  MoveCanonical(kFirAnt1, {0, 3});
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 2 && Idle(), 10000);
+  EXPECT_EQ(gliding(), kNoPiece);
+}
+
+// While the engine thinks the window goes on answering: the longest pause of the event loop
+// between the ticks of a 1 ms timer, in three windows of 200 ms. The machine's own hiccups
+// come and go; a pause that the program causes shows in every window, so the quietest counts.
+// Meanwhile the player's gestures are refused with a reason.
+TEST_F(ComputerFixture, TheWindowAnswersWhileTheComputerThinks) {
+  Start("miComputerOak", "miHard");
+  MoveCanonical(kFirAnt1, {0, 3});
+  ASSERT_EVENTUALLY(computer.Searching(), 2000);
+
+  qint64 quietest = 1000;
+  for (int window = 0; window < 3; ++window) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longest = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(1);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      longest = std::max(longest, clock.elapsed() - last);
+      last = clock.elapsed();
+    });
+    QEventLoop loop;
+    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    tick.start();
+    loop.exec();
+    std::printf("longest event loop stall while the engine thinks, window %d: %lld ms\n", window,
+                static_cast<long long>(longest));
+    quietest = std::min(quietest, longest);
+  }
+  EXPECT_LE(quietest, 20);
+  ASSERT_TRUE(computer.Searching());
+  EXPECT_NE(Panel(4).find("Oak (computer) is thinking: depth"), std::string::npos);
+
+  DragTo(kFirAnt1 + 1, View({2, 3}));
+  EXPECT_EQ(Panel(4), "The computer is thinking: wait for its move");
+  Item("miPass")->trigger();
+  EXPECT_FALSE(Item("miHint")->isEnabled());
+  EXPECT_EQ(form.game().RecordCount(), 1);
+
+  Item("miStopThinking")->trigger();
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 2 && Idle(), 1000);
+}
+
+// A hint marks a legal move of the side to move, follows the viewing side and goes away
+// with the next move.
+TEST_F(ComputerFixture, AHintMarksAMoveUntilTheNextMove) {
+  NewGame();
+  Item("miHint")->trigger();
+  ASSERT_EVENTUALLY(computer.ShownHint().has_value(), 5000);
+  QWidget* marks = form.findChild<QWidget*>(QStringLiteral("ImgHint"));
+  ASSERT_NE(marks, nullptr);
+  EXPECT_TRUE(marks->isVisible());
+  EXPECT_EQ(Panel(4).substr(0, 9), "Hint: Fir");
+
+  Item("miR90")->trigger();
+  Settle();
+  const engine::BoardMove hint = *computer.ShownHint();
+  EXPECT_EQ(ImagePos(hint.piece), SquarePos(hint.from));
+  DragTo(hint.piece, hint.to);
+  EXPECT_EQ(form.game().RecordCount(), 1);
+  Settle();
+  EXPECT_FALSE(computer.ShownHint());
+  EXPECT_FALSE(marks->isVisible());
+}
+
+}  // namespace
+}  // namespace tamsok

@@ -1,0 +1,14 @@
+// The program's own command-line options, answered before the toolkit starts so that they
+// need no display. The developer options (DevTools.h) are read later, from the application.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tamsok {
+
+// The text that --help or --version asks for, to be printed before exiting with success;
+// nothing when the game should start. The first of the two options given wins.
+std::optional<std::string_view> InfoText(int argc, const char* const* argv);
+
+}  // namespace tamsok

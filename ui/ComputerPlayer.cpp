@@ -1,0 +1,603 @@
+#include "ui/ComputerPlayer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
+#include <QVariantAnimation>
+
+#include <cmath>
+#include <memory>
+#include <random>
+#include <utility>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "rules/Catalogue.h"
+#include "rules/Frames.h"
+#include "ui/UiTexts.h"
+#include "ui/mainBoard.h"
+
+namespace tamsok {
+
+namespace {
+
+constexpr std::size_t kTableMegabytes = 16;
+// A hint is the advice of the strongest setting, given within a second.
+constexpr std::int64_t kHintTimeMs = 1000;
+// While a modal box is open nothing is decided; the game is looked at again after this pause.
+constexpr int kModalRetryMs = 50;
+// The worker thread's nice value: the window's thread always runs first.
+constexpr int kWorkerNice = 10;
+
+QString Text(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The camp to move after `records` records of a game: Fir opens, and every record, a move or
+// a pass, hands the turn over.
+Camp SideAfter(int records) {
+  return records % 2 == 0 ? Camp::Fir : Camp::Oak;
+}
+
+struct StrengthRow {
+  const char* name;
+  const char* caption;
+  engine::Strength strength;
+};
+constexpr StrengthRow kStrengths[] = {
+    {"miEasy", ui_text::kEasy, engine::Strength::Easy},
+    {"miMedium", ui_text::kMedium, engine::Strength::Medium},
+    {"miHard", ui_text::kHard, engine::Strength::Hard},
+};
+
+// Lowers the calling thread's scheduling priority (its nice value; on Linux a per-thread
+// attribute). The search takes only the processor time the window and other programs leave:
+// on a busy machine the window keeps answering, and the search, bounded by wall-clock time,
+// goes less deep.
+void YieldToTheWindow() {
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWorkerNice);
+}
+
+}  // namespace
+
+// ---- The worker -------------------------------------------------------------------------
+
+// Owns the engine's searcher and runs one search at a time; it lives on the worker thread,
+// and every call to it is queued there. It reads nothing of the game but the position copy it
+// is given, and shares nothing with the window but the stop flag.
+class EngineWorker : public QObject {
+ public:
+  explicit EngineWorker(const std::atomic<bool>& stop) : stop_(stop) {}
+
+  engine::Move Search(const engine::Position& position, const engine::Limits& limits,
+                      bool freshGame, const engine::ProgressFn& progress) {
+    if (!searcher_)
+      searcher_ = std::make_unique<engine::Searcher>(kTableMegabytes);
+    else if (freshGame)
+      searcher_->Clear();
+    return searcher_->Search(position, limits, stop_, progress).best;
+  }
+
+ private:
+  const std::atomic<bool>& stop_;
+  std::unique_ptr<engine::Searcher> searcher_;  // made on the first search, on this thread
+};
+
+// ---- The hint marks ---------------------------------------------------------------------
+
+// The hinted move drawn over the board: a ring on the piece to move, a ring on its target and
+// an arrow between them. It lets every mouse event through to the pieces below.
+class HintMarks : public QWidget {
+ public:
+  HintMarks(QWidget* parent, const BoardGeometry& geometry) : QWidget(parent), geometry_(geometry) {
+    setObjectName(QStringLiteral("ImgHint"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, TBoardForm::kClientWidth, kBoardPictureHeight);
+    hide();
+  }
+
+  void Mark(Square from, Square to, const QString& description) {
+    from_ = from;
+    to_ = to;
+    setAccessibleName(description);
+    raise();
+    show();
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF from = Centre(from_), to = Centre(to_);
+    const QColor colour(20, 110, 240, 220);
+    constexpr double kRing = 23;
+
+    QPen pen(colour, 3);
+    painter.setBrush(Qt::NoBrush);
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawEllipse(from, kRing, kRing);
+    pen.setStyle(Qt::SolidLine);
+    painter.setPen(pen);
+    painter.drawEllipse(to, kRing, kRing);
+
+    // The arrow runs from ring to ring, its head touching the target's ring.
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    if (length <= 2 * kRing) return;
+    const QPointF unit = d / length, normal(-unit.y(), unit.x());
+    const QPointF start = from + unit * kRing, tip = to - unit * kRing;
+    pen.setWidth(4);
+    painter.setPen(pen);
+    painter.drawLine(start, tip - unit * 8);
+    QPainterPath head;
+    head.moveTo(tip);
+    head.lineTo(tip - unit * 14 + normal * 8);
+    head.lineTo(tip - unit * 14 - normal * 8);
+    head.closeSubpath();
+    painter.fillPath(head, colour);
+  }
+
+ private:
+  static constexpr int kBoardPictureHeight = 512;
+
+  QPointF Centre(Square s) const {
+    const PixelPos corner = geometry_.SquarePixel(s);
+    return {corner.left + kPiecePictureSize / 2.0, corner.top + kPiecePictureSize / 2.0};
+  }
+
+  const BoardGeometry& geometry_;
+  Square from_, to_;
+};
+
+// ---- Construction -----------------------------------------------------------------------
+
+ComputerPlayer::ComputerPlayer(TBoardForm& form) : form_(form), game_(form.game()) {
+  setObjectName(QStringLiteral("ComputerPlayer"));
+  BuildMenu();
+  marks_ = new HintMarks(form_.BoardArea(), form_.Geometry());
+  glide_ = new QVariantAnimation(this);
+  connect(glide_, &QVariantAnimation::valueChanged, this,
+          [this](const QVariant& step) { GlideStep(step.toDouble()); });
+  connect(glide_, &QVariantAnimation::finished, this, &ComputerPlayer::GlideEnded);
+  form_.installEventFilter(this);
+}
+
+ComputerPlayer::~ComputerPlayer() {
+  stop_ = true;
+  thread_.quit();
+  thread_.wait();
+}
+
+void ComputerPlayer::BuildMenu() {
+  QMenuBar* bar = form_.menuBar();
+  auto* menu = new QMenu(Text(ui_text::kMenuComputer), bar);
+  menu->setObjectName(QStringLiteral("Computer1"));
+  menu->menuAction()->setObjectName(QStringLiteral("Computer1"));
+  bar->insertMenu(form_.Action(QStringLiteral("Help1")), menu);  // after "Interface"
+
+  auto add = [&](const char* name, const char* caption, void (ComputerPlayer::*handler)()) {
+    QAction* action = menu->addAction(Text(caption));
+    action->setObjectName(Text(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  miComputerOak_ =
+      add("miComputerOak", ui_text::kComputerPlaysOak, &ComputerPlayer::miComputerOakClick);
+  miComputerFir_ =
+      add("miComputerFir", ui_text::kComputerPlaysFir, &ComputerPlayer::miComputerFirClick);
+  menu->addSeparator();
+  strengthGroup_ = new QActionGroup(this);
+  for (const StrengthRow& row : kStrengths) {
+    QAction* action = menu->addAction(Text(row.caption));
+    action->setObjectName(Text(row.name));
+    action->setCheckable(true);
+    action->setChecked(row.strength == strength_);
+    strengthGroup_->addAction(action);
+    const engine::Strength strength = row.strength;
+    connect(action, &QAction::triggered, this, [this, strength] { SelectStrength(strength); });
+  }
+  menu->addSeparator();
+  miHint_ = add("miHint", ui_text::kHint, &ComputerPlayer::miHintClick);
+  miStopThinking_ =
+      add("miStopThinking", ui_text::kStopThinking, &ComputerPlayer::miStopThinkingClick);
+
+  // A new viewing side is chosen by these items; their own handlers run first.
+  for (const char* name : {"miR0", "miR90", "miR180", "miR270", "miMyView"})
+    connect(form_.Action(Text(name)), &QAction::triggered, this, &ComputerPlayer::PositionChanged);
+  RefreshMenu();
+}
+
+bool ComputerPlayer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &form_) {
+    if (event->type() == QEvent::Close) {
+      closed_ = true;
+      CancelJob();
+    } else if (event->type() == QEvent::Show) {
+      closed_ = false;
+      ScheduleSync();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// ---- Menu commands ----------------------------------------------------------------------
+
+void ComputerPlayer::NewGameAgainst(Camp camp) {
+  const GameMode mode = game_.Mode();
+  if (mode != GameMode::LocalFree && mode != GameMode::LocalPlaying) return;
+  CancelJob();
+  hintRequest_.reset();
+  ClearHint();
+  // The player's camp at the bottom of the board, the computer's at the top.
+  game_.SelectViewSide(camp == Camp::Oak ? 2 : 0);
+  startingGame_ = true;
+  game_.miNewClick();
+  startingGame_ = false;
+  computerCamp_ = camp;
+  freshGame_ = true;
+  seed_ = std::random_device{}();
+  ScheduleSync();
+}
+
+void ComputerPlayer::SelectStrength(engine::Strength strength) {
+  strength_ = strength;  // from the next search on
+  strengthGroup_->actions().at(static_cast<int>(strength))->setChecked(true);
+}
+
+void ComputerPlayer::miHintClick() {
+  const GameMode mode = game_.Mode();
+  if ((mode != GameMode::LocalFree && mode != GameMode::LocalPlaying) || ComputerToMove()) return;
+  const Snapshot now = Now();
+  if (hint_ && hint_->snapshot.SamePosition(now)) return;  // already on the board
+  hintRequest_ = now;
+  Sync();
+}
+
+void ComputerPlayer::miStopThinkingClick() {
+  if (job_ && !job_->finished)
+    stop_ = true;  // the search returns its best move so far, which is used
+}
+
+// ---- Hooks ------------------------------------------------------------------------------
+
+void ComputerPlayer::PositionChanged() {
+  if (job_ && !Wanted(*job_, Now())) CancelJob();
+  ScheduleSync();
+}
+
+void ComputerPlayer::GameModeApplied() {
+  if (!startingGame_) computerCamp_.reset();
+  PositionChanged();
+  RefreshMenu();
+}
+
+bool ComputerPlayer::Retract(Retraction command) {
+  if (!computerCamp_ || game_.Mode() != GameMode::LocalPlaying) return false;
+  CancelJob();
+  const Camp computer = *computerCamp_;
+  const int count = game_.RecordCount(), limit = game_.RedoLimit();
+  auto playerToMove = [&](int records) { return SideAfter(records) != computer; };
+
+  // The record count to go to: a position where the player is to move, or, going forward,
+  // the last record there is.
+  int target = count;
+  switch (command) {
+    case Retraction::UndoFirst:
+      target = playerToMove(0) ? 0 : 1;
+      if (target > count) target = count;
+      break;
+    case Retraction::Undo:
+      for (int k = count - 1; k >= 0 && target == count; --k)
+        if (playerToMove(k)) target = k;
+      break;
+    case Retraction::Redo:
+      for (int k = count + 1; k <= limit && (target == count || !playerToMove(target)); ++k)
+        target = k;
+      break;
+    case Retraction::RedoLast:
+      target = limit;
+      break;
+  }
+  form_.ClearDragState();
+  while (game_.RecordCount() > target)
+    game_.miUndoClick();
+  while (game_.RecordCount() < target)
+    game_.miRedoClick();
+  return true;
+}
+
+bool ComputerPlayer::RefusePress(PieceId piece) {
+  if (!computerCamp_ || game_.Mode() != GameMode::LocalPlaying) return false;
+  const Camp computer = *computerCamp_;
+  if (game_.SideToMove() == computer) {
+    ShowStatus(Text(ui_text::kWaitForComputer));
+    return true;
+  }
+  if (CampOf(piece) == computer) {
+    ShowStatus(Text(ui_text::kComputerPieces)
+                   .arg(Text(CampName(computer)), Text(CampName(OtherCamp(computer)))));
+    return true;
+  }
+  return false;
+}
+
+bool ComputerPlayer::RefusePass() {
+  if (!ComputerToMove()) return false;
+  ShowStatus(Text(ui_text::kWaitForComputer));
+  return true;
+}
+
+// ---- State ------------------------------------------------------------------------------
+
+ComputerPlayer::Snapshot ComputerPlayer::Now() const {
+  return {engine::Position::FromBoard(game_.board(), game_.SideToMove()), game_.Mode(),
+          game_.ViewSide(), game_.RecordCount(), computerCamp_};
+}
+
+bool ComputerPlayer::ComputerToMove() const {
+  return computerCamp_ && game_.Mode() == GameMode::LocalPlaying &&
+         game_.SideToMove() == *computerCamp_;
+}
+
+bool ComputerPlayer::Wanted(const Job& job, const Snapshot& now) const {
+  return job.purpose == Purpose::Move ? job.snapshot == now : job.snapshot.SamePosition(now);
+}
+
+std::optional<engine::BoardMove> ComputerPlayer::ShownHint() const {
+  if (!hint_ || hint_->canonical.piece == kNoPiece) return std::nullopt;
+  const int side = game_.ViewSide();
+  return engine::BoardMove{hint_->canonical.piece, FromCanonical(side, hint_->canonical.from),
+                           FromCanonical(side, hint_->canonical.to)};
+}
+
+// ---- Deciding and searching -------------------------------------------------------------
+
+void ComputerPlayer::ScheduleSync(int delayMs) {
+  if (syncScheduled_) return;
+  syncScheduled_ = true;
+  QTimer::singleShot(delayMs, this, [this] { Sync(); });
+}
+
+void ComputerPlayer::Sync() {
+  syncScheduled_ = false;
+  if (QApplication::activeModalWidget()) {  // a box is open: its answer may end the game
+    ScheduleSync(kModalRetryMs);
+    return;
+  }
+  const Snapshot now = Now();
+  if (hintRequest_ && !hintRequest_->SamePosition(now)) hintRequest_.reset();
+  if (hint_ && !hint_->snapshot.SamePosition(now)) ClearHint();
+  if (const std::optional<engine::BoardMove> shown = ShownHint())
+    marks_->Mark(shown->from, shown->to, hint_->text);  // in the frame of the viewing side
+
+  std::optional<Purpose> wanted;
+  if (ComputerToMove())
+    wanted = Purpose::Move;
+  else if (hintRequest_)
+    wanted = Purpose::Hint;
+  if (job_ && (!wanted || job_->purpose != *wanted || !Wanted(*job_, now))) CancelJob();
+
+  if (job_ && job_->finished && job_->gliding == kNoPiece) {
+    if (job_->purpose == Purpose::Move)
+      StartGlide();  // the move's hooks decide again once it is played
+    else
+      ShowHint();
+  } else if (wanted && !job_ && !workerBusy_ && !closed_) {
+    StartJob(*wanted, now);
+  }
+  RefreshMenu();
+}
+
+void ComputerPlayer::StartJob(Purpose purpose, const Snapshot& now) {
+  if (!worker_) {
+    worker_ = new EngineWorker(stop_);
+    worker_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    thread_.setObjectName(QStringLiteral("EngineWorker"));
+    thread_.start();
+    QMetaObject::invokeMethod(worker_, &YieldToTheWindow, Qt::QueuedConnection);
+  }
+  job_.emplace();
+  job_->id = ++lastJobId_;
+  job_->purpose = purpose;
+  job_->snapshot = now;
+  statusBefore_ = form_.StatusPanel(kPanelGame)->text();
+  ShowThinking(0);
+
+  engine::Limits limits = engine::StrengthLimits(strength_);
+  if (purpose == Purpose::Hint) {
+    limits = engine::StrengthLimits(engine::Strength::Hard);
+    limits.moveTimeMs = kHintTimeMs;
+  }
+  limits.seed = seed_;
+  const bool freshGame = std::exchange(freshGame_, false);
+  const int id = job_->id;
+  const engine::Position position = now.position;
+  stop_ = false;
+  workerBusy_ = true;
+
+  // Runs on the worker thread; progress and the result come back as queued calls with plain
+  // values, delivered only while this object lives.
+  EngineWorker* worker = worker_;
+  QMetaObject::invokeMethod(
+      worker,
+      [this, worker, id, position, limits, freshGame] {
+        const engine::ProgressFn progress = [this, id](const engine::SearchInfo& info) {
+          const int depth = info.depth;
+          QMetaObject::invokeMethod(
+              this, [this, id, depth] { OnProgress(id, depth); }, Qt::QueuedConnection);
+        };
+        const engine::Move best = worker->Search(position, limits, freshGame, progress);
+        QMetaObject::invokeMethod(
+            this, [this, id, best] { OnFinished(id, best); }, Qt::QueuedConnection);
+      },
+      Qt::QueuedConnection);
+}
+
+void ComputerPlayer::CancelJob() {
+  if (!job_) return;
+  stop_ = true;
+  if (job_->gliding != kNoPiece) {  // back onto its square
+    glide_->stop();
+    form_.MovePieceImage(job_->gliding, game_.board().PiecePos[job_->gliding]);
+  }
+  job_.reset();
+  RestoreStatus();
+  RefreshMenu();
+}
+
+void ComputerPlayer::OnProgress(int id, int depth) {
+  if (job_ && job_->id == id && !job_->finished) ShowThinking(depth);
+}
+
+void ComputerPlayer::OnFinished(int id, engine::Move best) {
+  workerBusy_ = false;
+  if (job_ && job_->id == id) {
+    job_->finished = true;
+    job_->best = best;
+  }
+  Sync();
+}
+
+// The computer's piece glides as a received move's does, first along the longer axis, then
+// diagonally, one pixel per glide step; but the window goes on answering meanwhile, and
+// anything that changes the game puts the piece back and drops the move.
+void ComputerPlayer::StartGlide() {
+  const engine::BoardMove move =
+      engine::ToBoardMove(job_->snapshot.position, job_->best, game_.ViewSide());
+  const int delay = form_.GlideStepDelay();
+  if (move.piece == kNoPiece || delay <= 0) {
+    PlayComputerMove();
+    return;
+  }
+  QWidget& image = *form_.PieceImage(move.piece);
+  const PixelPos target = form_.Geometry().SquarePixel(move.to);
+  glideFrom_ = image.pos();
+  glideTo_ = {target.left, target.top};
+  const QPoint d = glideTo_ - glideFrom_;
+  const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+  if (steps == 0) {
+    PlayComputerMove();
+    return;
+  }
+  job_->gliding = move.piece;
+  form_.BringToFront(image);
+  glide_->setStartValue(0.0);
+  glide_->setEndValue(static_cast<double>(steps));
+  glide_->setDuration(steps * delay);
+  glide_->start();
+}
+
+void ComputerPlayer::GlideStep(double step) {
+  if (!job_ || job_->gliding == kNoPiece) return;
+  const QPoint d = glideTo_ - glideFrom_;
+  const int ax = std::abs(d.x()), ay = std::abs(d.y());
+  const int sx = (d.x() > 0) - (d.x() < 0), sy = (d.y() > 0) - (d.y() < 0);
+  const int k = static_cast<int>(step);
+  const int straight = std::abs(ax - ay), diagonal = std::max(0, k - straight);
+  const int along = std::min(k, straight);
+  const QPoint offset = ax > ay ? QPoint(sx * (along + diagonal), sy * diagonal)
+                                : QPoint(sx * diagonal, sy * (along + diagonal));
+  form_.PieceImage(job_->gliding)->move(glideFrom_ + offset);
+}
+
+void ComputerPlayer::GlideEnded() {
+  if (!job_ || job_->gliding == kNoPiece) return;
+  form_.PieceImage(job_->gliding)->move(glideTo_);
+  job_->gliding = kNoPiece;
+  Sync();  // the move is played unless the game changed or a box is open
+}
+
+// The computer's move is played as a local move is: record, history, sound, tray, status
+// text, and the end of the game when a Tree falls.
+void ComputerPlayer::PlayComputerMove() {
+  const Job job = *std::exchange(job_, std::nullopt);
+  statusShown_.clear();  // the move's own text follows
+  const engine::BoardMove move =
+      engine::ToBoardMove(job.snapshot.position, job.best, game_.ViewSide());
+  if (move.piece == kNoPiece) {  // no legal move at all: it must pass
+    game_.miPassClick();
+    return;
+  }
+  const int before = game_.RecordCount();
+  game_.PlayDroppedPiece(move.piece, move.to.x, move.to.y);
+  // Refused only when the game record is full; the people at the board go on without it.
+  if (game_.RecordCount() == before) computerCamp_.reset();
+}
+
+void ComputerPlayer::ShowHint() {
+  const Job job = *std::exchange(job_, std::nullopt);
+  const engine::BoardMove canonical = engine::ToBoardMove(job.snapshot.position, job.best, 0);
+  hint_ = Hint{canonical, job.snapshot, Text(ui_text::kHintPass)};
+  hintRequest_.reset();
+  statusShown_.clear();
+  if (const std::optional<engine::BoardMove> view = ShownHint()) {
+    // Squares written as a move's status text writes them: the column from the left, the row
+    // from the bottom of the screen.
+    hint_->text = Text(ui_text::kHintMove)
+                      .arg(Text(CampName(CampOf(view->piece))), Text(KindName(KindOf(view->piece))))
+                      .arg(view->from.x)
+                      .arg(kBoardSize - 1 - view->from.y)
+                      .arg(view->to.x)
+                      .arg(kBoardSize - 1 - view->to.y);
+    marks_->Mark(view->from, view->to, hint_->text);
+  }
+  ShowStatus(hint_->text);
+}
+
+void ComputerPlayer::ClearHint() {
+  hint_.reset();
+  marks_->hide();
+}
+
+// ---- Texts and menu ---------------------------------------------------------------------
+
+void ComputerPlayer::ShowStatus(const QString& text) {
+  form_.ShowStatus(kPanelGame, text.toStdString());
+}
+
+void ComputerPlayer::ShowThinking(int depth) {
+  QString text;
+  if (job_->purpose == Purpose::Move) {
+    const QString camp = Text(CampName(*job_->snapshot.computer));
+    text = depth > 0 ? Text(ui_text::kComputerThinkingDepth).arg(camp).arg(depth)
+                     : Text(ui_text::kComputerThinking).arg(camp);
+  } else {
+    text =
+        depth > 0 ? Text(ui_text::kHintSearchingDepth).arg(depth) : Text(ui_text::kHintSearching);
+  }
+  statusShown_ = text;
+  ShowStatus(text);
+}
+
+// The thinking text gives way to what the panel said before, unless something else has been
+// written over it since.
+void ComputerPlayer::RestoreStatus() {
+  if (!statusShown_.isEmpty() && form_.StatusPanel(kPanelGame)->text() == statusShown_)
+    ShowStatus(statusBefore_);
+  statusShown_.clear();
+}
+
+void ComputerPlayer::RefreshMenu() {
+  const GameMode mode = game_.Mode();
+  const bool local = mode == GameMode::LocalFree || mode == GameMode::LocalPlaying;
+  miComputerOak_->setEnabled(local);
+  miComputerFir_->setEnabled(local);
+  miHint_->setEnabled(local && !ComputerToMove());
+  miStopThinking_->setEnabled(job_ && !job_->finished);
+}
+
+}  // namespace tamsok

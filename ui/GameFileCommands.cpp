@@ -1,0 +1,90 @@
+#include "ui/GameFileCommands.h"
+
+#include <QFileInfo>
+
+#include "game/GameFile.h"
+#include "ui/UiTexts.h"
+
+namespace tamsok {
+
+namespace {
+
+QString Text(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+QString ShortName(const QString& path) {
+  return QFileInfo(path).fileName();
+}
+
+// A dialog may hand back its default pattern untouched; a name without an extension gets
+// the game file's one.
+QString GameFilePath(QString path) {
+  if (path.isEmpty() || path.contains(u'*') || path.contains(u'?')) return {};
+  if (QFileInfo(path).suffix().isEmpty()) path += Text(ui_text::kGameFileSuffix);
+  return path;
+}
+
+}  // namespace
+
+QString GameFileCommands::FileName() const {
+  return gameNumber_ == game_.GameNumber() ? fileName_ : QString();
+}
+
+void GameFileCommands::Remember(const QString& path) {
+  fileName_ = path;
+  gameNumber_ = game_.GameNumber();
+}
+
+void GameFileCommands::Load(UiPrompts& prompts, QWidget* owner) {
+  if (game_.Mode() != GameMode::LocalFree) return;
+  const QString path =
+      prompts.OpenFileDialog(owner, Text(ui_text::kLoad), Text(ui_text::kGameFilePattern));
+  if (path.isEmpty()) return;
+  auto fail = [&](const char* format, const std::string& why) {
+    prompts.MessageBox(owner, Text(format).arg(ShortName(path), QString::fromStdString(why)),
+                       Text(ui_text::kLoad), BoxButtons::Ok);
+  };
+  std::string error;
+  const std::optional<std::string> text =
+      ReadWholeFile(path.toStdString(), kMaxGameFileBytes, error);
+  if (!text) return fail(ui_text::kReadFailed, error);
+  const ReadGameResult read = ReadGameFile(*text);
+  if (!read) return fail(ui_text::kLoadFailed, FileErrorText(read.error));
+  if (const std::optional<FileError> replayError = LoadGame(game_, *read.game))
+    return fail(ui_text::kLoadFailed, FileErrorText(*replayError));
+  Remember(path);
+  game_.view().ShowStatus(kPanelGame, Text(ui_text::kLoaded).arg(ShortName(path)).toStdString());
+}
+
+void GameFileCommands::Save(UiPrompts& prompts, QWidget* owner) {
+  if (!game_.CanSave()) return;
+  const QString path = FileName();
+  if (path.isEmpty()) return SaveAs(prompts, owner);
+  WriteTo(path, ui_text::kSave, prompts, owner);
+}
+
+void GameFileCommands::SaveAs(UiPrompts& prompts, QWidget* owner) {
+  if (!game_.CanSave()) return;
+  const QString path = GameFilePath(
+      prompts.SaveFileDialog(owner, Text(ui_text::kSaveas), Text(ui_text::kGameFilePattern)));
+  if (path.isEmpty()) return;
+  WriteTo(path, ui_text::kSaveas, prompts, owner);
+}
+
+// Saving writes a file and nothing else: in a network game nothing is sent.
+void GameFileCommands::WriteTo(const QString& path, const char* caption, UiPrompts& prompts,
+                               QWidget* owner) {
+  const std::string text = WriteGameFile(SaveGame(game_, CurrentDateText()));
+  std::string error;
+  if (!WriteFileAtomically(path.toStdString(), text, error)) {
+    prompts.MessageBox(
+        owner, Text(ui_text::kWriteFailed).arg(ShortName(path), QString::fromStdString(error)),
+        Text(caption), BoxButtons::Ok);
+    return;
+  }
+  Remember(path);
+  game_.view().ShowStatus(kPanelGame, Text(ui_text::kSaved).arg(ShortName(path)).toStdString());
+}
+
+}  // namespace tamsok

@@ -1,0 +1,36 @@
+// The File menu's commands: Load, Save and Save as on game files (game/GameFile.h does the
+// reading, writing and replaying). The name of the file last loaded or saved is kept for Save
+// while the same game is on the board; a new game forgets it, so that Save never writes one
+// game over the file of another.
+#pragma once
+
+#include <QString>
+
+#include "game/Game.h"
+#include "ui/UiPrompts.h"
+
+class QWidget;
+
+namespace tamsok {
+
+class GameFileCommands {
+ public:
+  explicit GameFileCommands(Game& game) : game_(game) {}
+
+  // The three commands; each shows its dialogs and boxes through `prompts`, over `owner`.
+  void Load(UiPrompts& prompts, QWidget* owner);
+  void Save(UiPrompts& prompts, QWidget* owner);
+  void SaveAs(UiPrompts& prompts, QWidget* owner);
+
+ private:
+  // The file Save writes to; empty when it would ask for one.
+  QString FileName() const;
+  void WriteTo(const QString& path, const char* caption, UiPrompts& prompts, QWidget* owner);
+  void Remember(const QString& path);
+
+  Game& game_;
+  QString fileName_;
+  int gameNumber_ = -1;  // the game the name belongs to
+};
+
+}  // namespace tamsok

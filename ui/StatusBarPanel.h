@@ -1,0 +1,39 @@
+// One text panel of the main window's status bar: a sunken label whose text is drawn from its
+// left edge, on a tint when the panel is marked (the clock of the side to move).
+//
+// A text too wide for the panel in the bar's font is drawn in a smaller one, down to
+// kMinPixelSize, so the game's longest texts stay whole; a text that is too wide even then is
+// cut with an ellipsis. The tooltip always carries the whole text, and text() is always the
+// text given.
+#pragma once
+
+#include <optional>
+
+#include <QColor>
+#include <QLabel>
+
+namespace tamsok {
+
+class StatusBarPanel : public QLabel {
+ public:
+  static constexpr int kMinPixelSize = 9;
+
+  StatusBarPanel(const QString& text, QWidget* parent);
+
+  // Shows `text`, in the largest font up to the bar's own in which it fits.
+  void SetText(const QString& text);
+  // Draws the panel on `tint`, or plain without one. The text is untouched.
+  void SetTint(std::optional<QColor> tint);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QRect TextRect() const;
+  void FitFont();
+
+  std::optional<QColor> tint_;
+};
+
+}  // namespace tamsok
