@@ -401,10 +401,14 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     if (limits.moveTimeMs > 0 && result.info.elapsedMs * 2 >= limits.moveTimeMs) break;
   }
 
-  if (spread && result.info.depth > 0) {
+  // Chance only picks among ordinary scores: a win (the quickest one, first in order) is
+  // always played, and with no way out of a loss the longest defence is; a move that loses
+  // is never drawn while another does not.
+  if (spread && result.info.depth > 0 && !IsWinScore(result.info.score)) {
     std::vector<Move> near;
     for (const RootMove& r : rootMoves)
-      if (r.score >= result.info.score - limits.randomMargin) near.push_back(r.move);
+      if (r.score >= result.info.score - limits.randomMargin && !IsWinScore(r.score))
+        near.push_back(r.move);
     std::mt19937_64 rng(limits.seed ^ root.Key());
     result.best = near[std::uniform_int_distribution<std::size_t>(0, near.size() - 1)(rng)];
     result.info.pv = {result.best};

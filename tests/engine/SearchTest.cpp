@@ -139,6 +139,28 @@ TEST(Search, EasySpreadsItsChoiceBySeed) {
   EXPECT_GT(chosen.size(), 1u);
 }
 
+TEST(Search, EasyAlwaysTakesATreeEnPrise) {
+  // Oak's Tree is walled in by its own Ants and Fir's Wasp on row 9 can take it now; most
+  // other moves take it two plies later, a win only a little slower.
+  const Position pos = Position::FromBoard(WithPieces({{0, {9, 0}},
+                                                       {8, {5, 9}},
+                                                       {9, {5, 5}},
+                                                       {30, {0, 9}},
+                                                       {48, {1, 9}},
+                                                       {49, {0, 8}},
+                                                       {50, {1, 8}}}),
+                                           Camp::Fir);
+  Limits easy = StrengthLimits(Strength::Easy);
+  easy.moveTimeMs = 0;
+  Searcher searcher(1);
+  std::atomic<bool> stop{false};
+  for (std::uint64_t seed = 0; seed < 16; ++seed) {
+    easy.seed = seed;
+    EXPECT_EQ(searcher.Search(pos, easy, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
+        << "seed " << seed;
+  }
+}
+
 TEST(Search, ReturnsPromptlyWhenStopped) {
   Searcher searcher(16);
   std::atomic<bool> stop{false};
