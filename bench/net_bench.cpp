@@ -2,7 +2,9 @@
 //  - the room's fan-out of one "Move" to N connected clients, from the send to the last
 //    client's read (the clients read on a thread of their own, as separate machines would);
 //  - a client's move reaching the room and its echo coming back, without the glide (room
-//    and client share this thread, so each one's handling counts in full).
+//    and client share this thread, so each one's handling counts in full);
+//  - a chat line of N bytes without a blank sent to the room, handled, shown (cut) and
+//    echoed, until the last byte of the echo is back (room and client on this thread).
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <netinet/in.h>
@@ -189,6 +191,51 @@ void BM_ClientMoveAndEcho(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ClientMoveAndEcho)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void BM_LongChatLineRelayed(benchmark::State& state) {
+  HeadlessRoomOptions options;
+  options.port = 0;
+  HeadlessRoom room(options);
+  std::string error;
+  if (!room.Open(&error)) return state.SkipWithError(error.c_str());
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(room.Port());
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0)
+    return state.SkipWithError("no connection");
+  if (!Spin([&] { return room.session().server().ConnectionCount() == 1; }))
+    return state.SkipWithError("the room did not take the connection");
+
+  const std::string line = "[Head] " + std::string(static_cast<std::size_t>(state.range(0)), 'y');
+  std::string echo;
+  char buffer[65536];
+  for (auto _ : state) {
+    std::size_t sent = 0;
+    echo.clear();
+    const bool whole = Spin([&] {
+      if (sent < line.size()) {
+        const ssize_t n = send(fd, line.data() + sent, line.size() - sent, MSG_DONTWAIT);
+        if (n > 0) sent += static_cast<std::size_t>(n);
+      }
+      ssize_t n;
+      while ((n = recv(fd, buffer, sizeof buffer, MSG_DONTWAIT)) > 0)
+        echo.append(buffer, static_cast<std::size_t>(n));
+      return echo.size() >= line.size();
+    });
+    if (!whole || echo != line) return state.SkipWithError("the echo is not the line");
+  }
+  close(fd);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(line.size()));
+}
+BENCHMARK(BM_LongChatLineRelayed)
+    ->Arg(1 << 20)
+    ->Arg(2 << 20)
+    ->Arg(4 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace tamsok

@@ -41,25 +41,6 @@ void FuzzView::SetHistoryText(const std::vector<std::string>& lines) {
   if (!lines.empty() && bytes == 0) Fail("the move history has only empty lines");
 }
 
-namespace {
-
-constexpr int kModeCount = 6;
-
-// The observable state of a game, for "a text that is refused changes nothing".
-struct Snapshot {
-  GameMode mode = GameMode::LocalFree;
-  Camp ownCamp = Camp::Fir, sideToMove = Camp::Fir;
-  bool canHandle = false, passPending = false, clockRunning = false;
-  int unitTime = 0, exceedLimit = 0, retractLimit = 0, moveElapsed = 0, records = 0, redoLimit = 0,
-      viewSide = 0;
-  std::array<int, kCampCount> captured{}, balance{}, exceeds{}, totalTime{};
-  std::array<Square, kPieceCount> pos{};
-  std::array<bool, kPieceCount> inPlay{};
-  std::string lastMessage;
-
-  friend bool operator==(const Snapshot&, const Snapshot&) = default;
-};
-
 Snapshot Take(const Game& g) {
   Snapshot s;
   s.mode = g.Mode();
@@ -88,10 +69,25 @@ Snapshot Take(const Game& g) {
   return s;
 }
 
+bool BeginsWithAHead(std::string_view text) {
+  for (std::string_view head : {kHeadRequ, kHeadMade, kHeadBoad, kHeadMove, kHeadUnFi, kHeadUndo,
+                                kHeadRedo, kHeadReLa, kHeadPass, kHeadLoss, kHeadFini, kHeadWinn})
+    if (text.starts_with(head)) return true;
+  return false;
+}
+
+namespace {
+
+constexpr int kModeCount = 6;
+
 // `fullCheck` false checks only the counts (see CheckCounts), for the middle of a long repeat.
-void DispatchOne(Station& s, Role& role, std::string_view message, bool fullCheck = true) {
+void DispatchOne(Station& s, Role& role, std::string_view message, int connection,
+                 bool fullCheck = true) {
   const Snapshot before = Take(s.game);
-  const Handled h = role.Dispatch(s.game, message);
+  const Handled h = role.Dispatch(s.game, message, connection);
+  if (!h.refusal.empty() && (!h.reply.empty() || !(Take(s.game) == before)))
+    Fail("a refused text has an answer or changed the game", message);
+  if (BeginsWithAHead(h.refusal)) Fail("a refusal begins with a message head", h.refusal);
   if (h.error) {
     if (!h.reply.empty()) Fail("a text with a field error also has a reply", message);
     if (!(Take(s.game) == before)) Fail("a text with a field error changed the game", message);
@@ -102,10 +98,10 @@ void DispatchOne(Station& s, Role& role, std::string_view message, bool fullChec
     CheckCounts(s.game);
 }
 
-void Feed(Station& s, Role& role, MessageSplitter& splitter, std::string_view read,
+void Feed(Station& s, Role& role, MessageSplitter& splitter, int connection, std::string_view read,
           bool fullCheck) {
   for (const std::string& message : splitter.Feed(read))
-    DispatchOne(s, role, message, fullCheck);
+    DispatchOne(s, role, message, connection, fullCheck);
   if (splitter.PendingSize() >= kMaxHeldBytes) Fail("the splitter holds too many bytes", read);
 }
 
@@ -179,6 +175,7 @@ void RunOp(Station& s, Op op, ByteReader& in, Role& role) {
       return role.RoleOp(s, op, in);
     case Op::Flush:
     case Op::Repeat:
+    case Op::Sender:
     case Op::Count:
       return;  // handled by the driver
   }
@@ -301,9 +298,17 @@ std::vector<LegalMove> LegalMoves(const Game& g) {
 
 void RunDispatchInput(const std::uint8_t* data, std::size_t size, Role& role) {
   ByteReader in(data, size);
-  Station s(DecodeSetup(in.Byte()));
+  const Setup setup = DecodeSetup(in.Byte());
+  Station s(setup);
   CheckState(s.game);
-  MessageSplitter splitter(role.direction());
+  role.Begin(setup);
+  std::vector<MessageSplitter> splitters(static_cast<std::size_t>(role.Connections()),
+                                         MessageSplitter(role.direction()));
+  int connection = 0;
+  const auto flush = [&](int c) {
+    const std::string rest = splitters[static_cast<std::size_t>(c)].Flush();
+    if (!rest.empty()) DispatchOne(s, role, rest, c);
+  };
   int feeds = 1;
   while (!in.Empty()) {
     const std::uint8_t control = in.Byte();
@@ -314,7 +319,7 @@ void RunDispatchInput(const std::uint8_t* data, std::size_t size, Role& role) {
         // on the first and last feed, every 64th and near the record limit; the counts on all.
         const bool full =
             i == 0 || i + 1 == feeds || i % 64 == 0 || s.game.RedoLimit() + 4 >= Game::kMaxRecords;
-        Feed(s, role, splitter, read, full);
+        Feed(s, role, splitters[static_cast<std::size_t>(connection)], connection, read, full);
       }
       feeds = 1;
       continue;
@@ -325,14 +330,18 @@ void RunDispatchInput(const std::uint8_t* data, std::size_t size, Role& role) {
       feeds = n != 0xFF ? 1 + n % 8 : s.view.historyVisible ? kShownHistoryRepeat : kLongRepeat;
       continue;
     }
-    if (op == Op::Flush) {
-      if (const std::string rest = splitter.Flush(); !rest.empty()) DispatchOne(s, role, rest);
-    } else {
-      RunOp(s, op, in, role);
+    if (op == Op::Sender) {
+      connection = in.Byte() % role.Connections();
+      continue;
     }
+    if (op == Op::Flush)
+      flush(connection);
+    else
+      RunOp(s, op, in, role);
     CheckState(s.game);
   }
-  if (const std::string rest = splitter.Flush(); !rest.empty()) DispatchOne(s, role, rest);
+  for (int c = 0; c < role.Connections(); ++c)
+    flush(c);
 }
 
 }  // namespace tamsok::fuzz

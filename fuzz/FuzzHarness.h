@@ -7,11 +7,16 @@
 //   byte 0     the starting station (DecodeSetup): mode, player or spectator, own camp,
 //              viewing side, move-history window shown or not
 //   then steps, each opened by one control byte c:
-//     c < kFirstOpByte   a read of c bytes (fewer when the input ends) that goes through the
-//                        connection's MessageSplitter; every message it returns is dispatched
+//     c < kFirstOpByte   a read of c bytes (fewer when the input ends) on the current
+//                        connection, through that connection's MessageSplitter; every message
+//                        it returns is dispatched
 //     c >= kFirstOpByte  a local operation, (c - kFirstOpByte) % kOpCount, see Op; some take
 //                        one or two parameter bytes
-//   at the end the splitter is flushed (the connection closes) and the rest is dispatched.
+//   at the end every splitter is flushed (the connections close) and the rest is dispatched.
+//
+// The server target has three connections: 0 and 1 share one address, 2 has another. The
+// first read comes on connection 0, which is also the player of a game that the input starts
+// in; otherwise the player is the connection whose request was accepted.
 //
 // After every dispatched message and every operation the whole state is checked; any fault
 // prints what is wrong and aborts, which the fuzzer reports as a crash.
@@ -125,6 +130,7 @@ enum class Op : std::uint8_t {
   History,  // the move-history window is shown or hidden
   RoleA,    // server: "Server mode" toggled; client: the connection is made
   RoleB,    // (k) server: request k accepted; client: the connection closes
+  Sender,   // (k) the next reads come on connection k % Role::Connections()
   Count,
 };
 
@@ -148,12 +154,36 @@ struct LegalMove {
 };
 std::vector<LegalMove> LegalMoves(const Game& game);
 
+// The observable state of a game, for "this text changes nothing".
+struct Snapshot {
+  GameMode mode = GameMode::LocalFree;
+  Camp ownCamp = Camp::Fir, sideToMove = Camp::Fir;
+  bool canHandle = false, passPending = false, clockRunning = false;
+  int unitTime = 0, exceedLimit = 0, retractLimit = 0, moveElapsed = 0, records = 0, redoLimit = 0,
+      viewSide = 0;
+  std::array<int, kCampCount> captured{}, balance{}, exceeds{}, totalTime{};
+  std::array<Square, kPieceCount> pos{};
+  std::array<bool, kPieceCount> inPlay{};
+  std::string lastMessage;
+
+  friend bool operator==(const Snapshot&, const Snapshot&) = default;
+};
+
+Snapshot Take(const Game& game);
+
+// True when the text begins with one of the twelve message heads.
+bool BeginsWithAHead(std::string_view text);
+
 // The role-specific part of a dispatcher target.
 class Role {
  public:
   virtual ~Role() = default;
   virtual Direction direction() const = 0;
-  virtual Handled Dispatch(Game& game, std::string_view message) = 0;
+  // How many connections the inputs may read on.
+  virtual int Connections() const { return 1; }
+  // The station has been set up; the driver reads on connection 0 first.
+  virtual void Begin(const Setup&) {}
+  virtual Handled Dispatch(Game& game, std::string_view message, int connection) = 0;
   // RoleA and RoleB; `param` is read only by the operations that take one.
   virtual void RoleOp(Station& station, Op op, ByteReader& param) = 0;
 };

@@ -4,7 +4,8 @@
 //
 // Every message is built with the game's own builders, and the game sequences are played
 // on a real Game, so the seeds are valid by construction. Run it again after a change of
-// the input layout (FuzzHarness.h) or of the messages, and commit what it writes.
+// the input layout (FuzzHarness.h) or of the messages, and commit what it writes. Inputs
+// that long runs found are kept apart, in corpus/<target>/found, and left alone here.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -234,6 +235,47 @@ void ServerSeeds(const fs::path& dir, const std::string& id) {
       Input(At(GameMode::ServerFree, Camp::Oak)).Read("Requ1 30").Read("  5  0").Read(id).bytes());
   Write(dir, "held-then-flushed",
         Input(At(GameMode::ServerPlaying, Camp::Oak)).Read("Move 0-1").Do(Op::Flush).bytes());
+  // Junk held before a whole move: a stalled fragment, a chat line ending in a lead byte.
+  Write(dir, "junk-before-move",
+        Input(At(GameMode::ServerPlaying, Camp::Oak))
+            .Read("Move48-1 0 7")
+            .Read(BuildMove({18, -1, 0, 2, 0, 3, 0}))
+            .Do(Op::Drop, {30, 4 * kBoardSize + 8})
+            .Read("[x] abc\xB0")
+            .Read(BuildMove({0, -1, 4, 0, 4, 1, 0}))
+            .bytes());
+  // Only the player moves, and only in its turn: another copy at its address, a copy at
+  // another address, glued passes of the player.
+  Write(dir, "not-the-player",
+        Input(At(GameMode::ServerPlaying, Camp::Oak))
+            .Do(Op::Sender, {1})
+            .Read(BuildMove({18, -1, 0, 2, 0, 3, 0}) + BuildPass())
+            .Do(Op::Sender, {2})
+            .Read(BuildLoss())
+            .Read(BuildFini())
+            .Do(Op::Sender, {0})
+            .Read(BuildPass() + BuildPass() + BuildPass())
+            .bytes());
+  // A move of the player that does not fit the room's board ends the game.
+  Write(dir, "refused-move",
+        Input(At(GameMode::ServerPlaying, Camp::Oak))
+            .Read(BuildMove({18, -1, 1, 2, 0, 3, 0}))
+            .bytes());
+  // A request of double-byte characters, from another connection, accepted and played.
+  Write(dir, "double-byte-id",
+        Input(At(GameMode::ServerFree, Camp::Oak))
+            .Do(Op::Sender, {2})
+            .Read(BuildRequ(0, 30, 5, 0, "  \xB0\xA1\xB3\xAA\xB4\xD9  12345"))
+            .Do(Op::RoleB, {0})
+            .Read(BuildMove({18, -1, 0, 2, 0, 3, 0}))
+            .Do(Op::Sender, {0})
+            .Read(BuildMove({18, -1, 0, 2, 0, 3, 0}))
+            .bytes());
+  // Found by fuzzing: the room echoes a "Requested" it receives, which is no listed request.
+  Write(dir, "requested-echo",
+        std::string("\x0F\x04"
+                    "F`in"
+                    "cRequested"));
   // Passes up to the record limit; the clock up to the forced surrender; undo in a local game.
   Write(dir, "record-limit",
         Input(At(GameMode::ServerPlaying, Camp::Oak)).Do(Op::Repeat, {255}).Read("Pass").bytes());
@@ -295,6 +337,13 @@ void ClientSeeds(const fs::path& dir, const std::string& id) {
         Input(At(GameMode::ClientPlaying, Camp::Oak))
             .Read(BuildMove({0, -1, 4, 0, 4, 1, 0}) + BuildWinn(Camp::Oak) + "Requested")
             .bytes());
+  // The end of a game the room refused a move in: the "Winn", then the reason as text.
+  Write(dir, "refused-end",
+        Input(At(GameMode::ClientPlaying, Camp::Fir))
+            .Do(Op::LegalMove, {2})
+            .Read(BuildWinn(Camp::Oak))
+            .Read("The room ends the game. Refused move: the target square is occupied")
+            .bytes());
   Write(dir, "made-cut",
         Input(At(GameMode::ClientFree, Camp::Oak))
             .Read(Made("Oak", 30, 5, 0, id).substr(0, 20))
@@ -326,6 +375,8 @@ void SplitterSeeds(const fs::path& dir, const std::string& id) {
   Write(dir, "all-by-three", Reads(byThree));
   Write(dir, "requested-cut", Reads({"Requ", "ested", "Requ1", " 30  5  0", kOtherId}));
   Write(dir, "held-at-end", Reads({BuildPass(), "Made[Oak][ 30]"}));
+  Write(dir, "junk-before-move", Reads({"Move48-1 0 7", BuildMove({48, -1, 0, 7, 0, 6, 0})}));
+  Write(dir, "lead-before-move", Reads({"[x] abc\xB0", BuildPass(), "\xB0", "\xA1 end"}));
   Write(dir, "empty-reads", Reads({"", "Winn", "", " 1"}));
 }
 
@@ -406,9 +457,14 @@ int main(int argc, char** argv) {
   }
   const fs::path root = argv[1];
   const std::string id = OwnStationId();
+  // The seeds are written afresh; what fuzzing found (the "found" folders) stays.
   for (const char* target :
-       {"fuzz_server_dispatch", "fuzz_client_dispatch", "fuzz_splitter", "fuzz_ini"})
-    fs::remove_all(root / "corpus" / target);
+       {"fuzz_server_dispatch", "fuzz_client_dispatch", "fuzz_splitter", "fuzz_ini"}) {
+    const fs::path dir = root / "corpus" / target;
+    if (!fs::is_directory(dir)) continue;
+    for (const fs::directory_entry& e : fs::directory_iterator(dir))
+      if (e.path().filename() != "found") fs::remove_all(e.path());
+  }
   ServerSeeds(root / "corpus" / "fuzz_server_dispatch", id);
   ClientSeeds(root / "corpus" / "fuzz_client_dispatch", id);
   SplitterSeeds(root / "corpus" / "fuzz_splitter", id);

@@ -13,8 +13,19 @@ class ClientRole : public Role {
  public:
   Direction direction() const override { return Direction::ServerToClient; }
 
-  Handled Dispatch(Game& game, std::string_view message) override {
-    return HandleServerMessage(game, message);
+  Handled Dispatch(Game& game, std::string_view message, int) override {
+    const GameMode mode = game.Mode();
+    const Handled h = HandleServerMessage(game, message);
+    // Other text is shown as it came, byte for byte.
+    const std::string_view head = HeadOf(message);
+    bool handled = false;
+    for (std::string_view known : {kHeadMade, kHeadBoad, kHeadWinn, kHeadMove, kHeadPass, kHeadUnFi,
+                                   kHeadUndo, kHeadRedo, kHeadReLa})
+      handled = handled || head == known;
+    if (mode != GameMode::LocalFree && mode != GameMode::LocalPlaying && !handled &&
+        h.reply != message)
+      Fail("other text was not shown byte for byte", message);
+    return h;
   }
 
   void RoleOp(Station& s, Op op, ByteReader&) override {

@@ -1,9 +1,15 @@
-// The server's dispatcher under arbitrary reads from one client, interleaved with what the
-// server's own user does (moves, menu commands, the clock, "Server mode", accepting a
-// request). Input layout: FuzzHarness.h.
+// The server's dispatcher under arbitrary reads from three clients (two of them sharing an
+// address), interleaved with what the server's own user does (moves, menu commands, the
+// clock, "Server mode", accepting a request). Input layout: FuzzHarness.h.
+//
+// Besides the state checks of every target: a text from any connection but the player's
+// changes nothing in the game, nor does a move or pass of the player out of its turn; other
+// text comes back byte for byte; no answer begins with a message head unless it is the
+// text itself, "Requested" or a "Winn"; and a listed request reads back in its "Made".
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 
 #include "fuzz/FuzzHarness.h"
 #include "rules/Catalogue.h"
@@ -11,29 +17,72 @@
 namespace tamsok::fuzz {
 namespace {
 
-constexpr const char* kClientAddress = "192.0.2.7";
+// Connections 0 and 1 share an address; 2 has its own.
+constexpr const char* kAddresses[] = {"192.0.2.7", "192.0.2.7", "192.0.2.8"};
+constexpr int kConnections = 3;
+constexpr int kNoPlayer = -1;
 
-// The room's request list. Every line it is given must make a "Made" that reads back with
-// the request's own terms, or accepting it would fail.
+// The room's request list, with the connection that last sent each line. Every line it is
+// given must make a "Made" that reads back with the request's own terms, or accepting it
+// would fail.
 class Requests : public RequestList {
  public:
   void AddUniqueLine(const std::string& line) override {
     if (line.size() != static_cast<std::size_t>(kRoomLineLength))
       Fail("a request line is not a RoomLine", line);
     last = line;
+    ++added;
+    senders[line] = from;
     if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
   }
   std::vector<std::string> lines;
+  std::map<std::string, int> senders;
   std::string last;
+  int added = 0;  // lines given, listed before or not
+  int from = 0;   // the connection whose text is being handled
 };
+
+// The heads that the room's dispatcher takes; any other text is echoed.
+bool RoomHandles(std::string_view head) {
+  for (std::string_view h : {kHeadRequ, kHeadBoad, kHeadMove, kHeadPass, kHeadLoss, kHeadFini,
+                             kHeadUnFi, kHeadUndo, kHeadRedo, kHeadReLa})
+    if (head == h) return true;
+  return false;
+}
 
 class ServerRole : public Role {
  public:
   Direction direction() const override { return Direction::ClientToServer; }
+  int Connections() const override { return kConnections; }
+  void Begin(const Setup& setup) override {
+    // A game the input starts in was requested on connection 0.
+    player_ = setup.mode == GameMode::ServerPlaying ? 0 : kNoPlayer;
+  }
 
-  Handled Dispatch(Game& game, std::string_view message) override {
-    const Handled h = HandleClientMessage(game, requests_, kClientAddress, message);
-    if (h.reply == kRequested) CheckListedRequest(message);
+  Handled Dispatch(Game& game, std::string_view message, int connection) override {
+    const Snapshot before = Take(game);
+    const int added = requests_.added;
+    requests_.from = connection;
+    const bool player = connection == player_;
+    const Handled h =
+        HandleClientMessage(game, requests_, {kAddresses[connection], player}, message);
+    // Decided from the list itself: the room also echoes a "Requested" that it receives.
+    if (requests_.added != added) CheckListedRequest(message);
+
+    const std::string_view head = HeadOf(message);
+    const bool playing = before.mode == GameMode::ServerPlaying;
+    const bool inTurn = player && playing && before.sideToMove != before.ownCamp;
+    const bool turnTaking = head == kHeadMove || head == kHeadPass;
+    if ((!player || (turnTaking && !inTurn)) && !(Take(game) == before))
+      Fail("a text from someone who may not send it changed the game", message);
+    const bool networkMode = before.mode == GameMode::ServerFree || playing ||
+                             before.mode == GameMode::ClientFree ||
+                             before.mode == GameMode::ClientPlaying;
+    if (networkMode && !RoomHandles(head) && h.reply != message)
+      Fail("other text did not come back byte for byte", message);
+    if (h.reply != message && h.reply != kRequested && BeginsWithAHead(h.reply) &&
+        !ReadWinn(h.reply))
+      Fail("an answer begins with a message head", h.reply);
     return h;
   }
 
@@ -60,6 +109,7 @@ class ServerRole : public Role {
     if (!terms) Fail("a listed request cannot be accepted", line);
     const Camp serverCamp = terms.value.campName == CampName(Camp::Fir) ? Camp::Oak : Camp::Fir;
     StartServerGame(s, serverCamp, terms.value.unitTime, terms.value.exceed, terms.value.retract);
+    player_ = requests_.senders[line];
   }
 
  private:
@@ -77,6 +127,7 @@ class ServerRole : public Role {
   }
 
   Requests requests_;
+  int player_ = kNoPlayer;
 };
 
 }  // namespace

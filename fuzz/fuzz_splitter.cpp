@@ -1,7 +1,9 @@
 // The message splitter of both directions under arbitrary reads. The input is a sequence of
 // reads, each one length byte and then that many bytes (fewer when the input ends). Both
 // splitters get the same reads; what they return, joined and followed by the final Flush(),
-// must be exactly the bytes fed, and they never hold a whole fixed-layout message.
+// must be exactly the bytes fed, and they never hold a whole fixed-layout message. A read
+// that begins with a valid message gives that message whole, unless the bytes held before
+// it and the read together begin a valid message.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,11 +19,22 @@ struct Checked {
   MessageSplitter splitter;
   std::string joined;
 
-  void Feed(std::string_view read) {
+  void Feed(std::string_view read, const std::string& fedBefore) {
+    const std::size_t held = splitter.PendingSize();
+    const std::string heldThenRead =
+        fedBefore.substr(fedBefore.size() - held) + std::string(read.substr(0, kMaxHeldBytes));
+    const bool mustStartMessage = splitter.StartsWithValidMessage(read) &&
+                                  !(held > 0 && splitter.StartsWithValidMessage(heldThenRead));
+    bool started = false;
+    const std::size_t readAt = fedBefore.size();
     for (const std::string& message : splitter.Feed(read)) {
       if (message.empty()) Fail("the splitter returned an empty message", read);
+      if (joined.size() == readAt && splitter.StartsWithValidMessage(message) &&
+          read.starts_with(message))
+        started = true;
       joined += message;
     }
+    if (mustStartMessage && !started) Fail("a valid message at the start of a read was lost", read);
     if (splitter.PendingSize() >= kMaxHeldBytes) Fail("the splitter holds too many bytes", read);
     if (splitter.HasPending() != (splitter.PendingSize() > 0))
       Fail("HasPending() disagrees with PendingSize()");
@@ -44,9 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string fed;
   while (!in.Empty()) {
     const std::string_view read = in.Bytes(in.Byte());
+    toServer.Feed(read, fed);
+    toClient.Feed(read, fed);
     fed += read;
-    toServer.Feed(read);
-    toClient.Feed(read);
   }
   toServer.Finish(fed);
   toClient.Finish(fed);

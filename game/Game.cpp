@@ -39,15 +39,15 @@ constexpr const char* kHistoryPass = "[%3d][%-4s]";
 constexpr const char* kHistoryMove = "[%3d][%-4s] {%d%d->%d%d}";
 constexpr const char* kHistoryPassWord = "PASS";
 // Why a received move was not applied.
-constexpr const char* kBadMoveFields = "Move refused: a field is out of range";
-constexpr const char* kBadMovePiece = "Move refused: the piece is not on the board";
+constexpr const char* kBadMoveFields = "Refused move: a field is out of range";
+constexpr const char* kBadMovePiece = "Refused move: the piece is not on the board";
 constexpr const char* kBadMoveSource =
-    "Move refused: the piece does not stand on the source square";
+    "Refused move: the piece does not stand on the source square";
 constexpr const char* kBadMoveCaptured =
-    "Move refused: the captured piece is not on the target square";
+    "Refused move: the captured piece is not on the target square";
 constexpr const char* kBadMoveOwnCapture =
-    "Move refused: a piece of the mover's own camp is named as captured";
-constexpr const char* kBadMoveOccupied = "Move refused: the target square is occupied";
+    "Refused move: a piece of the mover's own camp is named as captured";
+constexpr const char* kBadMoveOccupied = "Refused move: the target square is occupied";
 }  // namespace text
 
 constexpr std::string_view kModeNames[] = {"LocalFree",     "LocalPlaying", "ServerFree",

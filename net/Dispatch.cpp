@@ -1,6 +1,7 @@
 #include "net/Dispatch.h"
 
 #include "net/NetTexts.h"
+#include "net/TextCodec.h"
 #include "rules/Catalogue.h"
 
 namespace tamsok {
@@ -15,14 +16,22 @@ bool IsFreeOrNetworkMode(GameMode m) {
 }
 
 Handled Reply(std::string reply) {
-  return {std::move(reply), std::nullopt};
+  return {std::move(reply), std::nullopt, {}};
 }
 
-Handled FieldError(std::string_view head, ParseError e) {
+Handled Refuse(std::string why) {
+  return {{}, std::nullopt, std::move(why)};
+}
+
+std::string FieldErrorText(std::string_view head, ParseError e) {
   std::string message = text::kFieldError;
   message.replace(message.find("%s"), 2, head);
   message.replace(message.find("%s"), 2, ParseErrorText(e));
-  return {{}, std::move(message)};
+  return message;
+}
+
+Handled FieldError(std::string_view head, ParseError e) {
+  return {{}, FieldErrorText(head, e), {}};
 }
 
 std::string WinText(Camp winner) {
@@ -35,6 +44,50 @@ Handled EndOnClientMessage(Game& game, Camp winner) {
   std::string message = game.SetLastMessage(BuildWinn(winner));
   game.EndServerGame(winner, /*boxFirst=*/false);
   return Reply(std::move(message));
+}
+
+// The player has passed the turn on its own board and waits for the room's move; a move or
+// pass of it that the room cannot put into force would leave each side waiting for the
+// other. The game ends instead: every connection gets the "Winn", the player's address also
+// the reason.
+Handled EndOnRefusal(Game& game, Camp winner, std::string notice) {
+  game.SendToAll(game.SetLastMessage(BuildWinn(winner)));
+  game.EndServerGame(winner, /*boxFirst=*/false);
+  return Reply(std::move(notice));
+}
+
+Handled EndOnRefusedMove(Game& game, std::string_view reason) {
+  return EndOnRefusal(game, game.OwnCamp(), text::kGameEndedOnRefusal + std::string(reason));
+}
+
+Handled EndOnFullRecord(Game& game) {
+  return EndOnRefusal(game, game.ScoringWinner(), text::kGameEndedFull);
+}
+
+// "Move", "Pass", "Loss" and "Fini" received by the room (see HandleClientMessage).
+Handled FromThePlayer(Game& game, const ClientSender& sender, std::string_view message) {
+  const std::string_view head = HeadOf(message);
+  const bool ending = head == kHeadLoss || head == kHeadFini;
+  if (game.Mode() != GameMode::ServerPlaying) return ending ? Reply({}) : Refuse(text::kNoGame);
+  if (!sender.player) return Refuse(text::kNotThePlayer);
+  if (head == kHeadLoss) return EndOnClientMessage(game, game.OwnCamp());
+  if (head == kHeadFini) return EndOnClientMessage(game, game.ScoringWinner());
+  if (game.SideToMove() == game.OwnCamp()) return Refuse(text::kNotTheTurn);
+
+  if (head == kHeadPass) {
+    if (!game.PassBookkeeping()) return EndOnFullRecord(game);
+    game.SetPassPending(false);
+    return Reply(std::string(message));
+  }
+  const Parsed<MoveFields> move = ReadMove(message);
+  // A fragment cut short by a stalled link is no move; the error report shows it.
+  if (move.error == ParseError::TooShort) return FieldError(head, move.error);
+  if (!move) return EndOnRefusedMove(game, FieldErrorText(head, move.error));
+  const int before = game.RecordCount();
+  std::string reply = game.ApplyReceivedMove(move.value, message);
+  if (game.RecordCount() != before) return Reply(std::move(reply));
+  if (game.RecordsFull()) return EndOnFullRecord(game);
+  return EndOnRefusedMove(game, reply.empty() ? text::kNotOfTheSideToMove : reply);
 }
 
 }  // namespace
@@ -59,7 +112,7 @@ Handled HandleGameMessage(Game& game, std::string_view message) {
   return Reply(std::string(message));
 }
 
-Handled HandleClientMessage(Game& game, RequestList& requests, std::string_view address,
+Handled HandleClientMessage(Game& game, RequestList& requests, const ClientSender& sender,
                             std::string_view message) {
   const GameMode mode = game.Mode();
   if (!IsFreeOrNetworkMode(mode)) return Reply(std::string(message));
@@ -70,22 +123,16 @@ Handled HandleClientMessage(Game& game, RequestList& requests, std::string_view 
     const Parsed<RequFields> r = ReadRequ(message);
     if (!r) return FieldError(head, r.error);
     const RequFields& f = r.value;
-    requests.AddUniqueLine(BuildRoomLine(address, CampName(static_cast<Camp>(f.camp)), f.unitTime,
-                                         f.exceed, f.retract, f.stationId));
+    requests.AddUniqueLine(BuildRoomLine(sender.address, CampName(static_cast<Camp>(f.camp)),
+                                         f.unitTime, f.exceed, f.retract, f.stationId));
     return Reply(std::string(kRequested));
   }
   if (head == kHeadBoad) {
     const bool free = mode == GameMode::ServerFree || mode == GameMode::ClientFree;
     return Reply(free ? std::string(message) : std::string());
   }
-  if (head == kHeadLoss) {
-    if (mode != GameMode::ServerPlaying) return Reply({});
-    return EndOnClientMessage(game, game.OwnCamp());
-  }
-  if (head == kHeadFini) {
-    if (mode != GameMode::ServerPlaying) return Reply({});
-    return EndOnClientMessage(game, game.ScoringWinner());
-  }
+  if (head == kHeadMove || head == kHeadPass || head == kHeadLoss || head == kHeadFini)
+    return FromThePlayer(game, sender, message);
   return HandleGameMessage(game, message);
 }
 
@@ -108,7 +155,7 @@ Handled HandleServerMessage(Game& game, std::string_view message) {
     if (f.stationId == game.StationId()) {
       game.SetCanHandlePieces(true);
       game.view().ShowStatus(kPanelGame, text::kMadeNewGameShown);
-      game.view().ShowMessageBox(f.body, text::kStartNewGame, BoxButtons::Ok);
+      game.view().ShowMessageBox(ShownText(f.body), text::kStartNewGame, BoxButtons::Ok);
       return Reply(text::kMadeNewGameShown);
     }
     game.SetCanHandlePieces(false);

@@ -25,16 +25,31 @@ class RequestList {
 struct Handled {
   std::string reply;
   std::optional<std::string> error;
+  // Why the room took a text without effect and without an answer (a move from someone who
+  // is not the player, or out of turn): shown in its receive list, never sent, so a peer
+  // cannot make the room send more than it sent itself.
+  std::string refusal;
 
   friend bool operator==(const Handled&, const Handled&) = default;
 };
 
-// The step both dispatchers share: "Move", "Pass" and the reserved retraction heads; any
-// other text comes back unchanged.
+// The client's step for "Move" and "Pass", and what both dispatchers share: the reserved
+// retraction heads, and any other text, which comes back unchanged.
 Handled HandleGameMessage(Game& game, std::string_view text);
 
-// The server's dispatcher, for a text from the client at `address` (dotted IPv4).
-Handled HandleClientMessage(Game& game, RequestList& requests, std::string_view address,
+// Who sent a text to the room.
+struct ClientSender {
+  std::string_view address;  // dotted IPv4
+  // Whether it came on the connection whose request the room accepted for the game in
+  // progress. Several copies may share an address, so only the connection tells.
+  bool player = false;
+};
+
+// The server's dispatcher. "Move", "Pass", "Loss" and "Fini" are taken only from the player,
+// and a move or a pass only in the player's turn; anything else changes nothing and gets no
+// answer (see Handled::refusal). A move or pass of the player that the room cannot put into
+// force ends the game, since the player has already passed the turn.
+Handled HandleClientMessage(Game& game, RequestList& requests, const ClientSender& sender,
                             std::string_view text);
 
 // The client's dispatcher, for a text from the server.

@@ -10,10 +10,24 @@ namespace tamsok {
 
 namespace {
 
-// A fixed-layout message: the literal it begins with and its whole length in bytes.
+// Whether the fields of a complete fixed-layout message read.
+using FieldCheck = bool (*)(std::string_view message);
+
+template <auto Reader>
+bool Reads(std::string_view message) {
+  return static_cast<bool>(Reader(message));
+}
+
+bool NoFields(std::string_view) {
+  return true;
+}
+
+// A fixed-layout message: the literal it begins with, its whole length in bytes, and the
+// check of its fields.
 struct Layout {
   std::string_view literal;
   std::size_t length;
+  FieldCheck reads;
 };
 
 constexpr std::size_t Len(int n) {
@@ -21,13 +35,15 @@ constexpr std::size_t Len(int n) {
 }
 
 constexpr Layout kClientToServer[] = {
-    {kHeadRequ, Len(kRequLength)}, {kHeadMove, Len(kMoveLength)}, {kHeadPass, Len(kHeadLength)},
-    {kHeadLoss, Len(kHeadLength)}, {kHeadFini, Len(kHeadLength)},
+    {kHeadRequ, Len(kRequLength), Reads<ReadRequ>}, {kHeadMove, Len(kMoveLength), Reads<ReadMove>},
+    {kHeadPass, Len(kHeadLength), NoFields},        {kHeadLoss, Len(kHeadLength), NoFields},
+    {kHeadFini, Len(kHeadLength), NoFields},
 };
 
 constexpr Layout kServerToClient[] = {
-    {kHeadMade, Len(kMadeLength)}, {kHeadMove, Len(kMoveLength)},   {kHeadPass, Len(kHeadLength)},
-    {kHeadWinn, Len(kWinnLength)}, {kRequested, kRequested.size()}, {kHeadRequ, Len(kRequLength)},
+    {kHeadMade, Len(kMadeLength), Reads<ReadMade>}, {kHeadMove, Len(kMoveLength), Reads<ReadMove>},
+    {kHeadPass, Len(kHeadLength), NoFields},        {kHeadWinn, Len(kWinnLength), Reads<ReadWinn>},
+    {kRequested, kRequested.size(), NoFields},      {kHeadRequ, Len(kRequLength), Reads<ReadRequ>},
 };
 
 constexpr std::size_t MaxLength(std::span<const Layout> layouts) {
@@ -54,6 +70,7 @@ enum class Front {
 struct Match {
   Front front;
   std::size_t length = 0;
+  const Layout* layout = nullptr;
 };
 
 Match MatchFront(std::string_view rest, std::span<const Layout> layouts) {
@@ -72,13 +89,40 @@ Match MatchFront(std::string_view rest, std::span<const Layout> layouts) {
   if (undecided) return {Front::Hold};
   if (best == nullptr) return {Front::Other};
   if (rest.size() < best->length) return {Front::Hold};
-  return {Front::Message, best->length};
+  return {Front::Message, best->length, best};
+}
+
+// True when the text ends with the lead byte of a code page 949 double-byte character whose
+// second byte is missing. The text begins on a character boundary.
+bool EndsWithDanglingLead(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0x81 && b <= 0xFE) {
+      if (i + 1 == text.size()) return true;
+      i += 2;
+    } else {
+      ++i;
+    }
+  }
+  return false;
 }
 
 }  // namespace
 
+bool MessageSplitter::StartsWithValidMessage(std::string_view bytes) const {
+  const Match m = MatchFront(bytes, LayoutsOf(direction_));
+  return m.front == Front::Message && m.layout->reads(bytes.substr(0, m.length));
+}
+
 std::vector<std::string> MessageSplitter::Feed(std::string_view bytes) {
   std::vector<std::string> messages;
+  if (!held_.empty() && StartsWithValidMessage(bytes) &&
+      !StartsWithValidMessage(held_ + std::string(bytes.substr(0, kMaxHeldBytes)))) {
+    // What was held is junk in front of a whole message: it goes out alone.
+    messages.push_back(std::move(held_));
+    held_.clear();
+  }
   held_.append(bytes);
   const std::span<const Layout> layouts = LayoutsOf(direction_);
   std::size_t start = 0;
@@ -86,9 +130,11 @@ std::vector<std::string> MessageSplitter::Feed(std::string_view bytes) {
     const std::string_view rest = std::string_view(held_).substr(start);
     const Match m = MatchFront(rest, layouts);
     if (m.front == Front::Hold) break;
-    const std::size_t length = m.front == Front::Message ? m.length : rest.size();
-    messages.emplace_back(rest.substr(0, length));
+    std::size_t length = m.front == Front::Message ? m.length : rest.size();
+    if (m.front == Front::Other && EndsWithDanglingLead(rest)) --length;
+    if (length > 0) messages.emplace_back(rest.substr(0, length));
     start += length;
+    if (length < rest.size() && m.front == Front::Other) break;  // the dangling lead is held
   }
   held_.erase(0, start);
   assert(held_.size() < kMaxHeldBytes);

@@ -7,10 +7,18 @@
 //  - a message that begins with a fixed-layout head of its direction is cut at the layout's
 //    length, so several messages in one read all come out, in order;
 //  - a fixed-layout message (or a head) cut across reads is held until the rest arrives; the
-//    held bytes are always a strict prefix of one fixed-layout message, so they never exceed
-//    kMaxHeldBytes;
+//    held bytes are always a strict prefix of one fixed-layout message or a single lead byte
+//    (below), so they stay under kMaxHeldBytes;
 //  - any other text (a chat line "[...", a head without a layout, garbage) is taken as it
-//    comes: the whole rest of the read is one message.
+//    comes: the whole rest of the read is one message; when it ends with the lead byte of a
+//    code page 949 double-byte character, that byte is held and goes in front of the next
+//    read, so a character cut by a read boundary stays whole;
+//  - held bytes never swallow a valid message that arrives whole at the start of a read:
+//    unless they and the read together begin a valid message, they come out first, as a
+//    message of their own. A stalled fragment of junk therefore costs only itself.
+//
+// A valid message is a fixed layout of its direction that is complete and whose fields all
+// read (see game/Messages.h).
 //
 // Fixed layouts per direction (bytes):
 //   client -> server: "Requ" 29, "Move" 18, "Pass" 4, "Loss" 4, "Fini" 4
@@ -67,6 +75,10 @@ class MessageSplitter {
 
   // Returns the held bytes (empty when none) and forgets them.
   std::string Flush();
+
+  // True when `bytes` begins with a complete fixed-layout message of this direction whose
+  // fields all read.
+  bool StartsWithValidMessage(std::string_view bytes) const;
 
   bool HasPending() const { return !held_.empty(); }
   std::size_t PendingSize() const { return held_.size(); }

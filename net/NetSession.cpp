@@ -6,6 +6,7 @@
 
 #include "net/IniFile.h"
 #include "net/NetTexts.h"
+#include "net/TextCodec.h"
 
 namespace tamsok {
 
@@ -16,8 +17,8 @@ NetSession::NetSession(NetWindows& windows, std::filesystem::path iniPath, quint
   server_.onAccept = [this](const std::string& a) { ServerSocket1Accept(a); };
   server_.onConnect = [this](const std::string& a) { ServerSocket1ClientConnect(a); };
   server_.onDisconnect = [this](const std::string& a) { ServerSocket1ClientDisconnect(a); };
-  server_.onRead = [this](const std::string& a, const std::string& t) {
-    ServerSocket1ClientRead(a, t);
+  server_.onRead = [this](const std::string& a, ConnectionId from, const std::string& t) {
+    ServerSocket1ClientRead(a, from, t);
   };
   client_.onConnect = [this] { ClientSocket1Connect(); };
   client_.onDisconnect = [this] { ClientSocket1Disconnect(); };
@@ -37,6 +38,10 @@ std::filesystem::path NetSession::DefaultIniPath() {
 
 void NetSession::ShowGameStatus(const std::string& s) {
   game().view().ShowStatus(kPanelGame, s);
+}
+
+void NetSession::ShowReceivedStatus(const std::string& wire) {
+  ShowGameStatus(ShownText(wire));
 }
 
 void NetSession::SetRoomChecked(bool on) {
@@ -64,12 +69,12 @@ void NetSession::SendChatLine(const std::string& line) {
     case GameMode::ServerFree:
     case GameMode::ServerPlaying:
       server_.SendToAll(line);
-      ShowGameStatus(line);
+      ShowReceivedStatus(line);
       break;
     case GameMode::ClientFree:
     case GameMode::ClientPlaying:
       client_.Send(line);
-      ShowGameStatus(line);
+      ShowReceivedStatus(line);
       break;
     default:
       break;
@@ -130,21 +135,47 @@ void NetSession::ServerSocket1ClientDisconnect(const std::string& address) {
   windows_.RemoveAddressLine(address);
 }
 
-void NetSession::ServerSocket1ClientRead(const std::string& address, const std::string& text) {
-  const Handled h = HandleClientMessage(game(), windows_, address, text);
+namespace {
+
+// The request list as the room's dispatcher fills it: the window's list, and which
+// connection sent each line.
+class ListedRequests : public RequestList {
+ public:
+  ListedRequests(RequestList& shown, std::unordered_map<std::string, ConnectionId>& senders,
+                 ConnectionId from)
+      : shown_(shown), senders_(senders), from_(from) {}
+  void AddUniqueLine(const std::string& line) override {
+    senders_[line] = from_;
+    shown_.AddUniqueLine(line);
+  }
+
+ private:
+  RequestList& shown_;
+  std::unordered_map<std::string, ConnectionId>& senders_;
+  ConnectionId from_;
+};
+
+}  // namespace
+
+void NetSession::ServerSocket1ClientRead(const std::string& address, ConnectionId from,
+                                         const std::string& text) {
+  ListedRequests requests(windows_, requestSenders_, from);
+  const Handled h =
+      HandleClientMessage(game(), requests, {address, player_ != 0 && from == player_}, text);
   if (h.error) {
     windows_.ReportError(*h.error);
     return;
   }
-  const std::string line = "[" + address + "]" + h.reply;
+  const std::string line = "[" + address + "]" + h.reply + h.refusal;
   windows_.AppendReceived(line);
-  ShowGameStatus(line);
+  ShowReceivedStatus(line);
   server_.ReplyToSender(address, h.reply);
 }
 
 void NetSession::LBxReqDblClick(const std::string& selected) {
   if (windows_.RequestsLocked() || selected.empty()) return;
-  if (game().view().ShowMessageBox(selected, text::kConfirm, BoxButtons::OkCancel) != BoxAnswer::Ok)
+  if (game().view().ShowMessageBox(ShownText(selected), text::kConfirm, BoxButtons::OkCancel) !=
+      BoxAnswer::Ok)
     return;
   AcceptRequest(selected);
   windows_.HideRoomWindow();
@@ -160,6 +191,8 @@ void NetSession::AcceptRequest(const std::string& line) {
     return;
   }
   GameView& view = game().view();
+  const auto sender = requestSenders_.find(line);
+  player_ = sender == requestSenders_.end() ? 0 : sender->second;
   windows_.HideRoomWindow();
   view.SetMenuChecked(MenuItem::miRoomState, false);
   server_.SendToAll(game().SetLastMessage(made));
@@ -232,7 +265,7 @@ void NetSession::ClientSocket1Read(const std::string& text) {
     return;
   }
   windows_.AppendReceived(h.reply);
-  ShowGameStatus(h.reply);
+  ShowReceivedStatus(h.reply);
 }
 
 void NetSession::miReqGameClick() {

@@ -1,10 +1,16 @@
 // The network side of the main window: the "Server mode", "Client mode" and request
 // commands, the socket events of both roles, accepting a request, and sending chat lines.
 // It is the game's PeerLink. Everything runs on the user-interface thread.
+//
+// Texts here are the bytes of the wire (code page 949 where they are not ASCII): what
+// arrives is handled, listed and echoed byte for byte. They become text for a person only
+// where the status panel or a box shows them (ShownText), and the windows convert what they
+// list themselves (NetWindows).
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 
 #include "game/Game.h"
 #include "net/NetWindows.h"
@@ -29,9 +35,11 @@ class NetSession : public PeerLink {
   void miCreateRoomClick();
   void miConnectClick();
   void miReqGameClick();
-  // A double click on the request list; `selected` is the selected line, empty for none.
+  // A double click on the request list; `selected` is the selected line as it was listed,
+  // empty for none.
   void LBxReqDblClick(const std::string& selected);
   void AcceptRequest(const std::string& line);
+  // A chat line, already in the wire's code page.
   void SendChatLine(const std::string& line);
   // Exit: close both sockets (closing one that is not open does nothing).
   void CloseSockets();
@@ -40,7 +48,8 @@ class NetSession : public PeerLink {
   void ServerSocket1Accept(const std::string& address);
   void ServerSocket1ClientConnect(const std::string& address);
   void ServerSocket1ClientDisconnect(const std::string& address);
-  void ServerSocket1ClientRead(const std::string& address, const std::string& text);
+  void ServerSocket1ClientRead(const std::string& address, ConnectionId from,
+                               const std::string& text);
   void ClientSocket1Connect();
   void ClientSocket1Disconnect();
   void ClientSocket1Read(const std::string& text);
@@ -60,6 +69,8 @@ class NetSession : public PeerLink {
   void SetRoomChecked(bool on);
   void SetClientChecked(bool on);
   void ShowGameStatus(const std::string& text);
+  // Shows text from the wire in the status panel.
+  void ShowReceivedStatus(const std::string& wire);
 
   NetWindows& windows_;
   std::filesystem::path iniPath_;
@@ -69,6 +80,10 @@ class NetSession : public PeerLink {
   bool roomChecked_ = false;
   bool clientChecked_ = false;
   std::string serverAddress_;
+  // The connection that last sent each listed request, and the one whose request was
+  // accepted: the player of the game in progress (0: none).
+  std::unordered_map<std::string, ConnectionId> requestSenders_;
+  ConnectionId player_ = 0;
 };
 
 }  // namespace tamsok

@@ -15,6 +15,23 @@ inline constexpr const char* kStartNewGame = "Start new game";
 inline constexpr const char* kWinSuffix = " Win";
 inline constexpr const char* kFieldError = "Cannot read the \"%s\" message: %s";
 
+// Why the room refused a text (listed, not sent), and the notice that goes with a game the
+// room ends. None begins with a message head, so no station takes one for a message.
+inline constexpr const char* kNotThePlayer = "Refused: only the player of the game may send this";
+inline constexpr const char* kNotTheTurn = "Refused: it is not the player's turn";
+inline constexpr const char* kNoGame = "Refused: no game is in progress";
+inline constexpr const char* kNotOfTheSideToMove =
+    "Refused move: the piece is not of the side to move";
+// A move of the player that the room cannot play ends the game, since the player has
+// already passed the turn: without an end each station would wait for the other. The
+// reason follows.
+inline constexpr const char* kGameEndedOnRefusal = "The room ends the game. ";
+// The game record is full: nobody can move any more, and the game is scored.
+inline constexpr const char* kGameEndedFull = "The room ends the game: the record is full. Scored.";
+
+// Shown after a received text that was cut for display: its whole length in bytes.
+inline constexpr const char* kCutMark = " [... cut, %zu bytes in all]";
+
 // Server role.
 inline constexpr const char* kServerMode = "Server mode";
 inline constexpr const char* kDisconnected = "Disconnected";

@@ -1,6 +1,9 @@
 // What the network side needs of the windows: the room status window, the chat window's
 // receive list, the two dialogs and the application's general error report. The main
 // window implements it; tests give a fake.
+//
+// The request lines and the received lines are the bytes of the wire; the windows show
+// them as text (ShownText) and keep the request lines' bytes for accepting one.
 #pragma once
 
 #include <string>

@@ -10,11 +10,20 @@
 #include <QHostInfo>
 
 #include "net/NetTexts.h"
-#include "net/TextCodec.h"
 
 namespace tamsok {
 
 // ---- MessageQueue ------------------------------------------------------------------------
+
+void MessageQueue::Enqueue(Item item) {
+  bytes_[item.connection] += item.text.size();
+  items_.push_back(std::move(item));
+}
+
+std::size_t MessageQueue::QueuedBytes(ConnectionId c) const {
+  const auto it = bytes_.find(c);
+  return it == bytes_.end() ? 0 : it->second;
+}
 
 void MessageQueue::Deliver() {
   if (delivering_) return;  // the outer delivery loop takes them in turn
@@ -22,6 +31,10 @@ void MessageQueue::Deliver() {
   while (!items_.empty()) {
     Item next = std::move(items_.front());
     items_.pop_front();
+    if (const auto it = bytes_.find(next.connection); it != bytes_.end()) {
+      it->second -= next.text.size();
+      if (it->second == 0) bytes_.erase(it);
+    }
     if (handler_) handler_(next);
   }
   delivering_ = false;
@@ -37,30 +50,11 @@ std::string DottedAddress(const QHostAddress& address) {
   return address.toString().toStdString();
 }
 
-namespace {
-
-// True when the text ends with the lead byte of a code page 949 double-byte character whose
-// second byte is missing. The text must begin on a character boundary.
-bool EndsWithDanglingLead(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    if (b >= 0x81 && b <= 0xFE) {
-      if (i + 1 == text.size()) return true;
-      i += 2;
-    } else {
-      ++i;
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
-Connection::Connection(QTcpSocket* socket, Direction direction, MessageQueue& queue,
-                       int holdTimeoutMs, QObject* parent)
+Connection::Connection(QTcpSocket* socket, ConnectionId id, Direction direction,
+                       MessageQueue& queue, int holdTimeoutMs, QObject* parent)
     : QObject(parent),
       socket_(socket),
+      id_(id),
       address_(DottedAddress(socket->peerAddress())),
       splitter_(direction),
       queue_(queue),
@@ -70,56 +64,77 @@ Connection::Connection(QTcpSocket* socket, Direction direction, MessageQueue& qu
   // waits for the first one's acknowledgement, which the peer delays by tens of
   // milliseconds.
   socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  // With a bounded buffer, the socket stops taking bytes from the kernel while this
+  // connection does not read them, and the peer's sends then wait.
+  socket_->setReadBufferSize(kReadChunkBytes);
   holdTimer_.setSingleShot(true);
   connect(&holdTimer_, &QTimer::timeout, this, [this] { FlushHeld(); });
   connect(socket_, &QTcpSocket::readyRead, this, &Connection::OnReadyRead);
 }
 
 void Connection::OnReadyRead() {
-  QByteArray bytes = socket_->readAll();
-  if (!danglingLead_.empty()) {
-    bytes.prepend(danglingLead_.data(), static_cast<qsizetype>(danglingLead_.size()));
-    danglingLead_.clear();
+  if (stopped_) return;  // a resumption queued before the connection closed
+  // While earlier messages wait for a handler that has not finished (a modal box), this
+  // connection stops reading once too many of its own wait; the end of the delivery
+  // resumes it.
+  if (queue_.Delivering() && queue_.QueuedBytes(id_) >= kMaxQueuedBytes) {
+    paused_ = true;
+    return;
   }
-  std::vector<std::string> messages = splitter_.Feed({bytes.constData(), size_t(bytes.size())});
-  // Only text that is not a fixed layout (a chat line) can end inside a character; it is
-  // the last message, and nothing is held behind it.
-  if (!messages.empty() && !splitter_.HasPending() && EndsWithDanglingLead(messages.back())) {
-    danglingLead_.assign(1, messages.back().back());
-    messages.back().pop_back();
-    if (messages.back().empty()) messages.pop_back();
-  }
-  // The bound is on each incomplete message: once a message has been completed, whatever
-  // is held now is the start of another one and gets the whole bound again.
-  if (!HoldsBytes())
-    holdTimer_.stop();
-  else if (!messages.empty() || !holdTimer_.isActive())
-    holdTimer_.start(holdTimeoutMs_);
+  ReadAndQueue();
   // Everything of this read is queued before any of it is handled; once the delivery has
   // begun, this connection may be closed and retired by a handler, so it is not touched
   // again.
-  for (std::string& m : messages)
-    queue_.Enqueue({address_, Cp949ToUtf8(m)});
   queue_.Deliver();
+}
+
+void Connection::ReadAndQueue() {
+  const QByteArray bytes = socket_->readAll();
+  std::vector<std::string> messages =
+      splitter_.Feed({bytes.constData(), static_cast<std::size_t>(bytes.size())});
+  // The bound is on each incomplete message: once a message has been completed, whatever
+  // is held now is the start of another one and gets the whole bound again.
+  if (!splitter_.HasPending())
+    holdTimer_.stop();
+  else if (!messages.empty() || !holdTimer_.isActive())
+    holdTimer_.start(holdTimeoutMs_);
+  for (std::string& m : messages)
+    queue_.Enqueue({id_, address_, std::move(m)});
+}
+
+void Connection::ResumeReading() {
+  if (!paused_) return;
+  paused_ = false;
+  // Not from inside the idle handler: the read may start another delivery.
+  if (socket_->bytesAvailable() > 0)
+    QMetaObject::invokeMethod(this, &Connection::OnReadyRead, Qt::QueuedConnection);
+}
+
+void Connection::Drain() {
+  paused_ = false;
+  if (socket_->bytesAvailable() > 0) ReadAndQueue();
+  FlushHeld();
 }
 
 void Connection::FlushHeld() {
   holdTimer_.stop();
-  std::string rest = danglingLead_ + splitter_.Flush();
-  danglingLead_.clear();
-  if (!rest.empty()) queue_.Push({address_, Cp949ToUtf8(rest)});
+  std::string rest = splitter_.Flush();
+  if (!rest.empty()) queue_.Enqueue({id_, address_, std::move(rest)});
+  queue_.Deliver();
+}
+
+std::size_t Connection::HeldBytes() const {
+  return queue_.QueuedBytes(id_) + splitter_.PendingSize() +
+         static_cast<std::size_t>(socket_->bytesAvailable());
 }
 
 void Connection::Stop() {
+  stopped_ = true;
   holdTimer_.stop();
   disconnect(socket_, nullptr, this, nullptr);
 }
 
-void Connection::Send(const std::string& text) {
-  if (!text.empty()) SendBytes(Utf8ToCp949(text));
-}
-
-void Connection::SendBytes(std::string_view bytes) {
+void Connection::Send(std::string_view bytes) {
   if (bytes.empty() || closing_) return;
   std::size_t sent = 0;
 #ifdef Q_OS_UNIX
@@ -169,9 +184,22 @@ void Retirement::Release() {
 ServerRole::ServerRole(quint16 port, QObject* parent) : QObject(parent), port_(port) {
   connect(&server_, &QTcpServer::newConnection, this, &ServerRole::OnNewConnection);
   queue_.SetHandler([this](const MessageQueue::Item& item) {
-    if (onRead) onRead(item.address, item.text);
+    if (onRead) onRead(item.address, item.connection, item.text);
   });
-  queue_.SetIdleHandler([this] { retirement_.Release(); });
+  queue_.SetIdleHandler([this] { OnQueueIdle(); });
+}
+
+void ServerRole::OnQueueIdle() {
+  retirement_.Release();
+  for (const QPointer<Connection>& c : connections_)
+    if (c) c->ResumeReading();
+}
+
+std::size_t ServerRole::MaxHeldBytes() const {
+  std::size_t most = 0;
+  for (const QPointer<Connection>& c : connections_)
+    if (c) most = std::max(most, c->HeldBytes());
+  return most;
 }
 
 ServerRole::~ServerRole() {
@@ -201,7 +229,8 @@ void ServerRole::Deactivate() {
 
 void ServerRole::OnNewConnection() {
   while (QTcpSocket* socket = server_.nextPendingConnection()) {
-    auto* c = new Connection(socket, Direction::ClientToServer, queue_, holdTimeoutMs_, this);
+    auto* c =
+        new Connection(socket, ++lastId_, Direction::ClientToServer, queue_, holdTimeoutMs_, this);
     socket->setParent(c);  // the connection owns its socket: both go together
     connections_.push_back(c);
     const std::string address = c->address();
@@ -218,16 +247,15 @@ void ServerRole::Drop(Connection* c) {
   if (it == connections_.end()) return;
   connections_.erase(it);
   const std::string address = c->address();
-  c->FlushHeld();
+  c->Drain();
   retirement_.Retire(c, queue_);
   if (onDisconnect) onDisconnect(address);
 }
 
-void ServerRole::SendToAll(const std::string& text) {
-  if (text.empty()) return;
-  const std::string bytes = Utf8ToCp949(text);  // once for every connection
+void ServerRole::SendToAll(const std::string& bytes) {
+  if (bytes.empty()) return;
   for (const QPointer<Connection>& c : connections_)
-    if (c) c->SendBytes(bytes);
+    if (c) c->Send(bytes);
 }
 
 void ServerRole::ReplyToSender(const std::string& address, const std::string& reply) {
@@ -247,7 +275,10 @@ ClientRole::ClientRole(quint16 port, QObject* parent) : QObject(parent), port_(p
   queue_.SetHandler([this](const MessageQueue::Item& item) {
     if (onRead) onRead(item.text);
   });
-  queue_.SetIdleHandler([this] { retirement_.Release(); });
+  queue_.SetIdleHandler([this] {
+    retirement_.Release();
+    if (connection_) connection_->ResumeReading();
+  });
 }
 
 ClientRole::~ClientRole() {
@@ -288,12 +319,13 @@ void ClientRole::Deactivate() {
     socket_->abort();
 }
 
-void ClientRole::Send(const std::string& text) {
-  if (IsConnected()) connection_->Send(text);
+void ClientRole::Send(const std::string& bytes) {
+  if (IsConnected()) connection_->Send(bytes);
 }
 
 void ClientRole::OnConnected() {
-  connection_ = new Connection(socket_, Direction::ServerToClient, queue_, holdTimeoutMs_, this);
+  connection_ =
+      new Connection(socket_, ++lastId_, Direction::ServerToClient, queue_, holdTimeoutMs_, this);
   const QHostAddress peer = socket_->peerAddress();
   lookupId_ = QHostInfo::lookupHost(peer.toString(), this, [this, peer](const QHostInfo& info) {
     lookupId_ = -1;
@@ -307,7 +339,7 @@ void ClientRole::OnConnected() {
 
 void ClientRole::OnDisconnected() {
   if (connection_) {
-    connection_->FlushHeld();
+    connection_->Drain();
     retirement_.Retire(connection_, queue_);
     connection_ = nullptr;
   }

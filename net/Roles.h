@@ -1,8 +1,9 @@
 // The two socket roles on Qt Network: the room (server) listens and holds the accepted
 // connections, the client holds one connection to a room. Both split what they read into
-// messages, convert text between the wire's code page 949 and UTF-8 at the socket edge, and
-// hand the messages on one at a time, in order: a message that arrives while an earlier one
-// is still being handled (say, inside a modal box) waits for it to finish.
+// messages and hand them on one at a time, in order, as the bytes that came: a message that
+// arrives while an earlier one is still being handled (say, inside a modal box) waits for it
+// to finish. While messages wait, each connection holds at most about kMaxQueuedBytes of
+// them; past that it stops reading, and TCP makes its peer wait.
 #pragma once
 
 #include <QObject>
@@ -11,11 +12,13 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "net/Framing.h"
@@ -28,33 +31,51 @@ inline constexpr quint16 kGamePort = 1024;
 // everything at once; the game's own messages are tens of bytes.
 inline constexpr std::size_t kMaxUnsentBytes = std::size_t{4} << 20;
 
+// What one read of a connection takes at most, and so the most that the socket layer holds
+// for it unread.
+inline constexpr qint64 kReadChunkBytes = qint64{64} << 10;
+// How many bytes of received messages a connection may have waiting for their turn (while
+// an earlier message is being handled) before it stops reading; one more read may come on
+// top.
+inline constexpr std::size_t kMaxQueuedBytes = std::size_t{1} << 20;
+
+// Tells the connections of one role apart; never reused within a run.
+using ConnectionId = std::uint64_t;
+
 // Delivers queued messages one at a time, never re-entrantly. A handler may run a nested
 // event loop (a modal box); messages that arrive meanwhile wait for it to finish, and the
 // outermost delivery takes them in turn.
 class MessageQueue {
  public:
   struct Item {
+    ConnectionId connection = 0;
     std::string address;
-    std::string text;  // UTF-8
+    std::string text;  // the bytes of one message, as they came
   };
   using Handler = std::function<void(const Item&)>;
 
   void SetHandler(Handler h) { handler_ = std::move(h); }
   // Runs each time the outermost delivery has ended, when no handler is on the stack.
   void SetIdleHandler(std::function<void()> h) { idle_ = std::move(h); }
-  void Enqueue(Item item) { items_.push_back(std::move(item)); }
+  void Enqueue(Item item);
   // Delivers everything queued, unless a delivery further up the stack will.
   void Deliver();
   void Push(Item item) {
     Enqueue(std::move(item));
     Deliver();
   }
-  void Clear() { items_.clear(); }
+  void Clear() {
+    items_.clear();
+    bytes_.clear();
+  }
   std::size_t size() const { return items_.size(); }
   bool Delivering() const { return delivering_; }
+  // The bytes of the messages of one connection that wait for their turn.
+  std::size_t QueuedBytes(ConnectionId c) const;
 
  private:
   std::deque<Item> items_;
+  std::unordered_map<ConnectionId, std::size_t> bytes_;
   Handler handler_;
   std::function<void()> idle_;
   bool delivering_ = false;
@@ -66,33 +87,39 @@ class Connection : public QObject {
   Q_OBJECT
  public:
   // `holdTimeoutMs` bounds how long an incomplete message is held before it is handed on.
-  Connection(QTcpSocket* socket, Direction direction, MessageQueue& queue, int holdTimeoutMs,
-             QObject* parent);
+  Connection(QTcpSocket* socket, ConnectionId id, Direction direction, MessageQueue& queue,
+             int holdTimeoutMs, QObject* parent);
 
   QTcpSocket* socket() const { return socket_; }
+  ConnectionId id() const { return id_; }
   const std::string& address() const { return address_; }
-  // Sends UTF-8 text as code page 949 bytes; nothing for an empty text.
-  void Send(const std::string& text);
-  // Sends bytes already in code page 949.
-  void SendBytes(std::string_view bytes);
-  // Hands on whatever is held (at disconnect and when the hold timer runs out).
-  void FlushHeld();
+  // Sends the bytes; nothing for none.
+  void Send(std::string_view bytes);
+  // Reads whatever the socket still holds, even past the bound, and hands on what is held
+  // (at disconnect). The hold timer hands on the held bytes alone.
+  void Drain();
+  // Reads again if it stopped for holding too much, once the queue has been delivered.
+  void ResumeReading();
   // Hands on nothing more: a closed connection waiting for its deletion.
   void Stop();
+  // The bytes this connection holds: messages waiting in the queue, an incomplete message,
+  // and what the socket has read for it.
+  std::size_t HeldBytes() const;
 
  private:
   void OnReadyRead();
-  bool HoldsBytes() const { return splitter_.HasPending() || !danglingLead_.empty(); }
+  void ReadAndQueue();
+  void FlushHeld();
 
   QTcpSocket* socket_;
+  ConnectionId id_;
   std::string address_;
   MessageSplitter splitter_;
-  // The lead byte of a double-byte character whose second byte is still on its way; it
-  // goes in front of the next read, so a character cut by a read boundary stays whole.
-  std::string danglingLead_;
   MessageQueue& queue_;
   QTimer holdTimer_;
   int holdTimeoutMs_;
+  bool paused_ = false;   // stopped reading: too many of its messages wait in the queue
+  bool stopped_ = false;  // closed: hands on nothing more
   bool closing_ = false;  // closed for leaving too much unread; sends are dropped
 };
 
@@ -126,9 +153,11 @@ class ServerRole : public QObject {
   bool IsActive() const { return server_.isListening(); }
   quint16 Port() const { return server_.isListening() ? server_.serverPort() : port_; }
   std::size_t ConnectionCount() const { return connections_.size(); }
+  // The most bytes that any one connection holds now (see Connection::HeldBytes).
+  std::size_t MaxHeldBytes() const;
 
-  // One send on every accepted connection, in order.
-  void SendToAll(const std::string& text);
+  // One send of the bytes on every accepted connection, in order.
+  void SendToAll(const std::string& bytes);
   // The reply on every connected connection whose remote address equals `address`.
   void ReplyToSender(const std::string& address, const std::string& reply);
 
@@ -138,13 +167,17 @@ class ServerRole : public QObject {
   std::function<void(const std::string& address)> onAccept;      // ServerSocket1Accept
   std::function<void(const std::string& address)> onConnect;     // ServerSocket1ClientConnect
   std::function<void(const std::string& address)> onDisconnect;  // ServerSocket1ClientDisconnect
-  std::function<void(const std::string& address, const std::string& text)> onRead;
+  // One message from the connection `from`, at `address`.
+  std::function<void(const std::string& address, ConnectionId from, const std::string& text)>
+      onRead;
 
  private:
   void OnNewConnection();
   void Drop(Connection* c);
+  void OnQueueIdle();
 
   quint16 port_;
+  ConnectionId lastId_ = 0;
   int holdTimeoutMs_ = kHoldTimeoutMs;
   QTcpServer server_;
   std::vector<QPointer<Connection>> connections_;
@@ -165,7 +198,7 @@ class ClientRole : public QObject {
   void Deactivate();
   bool IsActive() const;
   bool IsConnected() const;
-  void Send(const std::string& text);
+  void Send(const std::string& bytes);
   // The server's host name, found by a reverse look-up after connecting (empty until then
   // or when none is found).
   const std::string& HostName() const { return hostName_; }
@@ -173,7 +206,7 @@ class ClientRole : public QObject {
 
   std::function<void()> onConnect;                 // ClientSocket1Connect
   std::function<void()> onDisconnect;              // ClientSocket1Disconnect
-  std::function<void(const std::string&)> onRead;  // ClientSocket1Read, one message
+  std::function<void(const std::string&)> onRead;  // ClientSocket1Read, one message's bytes
   std::function<void(int code)> onError;           // a later socket error
   std::function<void()> onHostName;                // the look-up has answered
 
@@ -184,6 +217,7 @@ class ClientRole : public QObject {
 
   quint16 port_;
   int holdTimeoutMs_ = kHoldTimeoutMs;
+  ConnectionId lastId_ = 0;
   QTcpSocket* socket_ = nullptr;
   Connection* connection_ = nullptr;
   MessageQueue queue_;

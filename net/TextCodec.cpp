@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
+
+#include "net/NetTexts.h"
 
 namespace tamsok {
 
@@ -154,6 +157,21 @@ std::string Utf8ToCp949(std::string_view utf8) {
 std::string Cp949ToUtf8(std::string_view cp949) {
   thread_local IconvConverter converter(kUtf8, kCp949);
   return converter.Convert(cp949, kUtf8Replacement, SkipCp949);
+}
+
+std::string ShownText(std::string_view wire) {
+  if (wire.size() <= kMaxShownBytes) return Cp949ToUtf8(wire);
+  // A double-byte character is a lead byte 0x81..0xFE and one more byte.
+  std::size_t cut = 0;
+  while (true) {
+    const auto b = static_cast<unsigned char>(wire[cut]);
+    const std::size_t width = b >= 0x81 && b <= 0xFE ? 2 : 1;
+    if (cut + width > kMaxShownBytes) break;
+    cut += width;
+  }
+  char mark[64];
+  std::snprintf(mark, sizeof mark, nettext::kCutMark, wire.size());
+  return Cp949ToUtf8(wire.substr(0, cut)) + mark;
 }
 
 }  // namespace tamsok

@@ -12,6 +12,7 @@
 // The converters keep one conversion descriptor per thread, opened on first use.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,14 @@ inline constexpr char kCp949Replacement = '?';
 
 std::string Utf8ToCp949(std::string_view utf8);
 std::string Cp949ToUtf8(std::string_view cp949);
+
+// The most bytes of one text from the wire that a window shows. Laying out a line costs far
+// more than linear time in its length, so a long line is cut.
+inline constexpr std::size_t kMaxShownBytes = 2000;
+
+// What a person reads of text from the wire: converted to UTF-8; a text longer than
+// kMaxShownBytes is cut before the character that would cross the bound, and a mark that
+// gives the whole length follows.
+std::string ShownText(std::string_view wire);
 
 }  // namespace tamsok

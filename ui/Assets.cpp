@@ -1,7 +1,10 @@
 #include "ui/Assets.h"
 
+#include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 #include "ui/LoadJpeg.h"
 
@@ -20,15 +23,44 @@ QString Resource(const QString& file) {
   return QStringLiteral(":/assets/") + file;
 }
 
+// Our PNGs are read by Qt's own reader. Named as PNG and with format detection off, the reader
+// does not first load every image-format plugin of the system to ask whether it reads PNG.
+// Decoded pictures are kept, since many images share one.
 QPixmap Png(const QString& file) {
-  return QPixmap(Resource(file));
+  const QString key = QStringLiteral("tamsok:") + file;
+  QPixmap picture;
+  if (QPixmapCache::find(key, &picture)) return picture;
+  QImageReader reader(Resource(file), "png");
+  reader.setAutoDetectImageFormat(false);
+  picture = QPixmap::fromImage(reader.read());
+  QPixmapCache::insert(key, picture);
+  return picture;
+}
+
+QString BoardPictureFile(Skin skin) {
+  return Resource(QStringLiteral("board_%1.jpg").arg(kSkinSlug[static_cast<int>(skin)]));
 }
 
 }  // namespace
 
 QImage BoardPicture(Skin skin) {
-  return LoadJpegFile(
-      Resource(QStringLiteral("board_%1.jpg").arg(kSkinSlug[static_cast<int>(skin)])));
+  return LoadJpegFile(BoardPictureFile(skin));
+}
+
+bool HasBoardPicture(Skin skin) {
+  return QFile::exists(BoardPictureFile(skin));
+}
+
+QRect PaintBoardPicture(Skin skin, QPainter& painter, const QRect& clip) {
+  // 16 rows: two rows of the 8 x 8 blocks libjpeg decodes, 50 KB for a board's width.
+  constexpr int kBandRows = 16;
+  const QSize size = DecodeJpegFileBands(BoardPictureFile(skin), clip.bottom() + 1, kBandRows,
+                                         [&](int top, const QImage& band, int rows) {
+                                           if (top + rows > clip.top())
+                                             painter.drawImage(QPoint(0, top), band,
+                                                               QRect(0, 0, band.width(), rows));
+                                         });
+  return QRect(QPoint(0, 0), size);
 }
 
 QPixmap SkinSwatch(Skin skin) {

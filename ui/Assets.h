@@ -6,9 +6,12 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 
 #include "rules/Types.h"
+
+class QPainter;
 
 namespace tamsok {
 
@@ -24,6 +27,12 @@ inline constexpr int kMenuPictureSize = 20;
 
 // The decoded board picture of a skin (JPEG, decoded by libjpeg).
 QImage BoardPicture(Skin skin);
+// Whether the skin's picture is among the compiled-in assets; nothing is decoded.
+bool HasBoardPicture(Skin skin);
+// Draws the skin's picture with its top-left corner at (0, 0), as far down as `clip` reaches,
+// straight from its file a band of rows at a time: the whole picture is never held. Returns
+// the picture's rectangle, empty when it cannot be decoded.
+QRect PaintBoardPicture(Skin skin, QPainter& painter, const QRect& clip);
 // The 20 x 20 colour swatch of a skin's menu item.
 QPixmap SkinSwatch(Skin skin);
 // The skin item's picture: the swatch, and for the checked item the swatch under a bold check

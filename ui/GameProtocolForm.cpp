@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kFontPixels = 11;
 constexpr int kItemHeight = 18;
+// Where a request line keeps the bytes it was listed with.
+constexpr int kWireRole = Qt::UserRole;
 
 // Every line of the lists is 18 pixels high.
 class FixedHeightDelegate : public QStyledItemDelegate {
@@ -69,9 +71,21 @@ void TProtocolForm::RemoveFirstLine(QListWidget& list, const QString& text) {
   }
 }
 
+void TProtocolForm::AddRequestLine(const std::string& wire, const QString& shown) {
+  const QByteArray bytes(wire.data(), static_cast<qsizetype>(wire.size()));
+  for (int i = 0; i < LBxReq->count(); ++i)
+    if (LBxReq->item(i)->data(kWireRole).toByteArray() == bytes) return;
+  auto* item = new QListWidgetItem(shown);
+  item->setData(kWireRole, bytes);
+  LBxReq->addItem(item);
+}
+
 void TProtocolForm::LBxReqDblClick() {
   if (RequestsLocked || LBxReq->currentRow() < 0) return;
-  if (AcceptLine) AcceptLine(LBxReq->currentItem()->text());
+  const QListWidgetItem& item = *LBxReq->currentItem();
+  const QVariant wire = item.data(kWireRole);
+  if (AcceptLine)
+    AcceptLine(wire.isValid() ? wire.toByteArray().toStdString() : item.text().toStdString());
 }
 
 }  // namespace tamsok

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QString>
 #include <QWidget>
@@ -20,17 +21,20 @@ class TProtocolForm : public QWidget {
   static void AddUniqueLine(QListWidget& list, const QString& text);
   // Deletes the first line equal to the text, if any.
   static void RemoveFirstLine(QListWidget& list, const QString& text);
+  // Appends a request line to LBxReq unless a line of the same bytes is listed: the line
+  // shows `shown` and keeps `wire`, the bytes it came as, for AcceptLine.
+  void AddRequestLine(const std::string& wire, const QString& shown);
 
   void LockRequests() { RequestsLocked = true; }
   void UnlockRequests() { RequestsLocked = false; }
 
   // A double click on LBxReq: nothing while the requests are locked or no line is selected;
-  // otherwise the selected line goes to AcceptLine.
+  // otherwise the selected line goes to AcceptLine, as the bytes it was listed with.
   void LBxReqDblClick();
 
   // What accepting a request line does; set by the server role. Until it is set a double
   // click does nothing.
-  std::function<void(const QString&)> AcceptLine;
+  std::function<void(const std::string& wire)> AcceptLine;
 
   bool RequestsLocked = false;
   QLabel* Label1;

@@ -1,7 +1,9 @@
 #include "ui/ImageControl.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "ui/BoardGeometry.h"
 
@@ -13,8 +15,23 @@ ImageControl::ImageControl(QWidget* parent, const QString& name, QSize size) : Q
 }
 
 void ImageControl::SetPicture(const QPixmap& picture) {
+  source_ = nullptr;
   picture_ = picture;
   update();
+}
+
+void ImageControl::SetPictureSource(std::function<QPixmap()> source) {
+  source_ = std::move(source);
+  picture_ = QPixmap();
+  update();
+}
+
+const QPixmap& ImageControl::Picture() const {
+  if (source_) {
+    picture_ = source_();
+    source_ = nullptr;
+  }
+  return picture_;
 }
 
 void ImageControl::SetStretch(bool stretch) {
@@ -22,15 +39,22 @@ void ImageControl::SetStretch(bool stretch) {
   update();
 }
 
-void ImageControl::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;
+void ImageControl::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  if (stretch_) {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
-  } else {
-    painter.drawPixmap(0, 0, picture_);
+  QRect drawn;
+  if (firstPaint_ && source_) {
+    drawn = firstPaint_(painter, event->rect());
+    firstPaint_ = nullptr;
+    QTimer::singleShot(0, this, [this] { Picture(); });
+  } else if (const QPixmap& picture = Picture(); !picture.isNull()) {
+    drawn = stretch_ ? rect() : picture.rect();
+    if (stretch_) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(drawn, picture);
   }
+  // An opaque control covers its whole area, also where its picture does not reach.
+  if (testAttribute(Qt::WA_OpaquePaintEvent))
+    for (const QRect& bare : QRegion(event->rect()).subtracted(drawn))
+      painter.fillRect(bare, palette().color(QPalette::Window));
 }
 
 PieceImageControl::PieceImageControl(QWidget* parent, const QString& name, int tag,

@@ -3,6 +3,8 @@
 // shows through the picture's transparent pixels.
 #pragma once
 
+#include <functional>
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -13,7 +15,17 @@ class ImageControl : public QWidget {
   ImageControl(QWidget* parent, const QString& name, QSize size);
 
   void SetPicture(const QPixmap& picture);
-  const QPixmap& Picture() const { return picture_; }
+  // Makes the picture on first use: the first paint that reaches the control (a control hidden
+  // or wholly covered by an opaque one is not painted) or the first call of Picture().
+  void SetPictureSource(std::function<QPixmap()> source);
+  const QPixmap& Picture() const;
+  // With a picture source: draws the control's first paint without making the picture (say,
+  // straight from the picture's file) and returns the rectangle it covered. The picture is
+  // made just after that paint, ready for the paints to come.
+  using FirstPaint = std::function<QRect(QPainter& painter, const QRect& clip)>;
+  void SetFirstPaint(FirstPaint paint) { firstPaint_ = std::move(paint); }
+  // True while a picture source waits for its first use.
+  bool PicturePending() const { return static_cast<bool>(source_); }
   // Draws the picture scaled to the control instead of at its own size.
   void SetStretch(bool stretch);
 
@@ -21,7 +33,9 @@ class ImageControl : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap picture_;
+  mutable QPixmap picture_;
+  mutable std::function<QPixmap()> source_;
+  FirstPaint firstPaint_;
   bool stretch_ = false;
 };
 

@@ -1,43 +1,52 @@
 #include "ui/MoveSound.h"
 
-#include <QAudioDevice>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 #include "ui/Assets.h"
+#include "ui/SoundPlayer.h"
 
 namespace tamsok {
 
-QString FindMoveSound(const QString& programDir) {
+QString FindShippedFile(const QString& programDir, const QString& file,
+                        const QString& installedFromBin) {
   const QDir dir(programDir);
-  const QString file = QString::fromUtf8(kMoveSoundFile);
   const QString beside = dir.filePath(file);
   if (QFileInfo::exists(beside)) return beside;
-  // The data folder as seen from the executable's folder, e.g. "../share/tamsok".
-  const QString installed =
-      QDir::cleanPath(dir.filePath(QStringLiteral(TAMSOK_DATA_FROM_BIN) + u'/' + file));
+  const QString installed = QDir::cleanPath(dir.filePath(installedFromBin + u'/' + file));
   if (QFileInfo::exists(installed)) return installed;
   return beside;
 }
 
-MoveSound::MoveSound(QString path) : path_(std::move(path)) {}
+QString FindMoveSound(const QString& programDir) {
+  return FindShippedFile(programDir, QString::fromUtf8(kMoveSoundFile),
+                         QStringLiteral(TAMSOK_DATA_FROM_BIN));
+}
+
+QString FindSoundModule(const QString& programDir) {
+  return FindShippedFile(programDir, QString::fromUtf8(kSoundModuleFile),
+                         QStringLiteral(TAMSOK_MODULE_FROM_BIN));
+}
+
+MoveSound::MoveSound(QString soundPath, QString modulePath)
+    : soundPath_(std::move(soundPath)), modulePath_(std::move(modulePath)) {}
 
 MoveSound::~MoveSound() = default;
 
 void MoveSound::Prepare() {
   if (prepared_) return;
   prepared_ = true;
-  if (!QFileInfo::exists(path_) || QMediaDevices::audioOutputs().isEmpty()) return;
-  effect_ = std::make_unique<QSoundEffect>();
-  effect_->setSource(QUrl::fromLocalFile(path_));
+  if (!QFileInfo::exists(soundPath_)) return;
+  // The module stays loaded to the end: the player's code lives in it.
+  QLibrary module(modulePath_);
+  const auto make = reinterpret_cast<MakeSoundPlayerFunction>(module.resolve(kMakeSoundPlayer));
+  if (make) player_.reset(make(soundPath_));
 }
 
 void MoveSound::Play() {
   Prepare();
-  if (effect_ && effect_->status() != QSoundEffect::Error) effect_->play();
+  if (player_) player_->Play();
 }
 
 }  // namespace tamsok

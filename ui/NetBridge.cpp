@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "net/TextCodec.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
@@ -20,8 +21,16 @@ QString Q(const std::string& s) {
 }
 }  // namespace
 
+std::string WireText(const QString& typed) {
+  return Utf8ToCp949(typed.toStdString());
+}
+
+QString ShownQText(std::string_view wire) {
+  return QString::fromStdString(ShownText(wire));
+}
+
 void NetBridge::AddUniqueLine(const std::string& line) {
-  TProtocolForm::AddUniqueLine(*board_.ProtocolForm()->LBxReq, Q(line));
+  board_.ProtocolForm()->AddRequestLine(line, ShownQText(line));
 }
 
 void NetBridge::ShowRoomWindow() {
@@ -50,7 +59,7 @@ void NetBridge::LockRequests() {
 }
 
 void NetBridge::AppendReceived(const std::string& line) {
-  board_.ChatForm()->AppendReceived(Q(line));
+  board_.ChatForm()->AppendReceived(ShownQText(line));
 }
 
 std::string NetBridge::AskServerAddress(const std::vector<std::string>& known) {

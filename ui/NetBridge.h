@@ -2,9 +2,18 @@
 // receive list, the two dialogs and the general error report, all owned by the main window.
 #pragma once
 
+#include <QString>
+#include <string>
+#include <string_view>
+
 #include "net/NetWindows.h"
 
 namespace tamsok {
+
+// Text on the wire is code page 949 bytes; the windows work in Unicode. A line a person
+// typed goes out as WireText; bytes that arrived are shown as ShownQText (cut when long).
+std::string WireText(const QString& typed);
+QString ShownQText(std::string_view wire);
 
 class TBoardForm;
 

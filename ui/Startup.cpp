@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QPointer>
 #include <QProxyStyle>
 
 #include "ui/Assets.h"
 #include "ui/Fonts.h"
+#include "ui/LazyIcon.h"
 
 // The pictures live in a resource file compiled into the ui library; a static library's
 // resources are registered explicitly. Outside any namespace, as Qt requires.
@@ -28,6 +30,17 @@ class MenuPictureStyle : public QProxyStyle {
                   const QWidget* widget) const override {
     if (metric == PM_SmallIconSize && qobject_cast<const QMenu*>(widget)) return kMenuPictureSize;
     return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+  // Every menu bar makes the icon of its overflow button, which ours never shows. Qt reads that
+  // icon with format detection, which loads every image-format plugin of the system; made on
+  // first use, it costs nothing at start-up.
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+      return QProxyStyle::standardIcon(icon, option, widget);
+    return LazyIcon([style = QPointer(this), icon] {
+      return style ? style->QProxyStyle::standardIcon(icon, nullptr, nullptr) : QIcon();
+    });
   }
 };
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QThread>
 #include <QTimer>
 
@@ -18,6 +19,7 @@
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
+#include "ui/LazyIcon.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
 #include "ui/StatusBarPanel.h"
@@ -153,7 +155,8 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game_(*this, peer_, seed),
-      sound_(FindMoveSound(QApplication::applicationDirPath())) {
+      sound_(FindMoveSound(QApplication::applicationDirPath()),
+             FindSoundModule(QApplication::applicationDirPath())) {
   setObjectName(QStringLiteral("BoardForm"));
   setWindowTitle(Text(ui_text::kBoardFormCaption));
   setWindowIcon(QIcon(WindowIconPixmap()));
@@ -184,10 +187,18 @@ void TBoardForm::BuildBoardArea() {
   boardArea_->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(boardArea_);
 
+  // A board picture is decoded when it is first painted: at start-up only the Slate picture,
+  // which covers the PBfoil one. An opaque picture hides what lies below it from painting. The
+  // first paint draws straight from the file, so the first frame does not wait for the 1.6 MB
+  // picture to be filled (each fresh page of memory costs a fault); it is made right after.
   for (const BoardImageRow& row : kBoardImages) {
     auto* image = new ImageControl(boardArea_, Text(row.name), row.size);
-    image->SetPicture(QPixmap::fromImage(BoardPicture(row.skin)));
-    image->setAttribute(Qt::WA_OpaquePaintEvent, !image->Picture().isNull());
+    const Skin skin = row.skin;
+    image->SetPictureSource([skin] { return QPixmap::fromImage(BoardPicture(skin)); });
+    image->SetFirstPaint([skin](QPainter& painter, const QRect& clip) {
+      return PaintBoardPicture(skin, painter, clip);
+    });
+    image->setAttribute(Qt::WA_OpaquePaintEvent, HasBoardPicture(skin));
     image->setVisible(row.visibleAtStart);
     boardImages_[static_cast<int>(row.skin)] = image;
   }
@@ -244,9 +255,11 @@ void TBoardForm::BuildMenus() {
       action->setChecked(row.flags & kChecked);
       if (row.flags & kSkinRadio) skinGroup->addAction(action);
       if (row.flags & kSideRadio) sideGroup->addAction(action);
-      if (row.picture) action->setIcon(QIcon(MenuPicturePixmap(*row.picture)));
-      if (row.swatch) {
-        action->setIcon(SkinSwatchIcon(*row.swatch));
+      // Menu pictures are made when a menu first shows them, not before the first frame.
+      if (const std::optional<MenuPicture> picture = row.picture)
+        action->setIcon(LazyIcon([picture] { return QIcon(MenuPicturePixmap(*picture)); }));
+      if (const std::optional<Skin> swatch = row.swatch) {
+        action->setIcon(LazyIcon([swatch] { return SkinSwatchIcon(*swatch); }));
         skinActions_[static_cast<int>(*row.swatch)] = action;
       }
       // Qt flips a checkable item before it reports the trigger; the handlers own the check
@@ -272,10 +285,12 @@ void TBoardForm::BuildMenus() {
   addItems(addMenu(bar, "Playing1", ui_text::kMenuPlaying), kPlayingMenu);
   QMenu* interfaceMenu = addMenu(bar, "miEnvironmentEx", ui_text::kMenuInterface);
   QMenu* boardMenu = addMenu(interfaceMenu, "Board1", ui_text::kMenuBoardFigure);
-  boardMenu->menuAction()->setIcon(QIcon(MenuPicturePixmap(MenuPicture::BoardFigure)));
+  boardMenu->menuAction()->setIcon(
+      LazyIcon([] { return QIcon(MenuPicturePixmap(MenuPicture::BoardFigure)); }));
   addItems(boardMenu, kSkinMenu);
   QMenu* sideMenu = addMenu(interfaceMenu, "BoardRotation1", ui_text::kMenuViewSide);
-  sideMenu->menuAction()->setIcon(QIcon(MenuPicturePixmap(MenuPicture::ViewSide)));
+  sideMenu->menuAction()->setIcon(
+      LazyIcon([] { return QIcon(MenuPicturePixmap(MenuPicture::ViewSide)); }));
   addItems(sideMenu, kViewSideMenu);
   interfaceMenu->addSeparator();
   addItems(interfaceMenu, kInterfaceMenu);
@@ -312,30 +327,79 @@ void TBoardForm::FormCreate() {
 }
 
 void TBoardForm::CreateSecondaryWindows(quint16 port, const std::filesystem::path& iniPath) {
-  if (chatForm_) return;
-  chatForm_ = new TChatForm(this);
-  aboutBox_ = new TAboutBox(this);
-  kiboForm_ = new TKiboForm(this);
-  protocolForm_ = new TProtocolForm(this);
-  requestForm_ = new TRequestForm(this);
-  inputIPForm_ = new TInputIPForm(this);
-
+  if (windowsWanted_) return;
+  windowsWanted_ = true;
   netWindows_ = std::make_unique<NetBridge>(*this);
   net_ = std::make_unique<NetSession>(*netWindows_, iniPath, port);
   net_->Attach(game_);
   peer_.sendToAll = [this](const std::string& text) { net_->SendToAll(text); };
   peer_.sendToServer = [this](const std::string& text) { net_->SendToServer(text); };
   CloseSockets = [this] { net_->CloseSockets(); };
-  chatForm_->SendChatLine = [this](const QString& line) { net_->SendChatLine(line.toStdString()); };
-  protocolForm_->AcceptLine = [this](const QString& line) {
-    net_->LBxReqDblClick(line.toStdString());
-  };
 }
 
-void TBoardForm::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  // The audio output opens once the window is on the screen, not before the first frame.
-  QTimer::singleShot(0, this, [this] { sound_.Prepare(); });
+// The windows in their creation order: chat, about box, move history, room status, request
+// dialog, server-address dialog.
+void TBoardForm::MakeSecondaryWindows(int count) const {
+  if (!windowsWanted_) return;
+  auto* owner = const_cast<TBoardForm*>(this);
+  for (; windowsMade_ < count; ++windowsMade_) {
+    switch (windowsMade_) {
+      case 0:
+        chatForm_ = new TChatForm(owner);
+        chatForm_->SendChatLine = [this](const QString& line) {
+          net_->SendChatLine(WireText(line));
+        };
+        break;
+      case 1:
+        aboutBox_ = new TAboutBox(owner);
+        break;
+      case 2:
+        kiboForm_ = new TKiboForm(owner);
+        break;
+      case 3:
+        protocolForm_ = new TProtocolForm(owner);
+        protocolForm_->AcceptLine = [this](const std::string& line) {
+          net_->LBxReqDblClick(line);
+        };
+        break;
+      case 4:
+        requestForm_ = new TRequestForm(owner);
+        break;
+      case 5:
+        inputIPForm_ = new TInputIPForm(owner);
+        break;
+    }
+  }
+}
+
+TChatForm* TBoardForm::ChatForm() const {
+  MakeSecondaryWindows(1);
+  return chatForm_;
+}
+
+TAboutBox* TBoardForm::AboutBox() const {
+  MakeSecondaryWindows(2);
+  return aboutBox_;
+}
+
+TKiboForm* TBoardForm::KiboForm() const {
+  MakeSecondaryWindows(3);
+  return kiboForm_;
+}
+
+TProtocolForm* TBoardForm::ProtocolForm() const {
+  MakeSecondaryWindows(4);
+  return protocolForm_;
+}
+
+TRequestForm* TBoardForm::RequestForm() const {
+  MakeSecondaryWindows(5);
+  return requestForm_;
+}
+
+TInputIPForm* TBoardForm::InputIPForm() const {
+  MakeSecondaryWindows(6);
+  return inputIPForm_;
 }
 
 QAction* TBoardForm::Action(const QString& name) const {
@@ -442,37 +506,42 @@ void TBoardForm::FlipWindow(QWidget& window, QAction& item, const char* showCapt
 }
 
 void TBoardForm::miMoveHistoryClick() {
-  if (!kiboForm_) return;
-  PlaceBelowAt(*this, *kiboForm_, chatForm_->frameGeometry().width());
-  FlipWindow(*kiboForm_, *miMoveHistory_, ui_text::kShowMoveHistory, ui_text::kHideMoveHistory);
+  TKiboForm* kibo = KiboForm();
+  if (!kibo) return;
+  PlaceBelowAt(*this, *kibo, ChatForm()->frameGeometry().width());
+  FlipWindow(*kibo, *miMoveHistory_, ui_text::kShowMoveHistory, ui_text::kHideMoveHistory);
   game_.RebuildHistory();
 }
 
 void TBoardForm::miChatWindowClick() {
-  if (!chatForm_) return;
-  PlaceBelow(*this, *chatForm_);
-  FlipWindow(*chatForm_, *miChatWindow_, ui_text::kShowChatWindow, ui_text::kHideChatWindow);
+  TChatForm* chat = ChatForm();
+  if (!chat) return;
+  PlaceBelow(*this, *chat);
+  FlipWindow(*chat, *miChatWindow_, ui_text::kShowChatWindow, ui_text::kHideChatWindow);
 }
 
 void TBoardForm::miRoomStateClick() {
-  if (!protocolForm_) return;
-  CenterOver(*this, *protocolForm_);
+  TProtocolForm* room = ProtocolForm();
+  if (!room) return;
+  CenterOver(*this, *room);
   QAction* item = MenuAction(MenuItem::miRoomState);
   item->setChecked(!item->isChecked());
-  protocolForm_->setVisible(item->isChecked());
+  room->setVisible(item->isChecked());
 }
 
 void TBoardForm::miAttachClick() {
-  if (!chatForm_) return;
+  TProtocolForm* room = ProtocolForm();  // the chat and history windows come before it
+  if (!room) return;
   PlaceBelow(*this, *chatForm_);
   PlaceBelowAt(*this, *kiboForm_, chatForm_->frameGeometry().width());
-  CenterOver(*this, *protocolForm_);
+  CenterOver(*this, *room);
 }
 
 void TBoardForm::miAboutClick() {
-  if (!aboutBox_) return;
-  CenterOver(*this, *aboutBox_);
-  prompts_->RunModal(*aboutBox_);
+  TAboutBox* about = AboutBox();
+  if (!about) return;
+  CenterOver(*this, *about);
+  prompts_->RunModal(*about);
 }
 
 void TBoardForm::miSoundTTagClick() {
@@ -500,6 +569,8 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   BringToFront(image);  // drawn above every other piece while it moves
   if (miShowLegalMoves_->isChecked())
     overlay_->ShowTargets(game_.board(), game_.DropTargets(piece));
+  // The sound is readied while the piece is held, not at the drop, which is timed.
+  if (miSoundTTag_->isChecked()) sound_.Prepare();
 }
 
 void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,

@@ -74,9 +74,11 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   explicit TBoardForm(std::optional<unsigned> seed = std::nullopt);
   ~TBoardForm() override;
 
-  // Creates the six other windows, once, after the main window: chat, about box, move
-  // history, room status, request dialog, server-address dialog; then the network side,
-  // on `port` (1024 in play) with the settings file at `iniPath`.
+  // Brings in the six other windows, after the main window: chat, about box, move history,
+  // room status, request dialog, server-address dialog; then the network side, on `port`
+  // (1024 in play) with the settings file at `iniPath`. A window is created at its first use
+  // (its accessor below), together with those before it in that order that do not exist yet,
+  // so they are always created in that order; none is needed for the first frame.
   void CreateSecondaryWindows(quint16 port = kGamePort,
                               const std::filesystem::path& iniPath = NetSession::DefaultIniPath());
 
@@ -201,26 +203,30 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   QWidget* BoardArea() const { return boardArea_; }
   BoardOverlay* Overlay() const { return overlay_; }
   QTimer* Timer1() const { return timer1_; }
-  TChatForm* ChatForm() const { return chatForm_; }
-  TAboutBox* AboutBox() const { return aboutBox_; }
-  TKiboForm* KiboForm() const { return kiboForm_; }
-  TProtocolForm* ProtocolForm() const { return protocolForm_; }
-  TRequestForm* RequestForm() const { return requestForm_; }
-  TInputIPForm* InputIPForm() const { return inputIPForm_; }
+  // The six other windows, created on first use (which changes nothing else of the main
+  // window); null before CreateSecondaryWindows.
+  TChatForm* ChatForm() const;
+  TAboutBox* AboutBox() const;
+  TKiboForm* KiboForm() const;
+  TProtocolForm* ProtocolForm() const;
+  TRequestForm* RequestForm() const;
+  TInputIPForm* InputIPForm() const;
+  // How many of the six exist, counted in their creation order.
+  int SecondaryWindowsMade() const { return windowsMade_; }
 
   const DragState& Drag() const { return drag_; }
   bool DropBusy() const { return dropBusy_; }
   // How many move sounds were asked of the sound output.
   int MoveSoundsPlayed() const { return movesSounded_; }
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  const MoveSound& Sound() const { return sound_; }
 
  private:
   void BuildBoardArea();
   void BuildStatusBar();
   void BuildMenus();
   void FormCreate();
+  // Creates the other windows that do not exist yet, in their order, up to the `count`th.
+  void MakeSecondaryWindows(int count) const;
   void SelectSkin(Skin skin);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   void MoveImage(QWidget& image, PixelPos to);
@@ -264,12 +270,14 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   QAction* miSoundTTag_ = nullptr;
   QTimer* timer1_ = nullptr;
 
-  TChatForm* chatForm_ = nullptr;
-  TAboutBox* aboutBox_ = nullptr;
-  TKiboForm* kiboForm_ = nullptr;
-  TProtocolForm* protocolForm_ = nullptr;
-  TRequestForm* requestForm_ = nullptr;
-  TInputIPForm* inputIPForm_ = nullptr;
+  bool windowsWanted_ = false;  // set by CreateSecondaryWindows
+  mutable int windowsMade_ = 0;
+  mutable TChatForm* chatForm_ = nullptr;
+  mutable TAboutBox* aboutBox_ = nullptr;
+  mutable TKiboForm* kiboForm_ = nullptr;
+  mutable TProtocolForm* protocolForm_ = nullptr;
+  mutable TRequestForm* requestForm_ = nullptr;
+  mutable TInputIPForm* inputIPForm_ = nullptr;
 
   // Made right after the menus, before the game's start-up reports to it; destroyed first.
   std::unique_ptr<ComputerPlayer> computer_;

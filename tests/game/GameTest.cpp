@@ -315,15 +315,15 @@ TEST(ReceivedMove, MovesThatDoNotFitTheBoardChangeNothing) {
     const char* reply;
   };
   const Case cases[] = {
-      {{60, -1, 0, 0, 0, 1, 0}, "Move refused: a field is out of range"},
-      {{18, -2, 0, 2, 0, 3, 0}, "Move refused: a field is out of range"},
-      {{18, -1, 0, 2, 0, 10, 0}, "Move refused: a field is out of range"},
-      {{24, -1, 0, 0, 0, 1, 0}, "Move refused: the piece is not on the board"},
-      {{18, -1, 1, 2, 0, 3, 0}, "Move refused: the piece does not stand on the source square"},
-      {{8, 48, 0, 0, 0, 8, 0}, "Move refused: the captured piece is not on the target square"},
+      {{60, -1, 0, 0, 0, 1, 0}, "Refused move: a field is out of range"},
+      {{18, -2, 0, 2, 0, 3, 0}, "Refused move: a field is out of range"},
+      {{18, -1, 0, 2, 0, 10, 0}, "Refused move: a field is out of range"},
+      {{24, -1, 0, 0, 0, 1, 0}, "Refused move: the piece is not on the board"},
+      {{18, -1, 1, 2, 0, 3, 0}, "Refused move: the piece does not stand on the source square"},
+      {{8, 48, 0, 0, 0, 8, 0}, "Refused move: the captured piece is not on the target square"},
       {{8, 18, 0, 0, 0, 2, 0},
-       "Move refused: a piece of the mover's own camp is named as captured"},
-      {{8, -1, 0, 0, 0, 7, 0}, "Move refused: the target square is occupied"},
+       "Refused move: a piece of the mover's own camp is named as captured"},
+      {{8, -1, 0, 0, 0, 7, 0}, "Refused move: the target square is occupied"},
   };
   for (const Case& c : cases) {
     NetworkGame n(GameMode::ClientPlaying, Camp::Oak);
@@ -507,7 +507,7 @@ void Capture(Game& g, PieceId mover, PieceId victim) {
   const Square from = ToCanonical(g.ViewSide(), g.board().PiecePos[mover]);
   const Square to = ToCanonical(g.ViewSide(), g.board().PiecePos[victim]);
   const MoveFields m{mover, victim, from.x, from.y, to.x, to.y, 0};
-  ASSERT_NE(g.ApplyReceivedMove(m, BuildMove(m)).rfind("Move refused", 0), 0u);
+  ASSERT_NE(g.ApplyReceivedMove(m, BuildMove(m)).rfind("Refused move", 0), 0u);
 }
 
 TEST(Scoring, NeedsFiftyRecordsAndTiesGoToOak) {

@@ -96,7 +96,7 @@ class SoakGame {
     const Square to = ToCanonical(side, m.to);
     const MoveFields fields{m.piece, g.board().OccupantAt(m.to), from.x, from.y, to.x, to.y, 0};
     const std::string reply = g.ApplyReceivedMove(fields, BuildMove(fields));
-    ASSERT_NE(reply.rfind("Move refused", 0), 0u) << reply;
+    ASSERT_NE(reply.rfind("Refused move", 0), 0u) << reply;
   }
 
   void Step() {

@@ -22,9 +22,18 @@ constexpr const char* kAddress = "192.0.2.7";
 constexpr const char* kRequest = "Requ1 30  5  0  123 4567   89";
 constexpr const char* kMade = "Made[Oak][ 30][  5][  0][  123 4567   89]";
 
+// Whether a text would be taken for a message: it begins with one of the twelve heads.
+bool BeginsWithAHead(std::string_view text) {
+  for (std::string_view head : {kHeadRequ, kHeadMade, kHeadBoad, kHeadMove, kHeadUnFi, kHeadUndo,
+                                kHeadRedo, kHeadReLa, kHeadPass, kHeadLoss, kHeadFini, kHeadWinn})
+    if (text.starts_with(head)) return true;
+  return false;
+}
+
 // A game in a given mode, as the roles leave it.
 struct Station : GameFixture {
   FakeRequests requests;
+  bool fromPlayer = true;  // texts come from the connection whose request was accepted
   explicit Station(GameMode mode, Camp own = Camp::Oak, bool player = true) {
     game.SetStationId(kId);
     game.SetOwnCamp(own);
@@ -37,13 +46,13 @@ struct Station : GameFixture {
     game.SetCanHandlePieces(player);
   }
   Handled FromClient(std::string_view text) {
-    return HandleClientMessage(game, requests, kAddress, text);
+    return HandleClientMessage(game, requests, {kAddress, fromPlayer}, text);
   }
   Handled FromServer(std::string_view text) { return HandleServerMessage(game, text); }
 };
 
 Handled Shown(std::string text) {
-  return {std::move(text), std::nullopt};
+  return {std::move(text), std::nullopt, {}};
 }
 
 TEST(Dispatch, LocalModesReturnEveryTextUnchanged) {
@@ -123,16 +132,90 @@ TEST(ServerDispatch, LossAndFiniEndTheGameWithAWinnForTheSender) {
   EXPECT_EQ(fini.game.LastMessage(), "Winn 1");
 }
 
-TEST(ServerDispatch, PassAndMovesFromTheClient) {
+TEST(ServerDispatch, OnlyThePlayerMovesAndOnlyInItsTurn) {
   Station s(GameMode::ServerPlaying, Camp::Oak);
   EXPECT_EQ(s.FromClient("Move18-1 0 2 0 3 0"), Shown("Move18-1 0 2 0 3 0"));
-  EXPECT_EQ(s.game.SideToMove(), Camp::Oak);
-  EXPECT_EQ(s.FromClient("Move19-1 2 2 2 3 0"), Shown(""));  // Fir is not to move
-  EXPECT_EQ(s.FromClient("Pass"), Shown("Pass"));            // taken whoever is to move
-  EXPECT_EQ(s.game.SideToMove(), Camp::Fir);
-  const Handled bad = s.FromClient("Move1x-1 0 2 0 3 0");
-  EXPECT_TRUE(bad.error.has_value());
-  EXPECT_EQ(s.game.RecordCount(), 2);
+  s.game.PassBookkeeping();  // the room's pass
+  EXPECT_EQ(s.FromClient("Pass"), Shown("Pass"));
+  EXPECT_EQ(s.game.SideToMove(), Camp::Oak);  // the room's turn again
+
+  // Nothing a spectator sends, and no move or pass out of turn, changes the game or gets an
+  // answer; the room lists why.
+  const Handled notTheTurn{{}, std::nullopt, "Refused: it is not the player's turn"};
+  const Handled notThePlayer{
+      {}, std::nullopt, "Refused: only the player of the game may send this"};
+  struct Case {
+    bool player;
+    const char* text;
+    const Handled& outcome;
+  };
+  const Case refused[] = {
+      {true, "Pass", notTheTurn},
+      {true, "Move19-1 2 2 2 3 0", notTheTurn},
+      {true, "Move1x-1 0 2 0 3 0", notTheTurn},
+      {false, "Pass", notThePlayer},
+      {false, "Move30-1 4 9 4 8 0", notThePlayer},
+      {false, "Loss", notThePlayer},
+      {false, "Fini", notThePlayer},
+  };
+  for (const Case& c : refused) {
+    s.fromPlayer = c.player;
+    EXPECT_EQ(s.FromClient(c.text), c.outcome) << c.text;
+  }
+  s.game.PassBookkeeping();  // the player's turn: still nothing from a spectator
+  s.fromPlayer = false;
+  for (const char* text : {"Pass", "Move19-1 2 2 2 3 0", "Loss"})
+    EXPECT_EQ(s.FromClient(text), notThePlayer);
+  EXPECT_EQ(s.game.RecordCount(), 4);
+  EXPECT_EQ(s.game.Mode(), GameMode::ServerPlaying);
+  EXPECT_TRUE(s.peer.toAll.empty());
+
+  // Without a game nobody moves; "Loss" and "Fini" get no answer either.
+  Station free(GameMode::ServerFree);
+  const Handled noGame{{}, std::nullopt, "Refused: no game is in progress"};
+  EXPECT_EQ(free.FromClient("Move18-1 0 2 0 3 0"), noGame);
+  EXPECT_EQ(free.FromClient("Pass"), noGame);
+  EXPECT_EQ(free.FromClient("Loss"), Shown(""));
+  EXPECT_EQ(free.game.RecordCount(), 0);
+}
+
+// The player has already passed the turn on its own board when the room cannot play its
+// move: the game ends, for every connection, with the reason for the player.
+TEST(ServerDispatch, AMoveOfThePlayerThatTheRoomCannotPlayEndsTheGame) {
+  const char* bad[] = {
+      "Move18-1 1 2 0 3 0",  // not on its source square
+      "Move30-1 4 9 4 8 0",  // the room's own piece
+      "Move18-1 0 2 0 3x0",  // a field that does not read
+      "Move99-1 0 2 0 3 0",  // a field out of range
+  };
+  for (const char* text : bad) {
+    Station s(GameMode::ServerPlaying, Camp::Oak);
+    const Handled h = s.FromClient(text);
+    ASSERT_FALSE(h.error.has_value()) << text;
+    EXPECT_EQ(h.reply.rfind("The room ends the game. ", 0), 0u) << h.reply;
+    EXPECT_FALSE(BeginsWithAHead(h.reply));
+    EXPECT_EQ(s.peer.toAll, std::vector<std::string>{"Winn 1"}) << text;
+    EXPECT_EQ(s.game.Mode(), GameMode::ServerFree);
+    EXPECT_EQ(s.view.boxes.back(), "Game over|Oak Win");
+    // The player's side shows the reason as it came, and is not misled by it.
+    Station client(GameMode::ClientFree, Camp::Fir);
+    EXPECT_EQ(client.FromServer(h.reply), Shown(h.reply));
+  }
+
+  // A full record leaves no move to anyone: the game is scored (nothing captured: Oak).
+  Station full(GameMode::ServerPlaying, Camp::Fir);
+  full.game.PassBookkeeping();
+  while (!full.game.RecordsFull())
+    full.game.PassBookkeeping();
+  ASSERT_EQ(full.game.SideToMove(), Camp::Oak);
+  EXPECT_EQ(full.FromClient("Pass"), Shown("The room ends the game: the record is full. Scored."));
+  EXPECT_EQ(full.peer.toAll, std::vector<std::string>{"Winn 1"});
+  EXPECT_EQ(full.game.Mode(), GameMode::ServerFree);
+
+  // A fragment cut short by a stalled link is no move: it is reported, nothing changes.
+  Station cut(GameMode::ServerPlaying, Camp::Oak);
+  EXPECT_TRUE(cut.FromClient("Move18-1 0 2").error.has_value());
+  EXPECT_EQ(cut.game.Mode(), GameMode::ServerPlaying);
 }
 
 TEST(ClientDispatch, MadeMakesTheRequesterAPlayerAndEveryoneElseASpectator) {

@@ -151,6 +151,39 @@ TEST(Framing, AnIncompleteMessageIsHeldUntilFlushed) {
   EXPECT_EQ(splitter.PendingSize(), 3u);
 }
 
+// Held bytes that a read does not complete never swallow a valid message that begins the
+// read; a real completion still wins, and a character cut by a read stays whole.
+TEST(Framing, HeldJunkNeverSwallowsAWholeMessage) {
+  const std::string requ = BuildRequ(1, 30, 5, 0, "  123 4567   89");
+  const struct {
+    Direction direction;
+    Messages reads, out;
+    std::string held;
+  } cases[] = {
+      {Direction::ClientToServer,
+       {"Move48-1 0 7", "Move48-1 0 7 0 6 0"},
+       {"Move48-1 0 7", "Move48-1 0 7 0 6 0"}},
+      {Direction::ClientToServer, {"Requ", requ}, {"Requ", requ}},
+      {Direction::ClientToServer,
+       {"[x] abc\xB0", "Move18-1 0 2 0 3 0"},
+       {"[x] abc", "\xB0", "Move18-1 0 2 0 3 0"}},
+      {Direction::ServerToClient, {"Made[Oak][ 3", "Winn 1"}, {"Made[Oak][ 3", "Winn 1"}},
+      // The held bytes and the read make a valid request whose identifier begins like a pass.
+      {Direction::ClientToServer,
+       {"Requ1 30  5  0", "Pass567890abcde"},
+       {"Requ1 30  5  0Pass567890abcde"}},
+      // A read that does not begin with a valid message joins what is held.
+      {Direction::ClientToServer, {"Move48-1 0 7", "Move48"}, {"Move48-1 0 7Move48"}},
+      {Direction::ClientToServer, {"[x] \xB0", "\xA1 end"}, {"[x] ", "\xB0\xA1 end"}},
+      {Direction::ServerToClient, {"\xB0"}, {}, "\xB0"},
+  };
+  for (const auto& c : cases) {
+    MessageSplitter splitter(c.direction);
+    EXPECT_EQ(FeedAll(splitter, c.reads), c.out) << c.reads[0];
+    EXPECT_EQ(splitter.Flush(), c.held) << c.reads[0];
+  }
+}
+
 // Random streams of messages and chat lines, cut into random reads: the messages that come
 // out, with a final flush, are the bytes that went in, none lost and none repeated; and as
 // long as no chat line sits in the middle of a read, every message comes out as sent.

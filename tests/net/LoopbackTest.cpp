@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "net/TextCodec.h"
 #include "tests/net/NetFixtures.h"
 
 namespace tamsok {
@@ -96,10 +97,11 @@ TEST_F(Loopback, AWholeGameMovesPassesChatAndATreeCapture) {
   room->game.miPassClick();
   ASSERT_TRUE(AllHaveRecords(4));
 
-  // Chat both ways.
-  requester->session.SendChatLine("[Guest] 안녕 hello");
-  ASSERT_TRUE(WaitUntil([&] { return requester->windows.Received("[Guest] 안녕 hello"); }));
-  EXPECT_TRUE(room->windows.Received("[127.0.0.1][Guest] 안녕 hello"));
+  // Chat both ways, in the wire's code page.
+  const std::string korean = Utf8ToCp949("[Guest] 안녕 hello");
+  requester->session.SendChatLine(korean);
+  ASSERT_TRUE(WaitUntil([&] { return requester->windows.Received(korean); }));
+  EXPECT_TRUE(room->windows.Received("[127.0.0.1]" + korean));
   room->session.SendChatLine("[Head] hi");
   ASSERT_TRUE(WaitUntil([&] {
     return requester->windows.Received("[Head] hi") && spectator->windows.Received("[Head] hi");

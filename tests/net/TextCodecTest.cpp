@@ -126,5 +126,29 @@ TEST(TextCodec, EveryDoubleByteCharacterComesBackAsItWent) {
   EXPECT_GT(defined, 17000);
 }
 
+// A long text from the wire is shown cut, before a whole character, with its length.
+TEST(TextCodec, ShownTextIsCutBeforeACharacterWithAMark) {
+  const std::string korean = Utf8ToCp949("안녕");  // two double-byte characters
+  EXPECT_EQ(ShownText(korean + " hi"), "안녕 hi");
+  const struct {
+    std::string wire;
+    std::string shownStart;
+  } cases[] = {
+      {std::string(4 << 20, 'a'), std::string(kMaxShownBytes, 'a')},
+      {"x" + std::string(4 << 20, '\xB0'), "x"},  // lead bytes all along: one byte, then pairs
+      {std::string(kMaxShownBytes - 1, 'a') + korean, std::string(kMaxShownBytes - 1, 'a')},
+  };
+  for (const auto& c : cases) {
+    const std::string shown = ShownText(c.wire);
+    const std::string mark = " [... cut, " + std::to_string(c.wire.size()) + " bytes in all]";
+    ASSERT_TRUE(shown.ends_with(mark)) << shown.substr(0, 40);
+    const std::string kept = shown.substr(0, shown.size() - mark.size());
+    EXPECT_EQ(kept.substr(0, c.shownStart.size()), c.shownStart);
+    EXPECT_LE(kept.size(), kMaxShownBytes * 3 / 2);
+    EXPECT_TRUE(WellFormedUtf8(kept));
+    EXPECT_EQ(kept.find(kFffd), std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace tamsok

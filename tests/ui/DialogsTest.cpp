@@ -202,7 +202,7 @@ TEST_F(BoardFixture, RoomListsKeepLinesUniqueAndHonourTheLock) {
   EXPECT_EQ(room.LBxIP->item(0)->text().toStdString(), "127.0.0.2");
 
   std::vector<std::string> accepted;
-  room.AcceptLine = [&](const QString& line) { accepted.push_back(line.toStdString()); };
+  room.AcceptLine = [&](const std::string& line) { accepted.push_back(line); };
   TProtocolForm::AddUniqueLine(*room.LBxReq, QStringLiteral("line"));
   room.LBxReqDblClick();  // nothing selected
   room.LBxReq->setCurrentRow(0);

@@ -5,6 +5,8 @@
 
 #include <jpeglib.h>
 
+#include <QFile>
+
 #include "ui/Assets.h"
 #include "ui/LoadJpeg.h"
 
@@ -71,6 +73,33 @@ TEST(LoadJpeg, RejectsDamagedDataWithoutCrashing) {
     broken[i] = static_cast<char>(0xFF);
   EXPECT_TRUE(LoadJpeg(broken).isNull());
   EXPECT_TRUE(LoadJpegFile(QStringLiteral("/nonexistent/board.jpg")).isNull());
+}
+
+// Band by band, the rows come in order, once each, as the whole decode has them; decoding ends
+// with the band that reaches the last row asked for.
+TEST(LoadJpeg, DecodesBandsAsTheWholePictureHasThem) {
+  const QImage whole = BoardPicture(Skin::PBfoil);
+  ASSERT_FALSE(whole.isNull());
+  QFile file(QStringLiteral(":/assets/board_pbfoil.jpg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray data = file.readAll();
+  struct Row {
+    int endRow, bandRows, expectRows;
+  };
+  for (const Row& row : {Row{513, 16, 513}, Row{100, 16, 112}, Row{1000, 7, 513}}) {
+    int next = 0;
+    const QSize size =
+        DecodeJpegBands(data, row.endRow, row.bandRows, [&](int top, const QImage& band, int rows) {
+          ASSERT_EQ(top, next);
+          for (int y = 0; y < rows; ++y)
+            for (int x : {0, 391, 784})
+              ASSERT_EQ(band.pixel(x, y), whole.pixel(x, top + y));
+          next += rows;
+        });
+    EXPECT_EQ(size, QSize(785, 513));
+    EXPECT_EQ(next, row.expectRows) << row.endRow << " " << row.bandRows;
+  }
+  EXPECT_FALSE(DecodeJpegBands(data.left(100), 513, 16, [](int, const QImage&, int) {}).isValid());
 }
 
 TEST(LoadJpeg, DecodesTheBoardPictures) {

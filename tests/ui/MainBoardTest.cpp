@@ -578,6 +578,27 @@ TEST_F(BoardFixture, ChatWindowCaptionFlipsWithItsVisibility) {
   EXPECT_EQ(Item("miChatWindow")->text().toStdString(), "Show Chat Window");
 }
 
+// A board picture is decoded when it first shows: at start-up the Slate one, which covers
+// the PBfoil one, is drawn band by band and kept just after; each other skin's picture
+// appears whole when its item is chosen.
+TEST_F(BoardFixture, BoardPicturesAreDecodedWhenFirstShown) {
+  const QImage first = form.BoardArea()->grab().toImage();  // drawn straight from the file
+  EXPECT_EQ(first.pixel(40, 300), BoardPicture(Skin::Slate).pixel(40, 300));
+  ASSERT_EVENTUALLY(!form.BoardImage(Skin::Slate)->PicturePending(), 5000);
+  for (Skin s : {Skin::PBfoil, Skin::Wood, Skin::Marbtea})
+    EXPECT_TRUE(form.BoardImage(s)->PicturePending()) << static_cast<int>(s);
+
+  const std::pair<const char*, Skin> rows[] = {
+      {"miPBfoil", Skin::PBfoil}, {"miWood", Skin::Wood}, {"miMarbtea", Skin::Marbtea}};
+  for (const auto& [item, skin] : rows) {
+    Item(item)->trigger();
+    const QImage shown = form.BoardArea()->grab().toImage();
+    const QImage own = BoardPicture(skin);
+    for (QPoint p : {QPoint(40, 300), QPoint(700, 120), QPoint(783, 511)})
+      EXPECT_EQ(shown.pixel(p), own.pixel(p)) << item << " at " << p.x() << "," << p.y();
+  }
+}
+
 TEST_F(BoardFixture, SkinItemsShowExactlyOnePicture) {
   const std::pair<const char*, Skin> rows[] = {{"miWood", Skin::Wood},
                                                {"miMarbtea", Skin::Marbtea},

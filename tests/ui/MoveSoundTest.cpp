@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibrary>
 #include <QTemporaryDir>
 
+#include <memory>
+
 #include "ui/MoveSound.h"
+#include "ui/SoundPlayer.h"
 
 namespace tamsok {
 namespace {
@@ -34,6 +38,16 @@ TEST(MoveSoundTest, FoundBesideTheProgramOrInTheInstalledDataFolder) {
     }
     EXPECT_EQ(FindMoveSound(bin.path()), row.expectInstalled ? installedPath : besidePath);
   }
+}
+
+// The module built with the program answers to the entry point the program asks for; a player
+// it makes (none on a machine without audio output) plays without waiting.
+TEST(MoveSoundTest, SoundModuleMakesAPlayer) {
+  QLibrary module(QStringLiteral(TAMSOK_TEST_SOUND_MODULE));
+  const auto make = reinterpret_cast<MakeSoundPlayerFunction>(module.resolve(kMakeSoundPlayer));
+  ASSERT_NE(make, nullptr) << module.errorString().toStdString();
+  const std::unique_ptr<SoundPlayer> player(make(QStringLiteral("/nonexistent/TTAG.WAV")));
+  if (player) player->Play();
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTextBlock>
 
+#include "net/TextCodec.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
@@ -146,6 +149,31 @@ TEST_F(TwoCopies, ServerModeOffDropsThePlayerAndTheSettingsFileRemembersTheAddre
   };
   player->Item("miConnect")->trigger();
   EXPECT_EQ(player->form.InputIPForm()->cbIP->count(), 1);
+}
+
+// A 4 MiB chat line without a blank, with both chat windows open: the room passes it on
+// byte for byte and both windows show it at once, cut, with its length.
+TEST_F(TwoCopies, AHugeChatLineIsRelayedWholeAndShownCut) {
+  room->form.ChatForm()->show();
+  player->form.ChatForm()->show();
+  QTcpSocket listener;  // shares the player's address, so it gets the room's echo too
+  listener.connectToHost(QHostAddress::LocalHost, room->form.Net()->server().Port());
+  QTRY_COMPARE_WITH_TIMEOUT(room->form.Net()->server().ConnectionCount(), std::size_t{2}, 5000);
+  QByteArray got;
+  QObject::connect(&listener, &QTcpSocket::readyRead, [&] { got += listener.readAll(); });
+
+  const std::string line = "[Head] " + std::string(std::size_t{4} << 20, 'y');
+  player->form.Net()->SendChatLine(line);
+  QTRY_VERIFY_WITH_TIMEOUT(got.size() >= static_cast<qsizetype>(line.size()), 30000);
+  EXPECT_TRUE(got.toStdString() == line);
+  for (Copy* copy : {room.get(), player.get()}) {
+    QTRY_VERIFY_WITH_TIMEOUT(copy->Received().contains(QStringLiteral(" bytes in all]")), 30000);
+    const QTextDocument& shown = *copy->form.ChatForm()->MemoR->document();
+    for (QTextBlock b = shown.begin(); b.isValid(); b = b.next())
+      EXPECT_LE(b.length(), static_cast<int>(kMaxShownBytes) + 64);
+    EXPECT_LE(copy->form.StatusPanel(kPanelGame)->text().size(),
+              static_cast<int>(kMaxShownBytes) + 64);
+  }
 }
 
 }  // namespace
