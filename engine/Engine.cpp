@@ -23,4 +23,11 @@ std::string MoveText(Move m) {
   return MoveText(Square{FileOf(m.From()), RowOf(m.From())}, Square{FileOf(m.To()), RowOf(m.To())});
 }
 
+std::optional<Move> ParseMove(std::string_view text) {
+  if (text == kPassText) return Move();
+  const auto m = ParseMoveText(text);
+  if (!m) return std::nullopt;
+  return Move(MakeSq(m->from.x, m->from.y), MakeSq(m->to.x, m->to.y));
+}
+
 }  // namespace tamsok::engine

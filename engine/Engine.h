@@ -14,7 +14,9 @@
 // no legal move at all (it must pass); otherwise it is always a legal move.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/MoveGen.h"
@@ -41,7 +43,9 @@ BoardMove ToBoardMove(const Position& pos, Move m, int viewSide);
 // on the board.
 std::vector<Square> LegalTargets(const Board& board, PieceId piece);
 
-// A move as canonical text ("a2a3"), "0000" for none.
+// A move as canonical text ("a2a3"), "0000" for none; and back: a none move for "0000",
+// nothing for text of any other form. Legality is not looked at.
 std::string MoveText(Move m);
+std::optional<Move> ParseMove(std::string_view text);
 
 }  // namespace tamsok::engine

@@ -24,15 +24,16 @@ int SumOfValues(const Position& pos, Bits squares) {
   return sum;
 }
 
-// One camp's share of the score.
-int CampScore(const Position& pos, Camp c, const Weights& w) {
+// One camp's share of the score; `own` and `enemy` are the two camps' mobility.
+int CampScore(const Position& pos, Camp c, const Weights& w, const Mobility& own,
+              const Mobility& enemy) {
   const Camp e = OtherCamp(c);
   const int ci = Index(c), ei = Index(e);
   const Zones& z = pos.InfluenceZones();
   const Bits empty = ~pos.Occupied();
 
   int score = w.material * pos.Material(c) / 100;
-  score += w.mobility * CountMoves(pos, c);
+  score += w.mobility * own.moves;
   score += w.cloaked * SumOfValues(pos, z.cloaked[ci] & pos.Cloakable(c)) / 100;
   score -= w.frozen * SumOfValues(pos, z.frozen[ci] & pos.Freezable(c)) / 100;
 
@@ -53,6 +54,7 @@ int CampScore(const Position& pos, Camp c, const Weights& w) {
   if (pos.OnBoard(LightningOf(e)) && Has(z.strike, tree)) score -= w.treeExposed;
   if (Threatens(pos, e, tree)) score -= w.treeThreatened;
   score -= w.treeCrowd * PopCount(Block[2][tree] & pos.Occupied(e));
+  score -= w.treePressure * PopCount(KingStep[tree] & enemy.reach);
   score += w.treeGuard * PopCount(KingStep[tree] & pos.Occupied(c));
   if (ownLightning) score += w.landing * PopCount(z.landing[ci] & empty);
   return score;
@@ -76,8 +78,9 @@ bool SetWeight(Weights& w, std::string_view assignment) {
 }
 
 int Evaluate(const Position& pos, const Weights& w) {
-  const Camp us = pos.SideToMove();
-  return CampScore(pos, us, w) - CampScore(pos, OtherCamp(us), w) + w.tempo;
+  const Camp us = pos.SideToMove(), them = OtherCamp(us);
+  const Mobility ours = MobilityOf(pos, us), theirs = MobilityOf(pos, them);
+  return CampScore(pos, us, w, ours, theirs) - CampScore(pos, them, w, theirs, ours) + w.tempo;
 }
 
 }  // namespace tamsok::engine

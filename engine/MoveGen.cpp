@@ -49,6 +49,17 @@ Bits Slide(Sq s, const Context& ctx) {
   return found;
 }
 
+// The kinds' movement rules below take the rules' Blockable flags as they stand: only the
+// DivingBeetle's captures and the CarpenterAnt's moves consult a set flag; every other kind
+// whose rule consults the flag has it clear and passes over pieces.
+constexpr bool BlockableAsAssumed() {
+  using K = PieceKind;
+  for (K k : {K::DragonFly, K::Wasp, K::Wind, K::Cloud, K::Spider, K::Snow})
+    if (Blockable[Index(k)]) return false;
+  return Blockable[Index(K::DivingBeetle)] && Blockable[Index(K::CarpenterAnt)];
+}
+static_assert(BlockableAsAssumed(), "the generator's movement rules need revisiting");
+
 Bits PieceTargets(PieceKind kind, Sq s, const Context& ctx) {
   if (Has(ctx.stuck, s)) return 0;
   const Bits open = ctx.empty | ctx.prey;
@@ -120,11 +131,15 @@ void GenerateCaptures(const Position& pos, MoveList& list) {
   });
 }
 
-int CountMoves(const Position& pos, Camp camp) {
+Mobility MobilityOf(const Position& pos, Camp camp) {
   const Context ctx = MakeContext(pos, camp);
-  int n = 0;
-  ForEachPiece(pos, camp, [&](PieceId p, Sq s) { n += PopCount(PieceTargets(KindOf(p), s, ctx)); });
-  return n;
+  Mobility m;
+  ForEachPiece(pos, camp, [&](PieceId p, Sq s) {
+    const Bits t = PieceTargets(KindOf(p), s, ctx);
+    m.moves += PopCount(t);
+    m.reach |= t;
+  });
+  return m;
 }
 
 bool Threatens(const Position& pos, Camp by, Sq target) {

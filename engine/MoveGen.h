@@ -59,8 +59,16 @@ void GenerateMoves(const Position& pos, MoveList& list);
 // The legal captures of the side to move.
 void GenerateCaptures(const Position& pos, MoveList& list);
 
-// The number of legal moves of a camp, without listing them.
-int CountMoves(const Position& pos, Camp camp);
+// The number of legal moves of a camp, and the squares they go to, without listing them.
+struct Mobility {
+  int moves = 0;
+  Bits reach = 0;  // every square some legal move of the camp goes to
+};
+Mobility MobilityOf(const Position& pos, Camp camp);
+
+inline int CountMoves(const Position& pos, Camp camp) {
+  return MobilityOf(pos, camp).moves;
+}
 inline int CountMoves(const Position& pos) {
   return CountMoves(pos, pos.SideToMove());
 }

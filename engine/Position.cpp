@@ -109,8 +109,6 @@ Position Position::Start() {
 
 Position Position::FromBoard(const Board& board, Camp sideToMove) {
   Position pos;
-  pos.board_.fill(kNoPiece);
-  pos.square_.fill(kNoSq);
   pos.side_ = sideToMove;
   for (PieceId p = 0; p < kPieceCount; ++p) {
     if (!board.InPlay[p]) continue;
@@ -232,8 +230,6 @@ void Position::MakePass() {
 
 bool Position::IsConsistent() const {
   Position fresh;
-  fresh.board_.fill(kNoPiece);
-  fresh.square_.fill(kNoSq);
   fresh.side_ = side_;
   for (PieceId p = 0; p < kPieceCount; ++p) {
     if (square_[p] == kNoSq) continue;

@@ -74,6 +74,12 @@ struct Undo {
 
 class Position {
  public:
+  // An empty board, Fir to move.
+  Position() {
+    board_.fill(kNoPiece);
+    square_.fill(kNoSq);
+  }
+
   // The start position, Fir to move.
   static Position Start();
 

@@ -45,10 +45,6 @@ bool ParseNumber(std::string_view text, Int& out) {
   return ec == std::errc() && end == text.data() + text.size();
 }
 
-Move ToMove(const MoveSquares& m) {
-  return Move(MakeSq(m.from.x, m.from.y), MakeSq(m.to.x, m.to.y));
-}
-
 // The time to spend on one move from the clock: an even share of what is left over the
 // moves still to play, plus most of the increment, never more than half of what is left.
 std::int64_t BudgetFromClock(std::int64_t left, std::int64_t increment, int movesToGo) {
@@ -172,15 +168,14 @@ void ProtocolSession::SetPosition(std::string_view args) {
   Undo undo;
   for (std::size_t i = 2; i < words.size(); ++i) {
     const std::string_view word = words[i];
-    if (word == kPassText) {
+    const auto m = ParseMove(word);
+    if (!m) return Error(texts::kMalformedMove, word);
+    if (m->IsNone()) {
       next.MakePass();
       continue;
     }
-    const auto squares = ParseMoveText(word);
-    if (!squares) return Error(texts::kMalformedMove, word);
-    const Move m = ToMove(*squares);
-    if (!IsLegal(next, m)) return Error(texts::kIllegalMove, word);
-    next.Make(m, undo);
+    if (!IsLegal(next, *m)) return Error(texts::kIllegalMove, word);
+    next.Make(*m, undo);
   }
   position_ = next;
 }

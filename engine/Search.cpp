@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -16,6 +17,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInfinity = kWinScore + 1;
+
+// Late move reductions by depth and move number: about log(depth) * log(move) / 2.25 plies.
+const auto kReduction = [] {
+  std::array<std::array<int, 64>, 64> r{};
+  for (int d = 1; d < 64; ++d)
+    for (int i = 1; i < 64; ++i)
+      r[d][i] = static_cast<int>(0.75 + std::log(d) * std::log(i + 1) / 2.25);
+  return r;
+}();
 
 // Win scores are stored relative to the stored position, so that a transposition reached at
 // another distance from the root still reads the right distance to the end.
@@ -195,7 +205,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   // A threatened Tree looks one ply further: the answer to the threat must be seen.
   const bool threatened = Threatens(pos, them, pos.SquareOf(Position::TreeOf(us)));
   if (threatened && ply < 2 * kMaxDepth / 3) ++depth;
-  if (depth <= 0) return Quiesce(ply, alpha, beta);
+  if (depth <= 0) return limits.quiescence ? Quiesce(ply, alpha, beta) : Evaluate(pos, weights);
 
   const bool pvNode = beta - alpha > 1;
   const TableEntry* entry = table.Probe(pos.Key());
@@ -251,10 +261,11 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
     if (i == 0) {
       score = -Negamax(depth - 1, ply + 1, -beta, -alpha, true, false);
     } else {
-      // Late quiet moves are first searched less deeply; a surprise earns the full depth.
+      // Late quiet moves are first searched less deeply, the more so the later and the
+      // deeper; a surprise earns the full depth.
       int reduction = 0;
       if (depth >= 3 && i >= 3 && quiet && !threatened && moves.key[i] < kKillerKey)
-        reduction = 1 + (i >= 12) + (depth >= 6 && i >= 24);
+        reduction = std::min(kReduction[std::min(depth, 63)][std::min(i, 63)], depth - 2);
       score = -Negamax(depth - 1 - reduction, ply + 1, -alpha - 1, -alpha, true, false);
       if (score > alpha && reduction > 0)
         score = -Negamax(depth - 1, ply + 1, -alpha - 1, -alpha, true, false);
@@ -390,10 +401,14 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     if (limits.moveTimeMs > 0 && result.info.elapsedMs * 2 >= limits.moveTimeMs) break;
   }
 
-  if (spread && result.info.depth > 0) {
+  // Chance only picks among ordinary scores: a win (the quickest one, first in order) is
+  // always played, and with no way out of a loss the longest defence is; a move that loses
+  // is never drawn while another does not.
+  if (spread && result.info.depth > 0 && !IsWinScore(result.info.score)) {
     std::vector<Move> near;
     for (const RootMove& r : rootMoves)
-      if (r.score >= result.info.score - limits.randomMargin) near.push_back(r.move);
+      if (r.score >= result.info.score - limits.randomMargin && !IsWinScore(r.score))
+        near.push_back(r.move);
     std::mt19937_64 rng(limits.seed ^ root.Key());
     result.best = near[std::uniform_int_distribution<std::size_t>(0, near.size() - 1)(rng)];
     result.info.pv = {result.best};
@@ -409,6 +424,7 @@ Limits StrengthLimits(Strength s) {
     case Strength::Easy:
       l.depth = 1;
       l.randomMargin = 80;
+      l.quiescence = false;
       l.moveTimeMs = 500;
       break;
     case Strength::Medium:

@@ -36,6 +36,9 @@ struct Limits {
   // this many points of the best, with a generator seeded from `seed` and the position.
   int randomMargin = 0;
   std::uint64_t seed = 0;
+  // When false, positions at the horizon are judged as they stand, without first playing
+  // out the captures there: exchanges are misjudged, as a beginner would.
+  bool quiescence = true;
 };
 
 // The three strengths offered to a player, shared by the window and the match tool.

@@ -4,9 +4,11 @@
 //
 // Players: random (a uniformly random legal move), greedy (the capture of the most valuable
 // piece, else a random move), easy, medium, hard (the engine's strengths), full (the engine
-// without a depth limit). An engine player takes options after a colon, comma-separated:
-// depth=N, margin=N (random choice among moves this close to the best), movetime=MS,
-// hash=MB, and NAME=VALUE for any evaluation weight, e.g. "hard:mobility=4,tempo=0".
+// without a depth limit), program:PATH (an engine program driven through the text protocol,
+// given --movetime per move, e.g. another build of tamsok_engine). An engine player takes options
+// after a colon, comma-separated: depth=N, margin=N (random choice among moves this close to the
+// best), movetime=MS, hash=MB, and NAME=VALUE for any evaluation weight, e.g.
+// "hard:mobility=4,tempo=0".
 //
 // Options: --games N (default 100), --movetime MS (time per move of every engine player that
 // sets none; default: each strength's own), --opening-plies N (random quiet plies that start
@@ -28,6 +30,9 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "engine/Engine.h"
 #include "engine/MoveGen.h"
 #include "engine/Search.h"
@@ -41,14 +46,15 @@ class Player {
  public:
   virtual ~Player() = default;
   virtual void NewGame(std::uint64_t seed) = 0;
-  // A legal move, or none when the camp has no move.
-  virtual Move Choose(const Position& pos) = 0;
+  // A legal move, or none when the camp has no move. `played` holds the game's moves so far
+  // (none for a pass), which lead from the start to `pos`.
+  virtual Move Choose(const Position& pos, const std::vector<Move>& played) = 0;
 };
 
 class RandomPlayer : public Player {
  public:
   void NewGame(std::uint64_t seed) override { rng_.seed(seed); }
-  Move Choose(const Position& pos) override {
+  Move Choose(const Position& pos, const std::vector<Move>&) override {
     MoveList list;
     GenerateMoves(pos, list);
     return Pick(list);
@@ -64,7 +70,7 @@ class RandomPlayer : public Player {
 
 class GreedyPlayer : public RandomPlayer {
  public:
-  Move Choose(const Position& pos) override {
+  Move Choose(const Position& pos, const std::vector<Move>& played) override {
     MoveList captures, best;
     GenerateCaptures(pos, captures);
     int bestValue = -1;
@@ -73,7 +79,7 @@ class GreedyPlayer : public RandomPlayer {
       if (v > bestValue) best.Clear(), bestValue = v;
       if (v == bestValue) best.Add(m);
     }
-    return best.size() ? Pick(best) : RandomPlayer::Choose(pos);
+    return best.size() ? Pick(best) : RandomPlayer::Choose(pos, played);
   }
 };
 
@@ -85,7 +91,7 @@ class EnginePlayer : public Player {
     searcher_.Clear();
     limits_.seed = seed;
   }
-  Move Choose(const Position& pos) override {
+  Move Choose(const Position& pos, const std::vector<Move>&) override {
     const std::atomic<bool> stop{false};
     return searcher_.Search(pos, limits_, stop).best;
   }
@@ -93,6 +99,67 @@ class EnginePlayer : public Player {
  private:
   Limits limits_;
   Searcher searcher_;
+};
+
+// Another engine program speaking the text protocol over pipes, told the game's moves and a
+// time per move before each of its moves: a way to match two builds against each other.
+class ProgramPlayer : public Player {
+ public:
+  ProgramPlayer(const std::string& path, std::int64_t moveTimeMs) : moveTimeMs_(moveTimeMs) {
+    int toChild[2], fromChild[2];
+    if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      dup2(toChild[0], STDIN_FILENO);
+      dup2(fromChild[1], STDOUT_FILENO);
+      close(toChild[1]);
+      close(fromChild[0]);
+      execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(toChild[0]);
+    close(fromChild[1]);
+    in_ = fdopen(fromChild[0], "r");
+    out_ = fdopen(toChild[1], "w");
+  }
+  ~ProgramPlayer() override {
+    if (out_) {
+      std::fputs("quit\n", out_);
+      std::fclose(out_);
+    }
+    if (in_) std::fclose(in_);
+    if (pid_ > 0) waitpid(pid_, nullptr, 0);
+  }
+  bool Running() const { return pid_ > 0 && in_ && out_; }
+
+  void NewGame(std::uint64_t) override { Send("ucinewgame"); }
+
+  Move Choose(const Position&, const std::vector<Move>& played) override {
+    std::string line = "position startpos moves";
+    for (Move m : played)
+      line += ' ' + MoveText(m);
+    Send(line);
+    Send("go movetime " + std::to_string(moveTimeMs_ > 0 ? moveTimeMs_ : 1000));
+    char buffer[1 << 16];
+    while (std::fgets(buffer, sizeof buffer, in_)) {
+      const std::string_view reply(buffer);
+      if (!reply.starts_with("bestmove ")) continue;
+      return ParseMove(reply.substr(9, 4)).value_or(Move());
+    }
+    std::fprintf(stderr, "the engine program ended\n");
+    std::exit(1);
+  }
+
+ private:
+  void Send(const std::string& line) {
+    std::fputs((line + "\n").c_str(), out_);
+    std::fflush(out_);
+  }
+
+  std::int64_t moveTimeMs_;
+  pid_t pid_ = -1;
+  FILE* in_ = nullptr;
+  FILE* out_ = nullptr;
 };
 
 struct Options {
@@ -127,6 +194,14 @@ bool ParseInt(std::string_view text, std::int64_t& out) {
 std::unique_ptr<Player> MakePlayer(std::string_view spec, const Options& options) {
   const auto colon = spec.find(':');
   const std::string_view name = spec.substr(0, colon);
+  if (name == "program" && colon != std::string_view::npos) {
+    auto player =
+        std::make_unique<ProgramPlayer>(std::string(spec.substr(colon + 1)), options.moveTimeMs);
+    if (player->Running()) return player;
+    std::fprintf(stderr, "cannot start %.*s\n", static_cast<int>(spec.size() - colon - 1),
+                 spec.data() + colon + 1);
+    return nullptr;
+  }
   if (name == "random" || name == "greedy") {
     if (colon != std::string_view::npos) {
       std::fprintf(stderr, "%.*s takes no options\n", static_cast<int>(name.size()), name.data());
@@ -211,9 +286,12 @@ GameResult PlayGame(Player& fir, Player& oak, const std::vector<Move>& opening,
   int lost[kCampCount] = {0, 0};  // value of each camp's captured pieces
   Undo undo;
   int passes = 0;
+  std::vector<Move> played;
   for (int ply = 0; ply < options.maxPlies; ++ply) {
     Player& mover = pos.SideToMove() == Camp::Fir ? fir : oak;
-    const Move m = ply < static_cast<int>(opening.size()) ? opening[ply] : mover.Choose(pos);
+    const Move m =
+        ply < static_cast<int>(opening.size()) ? opening[ply] : mover.Choose(pos, played);
+    played.push_back(m);
     if (record) *record += MoveText(m) + ' ';
     if (m.IsNone()) {
       if (++passes == 2)
@@ -324,15 +402,26 @@ int main(int argc, char** argv) {
     std::printf("Elo difference: %s (every game %s; 95%% bound %+.0f)\n",
                 score >= 1.0 ? "+inf" : "-inf", score >= 1.0 ? "won" : "lost",
                 // With no loss in n games, the loss rate is below 3/n at 95% (rule of three).
-                (score >= 1.0 ? 1.0 : -1.0) * Elo(1.0 - std::min(3.0 / n, 0.5)));
+                (score >= 1.0 ? 1.0 : -1.0) * Elo(1.0 - std::min(3.0 / n, 0.5)) + 0.0);
   } else {
-    // Per-game variance of the score, then the 95% interval of the mean, mapped to Elo.
+    // Per-game variance of the score, then the 95% interval of the mean, mapped to Elo. The
+    // +/- figure is half the interval's width; near 0% or 100% the interval is lopsided, so
+    // its ends are printed too.
     const double variance = (wins * std::pow(1.0 - score, 2) + draws * std::pow(0.5 - score, 2) +
                              losses * std::pow(score, 2)) /
                             n;
     const double margin = 1.96 * std::sqrt(variance / n);
+    auto bound = [](double p) {
+      if (p <= 0.0) return std::string("-inf");
+      if (p >= 1.0) return std::string("+inf");
+      char text[32];
+      std::snprintf(text, sizeof text, "%+.0f", Elo(p));
+      return std::string(text);
+    };
     const double lo = std::max(score - margin, 1e-6), hi = std::min(score + margin, 1 - 1e-6);
-    std::printf("Elo difference: %+.0f +/- %.0f (95%%)\n", Elo(score), (Elo(hi) - Elo(lo)) / 2);
+    std::printf("Elo difference: %+.0f +/- %.0f (95%%; interval %s .. %s)\n", Elo(score),
+                (Elo(hi) - Elo(lo)) / 2, bound(score - margin).c_str(),
+                bound(score + margin).c_str());
   }
   return 0;
 }

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "engine/MoveGen.h"
-#include "engine/Notation.h"
 #include "engine/Protocol.h"
 
 namespace tamsok::engine {
@@ -66,8 +65,7 @@ Position Played(std::initializer_list<const char*> moves) {
   Position pos = Position::Start();
   Undo undo;
   for (const char* text : moves) {
-    const auto m = ParseMoveText(text);
-    pos.Make(Move(MakeSq(m->from.x, m->from.y), MakeSq(m->to.x, m->to.y)), undo);
+    pos.Make(*ParseMove(text), undo);
   }
   return pos;
 }
@@ -148,10 +146,9 @@ TEST(Protocol, SearchesAndAnswersWithALegalMove) {
   EXPECT_NE(out[2].find(" nodes "), std::string::npos);
   EXPECT_NE(out[2].find(" nps "), std::string::npos);
   EXPECT_NE(out[2].find(" pv "), std::string::npos);
-  const auto m = ParseMoveText(out.back().substr(9));
+  const auto m = ParseMove(out.back().substr(9));
   ASSERT_TRUE(m) << out.back();
-  EXPECT_TRUE(
-      IsLegal(Played({"a2a3"}), Move(MakeSq(m->from.x, m->from.y), MakeSq(m->to.x, m->to.y))));
+  EXPECT_TRUE(IsLegal(Played({"a2a3"}), *m));
   EXPECT_FALSE(s.Send("go wtime 2000 btime 50 movestogo 10").empty());
 }
 

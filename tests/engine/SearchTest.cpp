@@ -80,9 +80,9 @@ TEST(Search, SameResultEveryTimeAtAFixedDepth) {
   Position pos = Position::Start();
   Undo undo;
   for (const char* text : {"d2d4", "i7g5", "g0g4"}) {  // a few plies into the game
-    const Sq from = MakeSq(text[0] - 'a', text[1] - '0'), to = MakeSq(text[2] - 'a', text[3] - '0');
-    ASSERT_TRUE(IsLegal(pos, Move(from, to))) << text;
-    pos.Make(Move(from, to), undo);
+    const Move m = *ParseMove(text);
+    ASSERT_TRUE(IsLegal(pos, m)) << text;
+    pos.Make(m, undo);
   }
   const SearchResult first = SearchDepth(pos, 4);
   const SearchResult second = SearchDepth(pos, 4);
@@ -137,6 +137,28 @@ TEST(Search, EasySpreadsItsChoiceBySeed) {
     chosen.insert(m.Raw());
   }
   EXPECT_GT(chosen.size(), 1u);
+}
+
+TEST(Search, EasyAlwaysTakesATreeEnPrise) {
+  // Oak's Tree is walled in by its own Ants and Fir's Wasp on row 9 can take it now; most
+  // other moves take it two plies later, a win only a little slower.
+  const Position pos = Position::FromBoard(WithPieces({{0, {9, 0}},
+                                                       {8, {5, 9}},
+                                                       {9, {5, 5}},
+                                                       {30, {0, 9}},
+                                                       {48, {1, 9}},
+                                                       {49, {0, 8}},
+                                                       {50, {1, 8}}}),
+                                           Camp::Fir);
+  Limits easy = StrengthLimits(Strength::Easy);
+  easy.moveTimeMs = 0;
+  Searcher searcher(1);
+  std::atomic<bool> stop{false};
+  for (std::uint64_t seed = 0; seed < 16; ++seed) {
+    easy.seed = seed;
+    EXPECT_EQ(searcher.Search(pos, easy, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
+        << "seed " << seed;
+  }
 }
 
 TEST(Search, ReturnsPromptlyWhenStopped) {
