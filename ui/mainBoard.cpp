@@ -358,9 +358,7 @@ void TBoardForm::MakeSecondaryWindows(int count) const {
         break;
       case 3:
         protocolForm_ = new TProtocolForm(owner);
-        protocolForm_->AcceptLine = [this](const std::string& line) {
-          net_->LBxReqDblClick(line);
-        };
+        protocolForm_->AcceptLine = [this](const std::string& line) { net_->LBxReqDblClick(line); };
         break;
       case 4:
         requestForm_ = new TRequestForm(owner);
