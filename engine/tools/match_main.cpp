@@ -191,15 +191,15 @@ bool ParseInt(std::string_view text, std::int64_t& out) {
 }
 
 // Builds a player from its description, or explains on stderr why it cannot.
-std::unique_ptr<Player> MakePlayer(std::string_view spec, const Options& options) {
-  const auto colon = spec.find(':');
-  const std::string_view name = spec.substr(0, colon);
+std::unique_ptr<Player> MakePlayer(std::string_view description, const Options& options) {
+  const auto colon = description.find(':');
+  const std::string_view name = description.substr(0, colon);
   if (name == "program" && colon != std::string_view::npos) {
-    auto player =
-        std::make_unique<ProgramPlayer>(std::string(spec.substr(colon + 1)), options.moveTimeMs);
+    auto player = std::make_unique<ProgramPlayer>(std::string(description.substr(colon + 1)),
+                                                  options.moveTimeMs);
     if (player->Running()) return player;
-    std::fprintf(stderr, "cannot start %.*s\n", static_cast<int>(spec.size() - colon - 1),
-                 spec.data() + colon + 1);
+    std::fprintf(stderr, "cannot start %.*s\n", static_cast<int>(description.size() - colon - 1),
+                 description.data() + colon + 1);
     return nullptr;
   }
   if (name == "random" || name == "greedy") {
@@ -223,7 +223,7 @@ std::unique_ptr<Player> MakePlayer(std::string_view spec, const Options& options
   Weights weights = kDefaultWeights;
   std::int64_t hashMb = 16;
   if (colon != std::string_view::npos) {
-    for (std::string_view option : Split(spec.substr(colon + 1), ',')) {
+    for (std::string_view option : Split(description.substr(colon + 1), ',')) {
       const auto eq = option.find('=');
       std::int64_t v = 0;
       const bool number = eq != std::string_view::npos && ParseInt(option.substr(eq + 1), v);
