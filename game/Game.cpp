@@ -647,12 +647,12 @@ std::string_view Game::RecordsFullText() {
 }
 
 Camp Game::ScoringWinner() const {
-  return MaterialBalance(Camp::Oak) < MaterialBalance(Camp::Fir) ? Camp::Fir : Camp::Oak;
+  return tamsok::ScoringWinner(-MaterialBalance(Camp::Fir), -MaterialBalance(Camp::Oak));
 }
 
 void Game::miScoringClick() {
   if (RefuseSpectator()) return;
-  if (recordCount_ < 50) {
+  if (recordCount_ < kScoringRecords) {
     view_.ShowMessageBox(text::kRequire50, text::kNotice, BoxButtons::Ok);
     return;
   }

@@ -285,21 +285,23 @@ GameResult PlayGame(Player& fir, Player& oak, const std::vector<Move>& opening,
   Position pos = Position::Start();
   int lost[kCampCount] = {0, 0};  // value of each camp's captured pieces
   Undo undo;
-  int passes = 0;
   std::vector<Move> played;
   for (int ply = 0; ply < options.maxPlies; ++ply) {
     Player& mover = pos.SideToMove() == Camp::Fir ? fir : oak;
     const Move m =
         ply < static_cast<int>(opening.size()) ? opening[ply] : mover.Choose(pos, played);
-    played.push_back(m);
-    if (record) *record += MoveText(m) + ' ';
     if (m.IsNone()) {
-      if (++passes == 2)
-        return {ByScoring(lost, options), "neither camp can move", ply + 1, {lost[0], lost[1]}};
+      // The engine's claim of Scoring reads as a pass here (so does a program's "bestmove
+      // scoring"): a pass by the camp the rule favours, once Scoring may be called.
+      if (pos.ScoringOpen() && pos.ScoringFavours() == pos.SideToMove())
+        return {ByScoring(lost, options), "Scoring claimed", ply, {lost[0], lost[1]}};
+      played.push_back(m);
+      if (record) *record += MoveText(m) + ' ';
       pos.MakePass();
       continue;
     }
-    passes = 0;
+    played.push_back(m);
+    if (record) *record += MoveText(m) + ' ';
     if (!IsLegal(pos, m)) {
       std::fprintf(stderr, "illegal move %s chosen; the mover loses\n", MoveText(m).c_str());
       return {OtherCamp(pos.SideToMove()), "illegal move", ply + 1, {lost[0], lost[1]}};
