@@ -56,7 +56,8 @@ constexpr std::string_view kModeNames[] = {"LocalFree",     "LocalPlaying", "Ser
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
 // "Disconnect state" lets the players leave a local game for LocalFree, where New game is
-// offered again.
+// offered again. Load is offered in a local game too: it asks first whether to abandon the
+// game on the board.
 struct MenuRow {
   MenuItem item;
   bool enabled[6];
@@ -68,7 +69,7 @@ constexpr MenuRow kMenuTable[] = {
     {MenuItem::miReqGame,    {0, 0, 0, 0, 1, 0}},
     {MenuItem::miNew,        {1, 0, 0, 0, 0, 0}},
     {MenuItem::miLocalAlone, {0, 1, 0, 0, 0, 0}},
-    {MenuItem::miLoad,       {1, 0, 0, 0, 0, 0}},
+    {MenuItem::miLoad,       {1, 1, 0, 0, 0, 0}},
     {MenuItem::miSave,       {0, 1, 0, 1, 0, 1}},
     {MenuItem::miSaveas,     {0, 1, 0, 1, 0, 1}},
     {MenuItem::miUndoFirst,  {0, 1, 0, 0, 0, 0}},

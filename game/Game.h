@@ -38,6 +38,12 @@ constexpr bool IsPlayingMode(GameMode m) {
   return m == GameMode::LocalPlaying || IsNetworkGame(m);
 }
 
+// The camp to move after `records` records of a game: Fir opens, and every record, a move or
+// a pass, hands the turn over.
+constexpr Camp SideAfterRecords(int records) {
+  return records % 2 == 0 ? Camp::Fir : Camp::Oak;
+}
+
 // One move or pass of a game. Squares are in the current view frame; a pass record
 // carries no squares anybody reads.
 struct MoveRecord {

@@ -68,6 +68,7 @@ inline constexpr const char* kAbout = "About Tamsok janggi";
 inline constexpr const char* kMenuComputer = "Computer";
 inline constexpr const char* kComputerPlaysOak = "New game (Computer plays Oak)";
 inline constexpr const char* kComputerPlaysFir = "New game (Computer plays Fir)";
+inline constexpr const char* kComputerPlaysOn = "Play on against the computer";
 inline constexpr const char* kEasy = "Easy";
 inline constexpr const char* kMedium = "Medium";
 inline constexpr const char* kHard = "Hard";
@@ -80,7 +81,8 @@ inline constexpr const char* kComputerThinkingDepth = "%1 (computer) is thinking
 inline constexpr const char* kHintSearching = "Looking for a hint";
 inline constexpr const char* kHintSearchingDepth = "Looking for a hint: depth %1";
 inline constexpr const char* kHintMove = "Hint: %1 %2 x%3y%4->x%5y%6";
-inline constexpr const char* kHintPass = "Hint: Pass (no legal move)";
+inline constexpr const char* kHintPass = "Hint: Pass";
+inline constexpr const char* kHintScoring = "Hint: Scoring wins the game now";
 inline constexpr const char* kComputerPieces = "The computer plays %1: move a %2 piece";
 inline constexpr const char* kWaitForComputer = "The computer is thinking: wait for its move";
 
@@ -94,6 +96,8 @@ inline constexpr const char* kGameFilePattern = "*.TMK";
 inline constexpr const char* kGameFileSuffix = ".TMK";
 // %1 is the file's name, %2 what went wrong.
 inline constexpr const char* kLoadFailed = "%1 was not loaded.\n%2";
+// Load while a game is being played asks first.
+inline constexpr const char* kAbandonForLoad = "Abandon the game on the board and load another?";
 inline constexpr const char* kReadFailed = "%1 could not be read: %2";
 inline constexpr const char* kWriteFailed = "%1 could not be saved: %2";
 // Shown in the game status panel.

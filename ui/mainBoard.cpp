@@ -164,7 +164,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildBoardArea();
   BuildStatusBar();
   BuildMenus();
-  computer_ = std::make_unique<ComputerPlayer>(*this);
+  computer_ = std::make_unique<ComputerPlayer>(*this, computerGame_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);
 
