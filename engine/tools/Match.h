@@ -10,8 +10,8 @@
 //  - to the camp that has just moved, out of turn: a player that claims by itself does (the
 //    text protocol gives a program no word outside its turn, so the referee speaks for it);
 //  - to the camp to move: a player that claims by itself is asked and answers with its action.
-// A player that cannot claim (today's engines) has the referee claim for it when the rule
-// favours it, or never, by GameRules::toolClaims.
+// A player that cannot claim (an engine that does not know the rule) has the referee claim for
+// it whenever the rule favours it, or nobody does, by GameRules::toolClaims.
 #pragma once
 
 #include <atomic>
