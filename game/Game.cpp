@@ -39,9 +39,9 @@ constexpr const char* kNewGameClock[kCampCount] = {
 constexpr const char* kTickClock[kCampCount] = {
     TR_NOOP("tamsok", "[Fir][%02d\"%02d][%2d][%d/%d][%d]"),
     TR_NOOP("tamsok", "[Oak][%02d\"%02d][%2d][%d/%d][%d]")};
-constexpr const char* kHistoryPass = "[%3d][%-4s]";
+constexpr const char* kHistoryPass = TR_NOOP("tamsok", "[%3d][PASS]");
 constexpr const char* kHistoryMove = "[%3d][%-4s] {%d%d->%d%d}";
-constexpr const char* kHistoryPassWord = "PASS";
+constexpr const char* kHistoryCapture = TR_NOOP("tamsok", "[%3d][%-4s] {%d%d->%d%d} (Capture<%s>)");
 // Why a received move was not applied.
 constexpr const char* kBadMoveFields = TR_NOOP("tamsok", "Refused move: a field is out of range");
 constexpr const char* kBadMovePiece =
@@ -464,13 +464,15 @@ std::vector<std::string> Game::HistoryLines() const {
   for (int i = 1; i <= recordCount_; ++i) {
     const MoveRecord& r = Record(i);
     if (r.IsPass) {
-      lines.push_back(Format(text::kHistoryPass, i, text::kHistoryPassWord));
+      lines.push_back(Format(text::kHistoryPass, i));
       continue;
     }
-    std::string line = Format(text::kHistoryMove, i, PieceTag(r.Piece).c_str(), r.FromX,
-                              kBoardSize - 1 - r.FromY, r.ToX, kBoardSize - 1 - r.ToY);
-    if (r.Captured >= 0) line += " (Capture<" + PieceTag(r.Captured) + ">)";
-    lines.push_back(std::move(line));
+    const std::string piece = PieceTag(r.Piece);
+    const int fromY = kBoardSize - 1 - r.FromY, toY = kBoardSize - 1 - r.ToY;
+    lines.push_back(r.Captured >= 0
+                        ? Format(text::kHistoryCapture, i, piece.c_str(), r.FromX, fromY, r.ToX,
+                                 toY, PieceTag(r.Captured).c_str())
+                        : Format(text::kHistoryMove, i, piece.c_str(), r.FromX, fromY, r.ToX, toY));
   }
   return lines;
 }

@@ -267,7 +267,9 @@ bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
   board.Action(QStringLiteral("miHard"))->trigger();
   game.PlayDroppedPiece(hint.piece, hint.to.x, hint.to.y);
   const QLabel& status = *board.StatusPanel(kPanelGame);
-  if (!ProcessUntil([&] { return status.text().contains(QLatin1String("depth")); }, 10000))
+  // The thinking text ends in the depth reached, in any language.
+  auto depthShown = [&] { return !status.text().isEmpty() && status.text().back().isDigit(); };
+  if (!ProcessUntil(depthShown, 10000))
     return fail("not thinking");
   ok &= Save(board, dir, QStringLiteral("computer-thinking.png"));
   board.Action(QStringLiteral("miStopThinking"))->trigger();

@@ -1,6 +1,7 @@
 #include "ui/Translation.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -77,7 +78,11 @@ Form MakeForm(const QString& source, QString translated) {
 struct Translations {
   std::unique_ptr<QTranslator> ours, qt;
   std::vector<Form> forms;
+  // The texts translated lately: the move history and the clocks show the same ones again
+  // and again. Emptied when full.
+  QHash<QString, QString> recent;
 };
+constexpr qsizetype kRecentTexts = 4096;
 
 Translations& Current() {
   static Translations translations;
@@ -184,7 +189,13 @@ bool UseLanguage(Language language, const QString& translationsDir) {
 }
 
 QString Tr(std::string_view text) {
-  return Translate(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), kMaxDepth);
+  const QString source = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  Translations& now = Current();
+  if (!now.ours) return source;
+  if (const auto known = now.recent.constFind(source); known != now.recent.constEnd())
+    return *known;
+  if (now.recent.size() >= kRecentTexts) now.recent.clear();
+  return now.recent[source] = Translate(source, kMaxDepth);
 }
 
 QString TrIn(Language language, const char* text, const QString& translationsDir) {

@@ -793,5 +793,13 @@
         <source>The language changes when the program starts next.</source>
         <translation>언어는 프로그램을 다음에 시작할 때 바뀝니다.</translation>
     </message>
+    <message>
+        <source>[%3d][PASS]</source>
+        <translation>[%3d][한수쉼]</translation>
+    </message>
+    <message>
+        <source>[%3d][%-4s] {%d%d-&gt;%d%d} (Capture&lt;%s&gt;)</source>
+        <translation>[%3d][%-4s] {%d%d-&gt;%d%d} (잡은 말&lt;%s&gt;)</translation>
+    </message>
 </context>
 </TS>
