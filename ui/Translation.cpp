@@ -22,6 +22,9 @@ constexpr const char* kContext = "tamsok";
 // How deep the parts of a composed text are looked into: "[.]" + a move's status text, whose
 // parts are names, is two levels.
 constexpr int kMaxDepth = 3;
+// No text composed from a form is longer; a longer one (a text received from a peer) is not
+// searched for forms, which would take time that grows with the square of its length.
+constexpr qsizetype kMaxComposedLength = 400;
 
 // The marked texts with printf conversions, as the translation file lists them (generated from
 // it by the build).
@@ -131,7 +134,7 @@ QString Translate(const QString& text, int depth) {
   const QByteArray utf8 = text.toUtf8();
   const QString exact = now.ours->translate(kContext, utf8.constData());
   if (!exact.isEmpty()) return exact;
-  if (depth > 0) {
+  if (depth > 0 && text.size() <= kMaxComposedLength) {
     for (const Form& form : now.forms) {
       const QRegularExpressionMatch m = form.pattern.match(text);
       if (m.hasMatch()) return Fill(form.translated, m, depth - 1);
