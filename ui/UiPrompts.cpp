@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/UiTexts.h"
 
 namespace tamsok {
 
@@ -24,6 +27,14 @@ BoxAnswer QtPrompts::MessageBox(QWidget* owner, const QString& text, const QStri
   QMessageBox box(owner);
   box.setWindowTitle(caption);
   box.setText(text);
+  if (buttons == BoxButtons::ReconnectClose) {
+    QPushButton* reconnect =
+        box.addButton(QString::fromUtf8(ui_text::kReconnect), QMessageBox::AcceptRole);
+    box.addButton(QString::fromUtf8(ui_text::kClose), QMessageBox::RejectRole);
+    box.setDefaultButton(reconnect);
+    box.exec();
+    return box.clickedButton() == reconnect ? BoxAnswer::Ok : BoxAnswer::Cancel;
+  }
   if (buttons == BoxButtons::OkCancel) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
   } else {

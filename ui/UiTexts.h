@@ -64,6 +64,12 @@ inline constexpr const char* kAttach = "Alignment Windows";
 inline constexpr const char* kSoundTTag = "Sound Effect";
 inline constexpr const char* kAbout = "About Tamsok janggi";
 
+// ---- Network play: a room waiting for its player, a client that lost its room -------------
+inline constexpr const char* kClaimWin = "Claim the win";
+inline constexpr const char* kReconnect = "Reconnect";
+inline constexpr const char* kClose = "Close";
+inline constexpr const char* kRoomLostCaption = "Room lost";
+
 // ---- The computer opponent -----------------------------------------------------------------
 inline constexpr const char* kMenuComputer = "Computer";
 inline constexpr const char* kComputerPlaysOak = "New game (Computer plays Oak)";

@@ -610,12 +610,28 @@ TEST(Clock, ANetworkPlayerSurrendersOnlyPastTheLimit) {
         << c.limit << " " << c.exceedings;
     EXPECT_EQ(n.peer.toAll == std::vector<std::string>{"Winn 1"}, c.surrendered);
   }
-  // The opponent's station counts the same exceedings but waits.
+  // The opponent's station counts the same exceedings and waits for its surrender; a room
+  // waits one exceeding more, then ends the game itself. A client only waits.
   NetworkGame other(GameMode::ServerPlaying, Camp::Oak);
   other.game.SetRequestTerms(10, 0, 0);
-  for (int i = 0; i < 50; ++i)
+  for (int i = 0; i < 21; ++i)
     other.game.Timer1Timer();
   EXPECT_EQ(other.game.Mode(), GameMode::ServerPlaying);
+  other.game.Timer1Timer();
+  EXPECT_EQ(other.game.Mode(), GameMode::ServerFree);
+  EXPECT_EQ(other.peer.toAll, std::vector<std::string>{"Winn 1"});
+  NetworkGame client(GameMode::ClientPlaying, Camp::Oak);
+  client.game.SetRequestTerms(10, 0, 0);
+  for (int i = 0; i < 50; ++i)
+    client.game.Timer1Timer();
+  EXPECT_EQ(client.game.Mode(), GameMode::ClientPlaying);
+  // A player away from the room: its clock stands still.
+  NetworkGame away(GameMode::ServerPlaying, Camp::Oak);
+  away.game.SetAwayCamp(Camp::Fir);
+  for (int i = 0; i < 50; ++i)
+    away.game.Timer1Timer();
+  EXPECT_EQ(away.game.ExceedCount(Camp::Fir), 0);
+  EXPECT_EQ(away.game.TotalTime(Camp::Fir), 0);
 }
 
 // ---- Viewing side ---------------------------------------------------------------------

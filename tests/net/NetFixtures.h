@@ -69,9 +69,11 @@ class GlideView : public FakeView {
 };
 
 struct FakeNetWindows : NetWindows {
-  std::vector<std::string> requestLines, addressLines, received, errors;
+  std::vector<std::string> requestLines, addressLines, received, errors, lostBoxes;
   std::vector<std::vector<std::string>> knownLists;
   bool roomVisible = false, locked = false;
+  std::string awayNotice;  // empty while hidden
+  bool claimable = false, reconnect = false;
   std::string nextAddress = "127.0.0.1";
   RequestOptions nextOptions;
 
@@ -98,6 +100,19 @@ struct FakeNetWindows : NetWindows {
   }
   RequestOptions AskRequestOptions() override { return nextOptions; }
   void ReportError(const std::string& text) override { errors.push_back(text); }
+  void RemoveRequestLine(const std::string& line) override {
+    auto it = std::find(requestLines.begin(), requestLines.end(), line);
+    if (it != requestLines.end()) requestLines.erase(it);
+  }
+  void ShowAwayNotice(const std::string& text, bool canClaim) override {
+    awayNotice = text;
+    claimable = canClaim;
+  }
+  void HideAwayNotice() override { awayNotice.clear(); }
+  bool AskReconnect(const std::string& text) override {
+    lostBoxes.push_back(text);
+    return reconnect;
+  }
 
   bool Received(const std::string& line) const {
     return std::find(received.begin(), received.end(), line) != received.end();

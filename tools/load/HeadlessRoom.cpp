@@ -28,6 +28,13 @@ class HeadlessRoom::RoomWindows : public NetWindows {
     requests_.push_back(line);
     if (!locked_) room_.AcceptLater(line);
   }
+  void RemoveRequestLine(const std::string& line) override {
+    const auto it = std::find(requests_.begin(), requests_.end(), line);
+    if (it != requests_.end()) requests_.erase(it);
+  }
+  void ShowAwayNotice(const std::string& text, bool claimable) override {
+    if (room_.options_.onAway) room_.options_.onAway(text, claimable);
+  }
   void ShowRoomWindow() override {}
   void HideRoomWindow() override {}
   void AddAddressLine(const std::string& a) override {

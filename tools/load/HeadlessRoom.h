@@ -30,6 +30,8 @@ struct HeadlessRoomOptions {
   std::function<void(const std::string& text)> onError;
   // Gets the caption and text of every box, as "caption|text".
   std::function<void(const std::string& box)> onBox;
+  // Gets each showing of the notice that the player is away.
+  std::function<void(const std::string& text, bool claimable)> onAway;
 };
 
 class HeadlessRoom {
