@@ -269,8 +269,7 @@ class ListedRequests : public RequestList {
 void NetSession::ServerSocket1ClientRead(const std::string& address, ConnectionId from,
                                          const std::string& text) {
   // The player's station, back on another link, asks for its seat by its identifier.
-  if (game().Mode() == GameMode::ServerPlaying && from != player_ &&
-      HeadOf(text) == kHeadRequ) {
+  if (game().Mode() == GameMode::ServerPlaying && from != player_ && HeadOf(text) == kHeadRequ) {
     const Parsed<RequFields> r = ReadRequ(text);
     if (r && r.value.stationId == playerStation_) return Resume(from, address);
   }

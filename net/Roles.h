@@ -185,7 +185,7 @@ class ServerRole : public QObject {
   // How long an incomplete message is held on a connection accepted from now on.
   void SetHoldTimeoutMs(int ms) { holdTimeoutMs_ = ms; }
 
-  std::function<void(const std::string& address)> onAccept;      // ServerSocket1Accept
+  std::function<void(const std::string& address)> onAccept;  // ServerSocket1Accept
   // ServerSocket1ClientConnect and ServerSocket1ClientDisconnect, with the connection.
   std::function<void(const std::string& address, ConnectionId id)> onConnect;
   std::function<void(const std::string& address, ConnectionId id)> onDisconnect;

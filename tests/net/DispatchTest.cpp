@@ -202,7 +202,8 @@ TEST(ClientDispatch, AnIllegalMoveOfTheRoomStopsTheGameAndIsReported) {
   s.game.SetCanHandlePieces(true);
   ASSERT_EQ(s.FromServer("Move18-1 0 2 0 3 0").reply.substr(0, 3), "[.]");
   const Handled h = s.FromServer("Move30-1 4 9 4 5 0");  // Oak's Tree four rows ahead
-  EXPECT_EQ(h.reply, "The room sent a move that is not allowed. Refused move: Invalid move(rule violation)");
+  EXPECT_EQ(h.reply,
+            "The room sent a move that is not allowed. Refused move: Invalid move(rule violation)");
   EXPECT_EQ(s.game.Mode(), GameMode::ClientFree);
   EXPECT_EQ(s.game.RecordCount(), 1);
   EXPECT_TRUE(s.game.Interrupted());

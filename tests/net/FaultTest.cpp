@@ -24,6 +24,7 @@
 namespace tamsok {
 namespace {
 
+using testing::ExpectSameGame;
 using testing::LoopbackRoom;
 using testing::RunModalLoopUntil;
 using testing::Station;
@@ -60,29 +61,6 @@ class RawPeer {
  private:
   QTcpSocket socket_;
 };
-
-// Positions, records and the side to move of two games, compared in the canonical frame.
-void ExpectSameGame(const Game& a, const Game& b) {
-  ASSERT_EQ(a.RecordCount(), b.RecordCount());
-  EXPECT_EQ(a.SideToMove(), b.SideToMove());
-  const auto canonical = [](const Game& g, Square s) {
-    return OnBoard(s) ? ToCanonical(g.ViewSide(), s) : s;
-  };
-  for (PieceId p = 0; p < kPieceCount; ++p) {
-    EXPECT_EQ(a.board().InPlay[p], b.board().InPlay[p]) << "piece " << p;
-    EXPECT_EQ(canonical(a, a.board().PiecePos[p]), canonical(b, b.board().PiecePos[p]))
-        << "piece " << p;
-  }
-  for (int i = 1; i <= a.RecordCount(); ++i) {
-    const MoveRecord &ra = a.Record(i), &rb = b.Record(i);
-    EXPECT_EQ(ra.IsPass, rb.IsPass) << "record " << i;
-    if (ra.IsPass) continue;
-    EXPECT_EQ(ra.Piece, rb.Piece) << "record " << i;
-    EXPECT_EQ(ra.Captured, rb.Captured) << "record " << i;
-    EXPECT_EQ(canonical(a, {ra.FromX, ra.FromY}), canonical(b, {rb.FromX, rb.FromY}));
-    EXPECT_EQ(canonical(a, {ra.ToX, ra.ToY}), canonical(b, {rb.ToX, rb.ToY}));
-  }
-}
 
 // The room's event loop still turns, every game is sound, and the honest peers that follow
 // the game agree with the room.
