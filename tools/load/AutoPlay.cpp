@@ -1,6 +1,8 @@
 #include "tools/load/AutoPlay.h"
 
+#include "game/Game.h"
 #include "rules/Catalogue.h"
+#include "rules/Frames.h"
 #include "rules/MoveCheck.h"
 
 namespace tamsok {
@@ -32,6 +34,39 @@ std::optional<PlannedMove> ShufflePlayer::Next(const Board& board, Camp camp) {
         }
   }
   return std::nullopt;
+}
+
+std::optional<PlannedMove> RandomPlayer::Next(const Board& board, Camp camp) {
+  std::vector<PlannedMove> moves;
+  const PieceId first = camp == Camp::Fir ? 0 : kPiecesPerCamp;
+  for (PieceId p = first; p < first + kPiecesPerCamp; ++p) {
+    if (!board.StandsOnBoard(p)) continue;
+    const Square from = board.PiecePos[p];
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        if (CheckMove(board, p, from.x, from.y, x, y) == MoveCheckResult::Legal)
+          moves.push_back({p, from, {x, y}});
+  }
+  if (moves.empty()) return std::nullopt;
+  return moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random_)];
+}
+
+std::uint64_t PositionKey(const Game& game) {
+  std::uint64_t key = 1469598103934665603ull;
+  const auto mix = [&](int v) {
+    key ^= static_cast<std::uint64_t>(v + 1000);
+    key *= 1099511628211ull;
+  };
+  const Board& b = game.board();
+  for (PieceId p = 0; p < kPieceCount; ++p) {
+    const Square s = b.StandsOnBoard(p) ? ToCanonical(b.ViewSide, b.PiecePos[p]) : kOffBoard;
+    mix(s.x);
+    mix(s.y);
+    mix(b.InPlay[p] ? 1 : 0);
+  }
+  mix(static_cast<int>(game.SideToMove()));
+  mix(game.RecordCount());
+  return key;
 }
 
 }  // namespace tamsok
