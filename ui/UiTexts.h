@@ -152,6 +152,8 @@ inline constexpr const char* kUsage =
     "\n"
     "  -h, --help             print this help and exit\n"
     "      --version          print the version and exit\n"
+    "      --grace SECONDS    in server mode, wait this long for a player whose link was\n"
+    "                         lost before the win may be claimed (default 60)\n"
     "\n"
     "For developers:\n"
     "      --screenshots DIR  write pictures of the windows into DIR, then exit\n"

@@ -4,8 +4,8 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -216,8 +216,7 @@ TEST_F(TwoCopies, ALostRoomKeepsTheGameForSavingAndReconnecting) {
   player->form.Net()->Reconnect();
   ASSERT_EVENTUALLY(!room->form.Net()->PlayerAway(), 5000);
   EXPECT_FALSE(notice->isVisible());
-  ASSERT_EVENTUALLY(player->form.game().CanHandlePieces() &&
-                        player->form.game().RecordCount() == 1,
+  ASSERT_EVENTUALLY(player->form.game().CanHandlePieces() && player->form.game().RecordCount() == 1,
                     5000);
   room->DragTo(30, {4, 8});
   ASSERT_EVENTUALLY(player->form.game().RecordCount() == 2, 5000);

@@ -242,6 +242,7 @@ class Load {
   std::vector<Received>
       broadcast_;  // the room's sends to every connection, as the requester saw them
   std::vector<std::int64_t> moveSent_;  // when the requester sent each of its moves
+  std::vector<std::string> seen_;       // what each spectator gets of the game
   bool gameOver_ = false;
   std::int64_t gameStart_ = 0, gameEnd_ = 0;
   std::pair<long, long> idleMemory_{-1, -1}, busyMemory_{-1, -1};
@@ -304,8 +305,11 @@ void Load::PlayGame() {
   PumpUntil([&] { return gameOver_; }, "the room's \"Winn\"");
   gameEnd_ = MonotonicNs();
 
-  // Every spectator gets the probe's echo, then each of the room's sends to every connection.
-  const std::size_t want = 1 + broadcast_.size();
+  // Every spectator gets the probe's echo, then the whole game: the "Made", every move of
+  // either side (the requester's passed on by the room), and the "Winn".
+  seen_ = CatchUpMessages(*game_, broadcast_.at(0).text);
+  seen_.push_back(BuildWinn(OtherCamp(game_->OwnCamp())));
+  const std::size_t want = 1 + seen_.size();
   PumpUntil(
       [&] {
         for (std::size_t i = 0; i < spectators(); ++i)
@@ -343,9 +347,9 @@ bool Load::Report() {
   std::size_t delivered = 0;
   for (std::size_t i = 0; i < spectators(); ++i) {
     const Link& l = links_[i];
-    bool ok = !l.got.empty() && l.got[0].text == kHeadBoad && l.got.size() == 1 + broadcast_.size();
-    for (std::size_t k = 0; ok && k < broadcast_.size(); ++k)
-      ok = l.got[k + 1].text == broadcast_[k].text;
+    bool ok = !l.got.empty() && l.got[0].text == kHeadBoad && l.got.size() == 1 + seen_.size();
+    for (std::size_t k = 0; ok && k < seen_.size(); ++k)
+      ok = l.got[k + 1].text == seen_[k];
     if (ok) ++complete;
     for (const Received& r : l.got)
       if (r.ns >= gameStart_) {
@@ -356,7 +360,8 @@ bool Load::Report() {
   for (const Received& r : links_[requester()].got)
     if (r.ns >= gameStart_) ++delivered;
 
-  // The room's moves are broadcast_[1..]; the first is "Made".
+  // The room's own moves are stamped; in a spectator's stream (after the probe's echo and
+  // the "Made") the requester's move k comes at 2k + 2 and the room's answer at 2k + 3.
   const std::vector<Stamp>& stamps = room_.stamps();
   bool stampsMatch = room_.stamped() && stamps.size() + 1 == broadcast_.size();
   for (std::size_t k = 0; stampsMatch && k < stamps.size(); ++k)
@@ -367,11 +372,12 @@ bool Load::Report() {
     std::int64_t last = 0;
     for (std::size_t i = 0; i < spectators(); ++i) {
       const Link& l = links_[i];
-      if (l.got.size() < k + 3) continue;
-      const std::int64_t read = l.got[k + 2].ns;
+      if (l.got.size() < 2 * k + 4) continue;
+      const std::int64_t read = l.got[2 * k + 3].ns;
       last = std::max(last, read);
       if (stampsMatch) fromSend.push_back(static_cast<double>(read - stamps[k].start) / 1e6);
-      if (k < moveSent_.size()) fromMove.push_back(static_cast<double>(read - moveSent_[k]) / 1e6);
+      if (k < moveSent_.size())
+        fromMove.push_back(static_cast<double>(l.got[2 * k + 2].ns - moveSent_[k]) / 1e6);
     }
     if (stampsMatch && last > 0)
       lastFromSend.push_back(static_cast<double>(last - stamps[k].start) / 1e6);

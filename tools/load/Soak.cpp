@@ -59,7 +59,8 @@ class Soak {
     player_.game = std::make_unique<Game>(player_.view, playerLink_, o.seed);
     spectators_.resize(static_cast<std::size_t>(o.spectators));
     for (std::size_t i = 0; i < spectators_.size(); ++i)
-      spectators_[i].address = "127.3." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1);
+      spectators_[i].address =
+          "127.3." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1);
   }
 
   bool Run();
@@ -236,8 +237,8 @@ bool Soak::StartGame() {
   request_ = BuildRequ(0, kUnitTimeMax, kExceedMax, 0, player_.game->StationId());
   playerLink_.SendToServer(request_);
   if (!PumpUntil([&] {
-        return player_.game->Mode() == GameMode::ClientPlaying &&
-               player_.game->CanHandlePieces() && roomGame_ > before;
+        return player_.game->Mode() == GameMode::ClientPlaying && player_.game->CanHandlePieces() &&
+               roomGame_ > before;
       })) {
     ++hangs_;
     return false;
@@ -284,8 +285,7 @@ bool Soak::KillPlayer() {
     return true;
   }
   // Not back: once the wait is over the room claims the win, and every spectator hears it.
-  if (!PumpUntil([&] { return claimableSeen_; }, (o_.graceSeconds + 10) * 1000) ||
-      !PumpUntil([&] {
+  if (!PumpUntil([&] { return claimableSeen_; }, (o_.graceSeconds + 10) * 1000) || !PumpUntil([&] {
         for (Follower& f : spectators_)
           if (f.fd >= 0 && f.game->Mode() == GameMode::ClientPlaying) return false;
         return true;
@@ -316,8 +316,10 @@ void Soak::PlayGames() {
       }
       if (g.RecordCount() >= end) {
         // Scoring from the 50th record, or a surrender.
-        if (std::bernoulli_distribution(0.5)(random_)) g.miScoringClick();
-        else g.miLossgameClick();
+        if (std::bernoulli_distribution(0.5)(random_))
+          g.miScoringClick();
+        else
+          g.miLossgameClick();
         over = true;
       } else if (const std::optional<PlannedMove> m = mover.Next(g.board(), g.OwnCamp())) {
         const int before = g.RecordCount();
@@ -349,7 +351,9 @@ void Soak::PlayGames() {
 // the room takes to notice. Needs root and iproute2.
 void Soak::SilentLinks() {
   const std::string ns = "tsoak" + std::to_string(getpid());
-  const auto run = [](const std::string& c) { return std::system((c + " >/dev/null 2>&1").c_str()) == 0; };
+  const auto run = [](const std::string& c) {
+    return std::system((c + " >/dev/null 2>&1").c_str()) == 0;
+  };
   const std::string roomAddress = "169.254.216.1", peerAddress = "169.254.216.2";
   const bool ok = run("ip netns add " + ns) &&
                   run("ip link add " + ns + "a type veth peer name " + ns + "b netns " + ns) &&

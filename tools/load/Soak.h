@@ -10,10 +10,10 @@ namespace tamsok::load {
 struct SoakOptions {
   int games = 200;
   int spectators = 50;
-  int graceSeconds = 3;        // the room's wait for a lost player
-  double playerKills = 0.006;  // chance, at each of the player's turns, that its link dies
+  int graceSeconds = 3;          // the room's wait for a lost player
+  double playerKills = 0.006;    // chance, at each of the player's turns, that its link dies
   double spectatorChurn = 0.05;  // chance, at each turn, that a spectator leaves or joins
-  int silentRounds = 3;        // links cut in a network namespace, before the games
+  int silentRounds = 3;          // links cut in a network namespace, before the games
   std::uint64_t seed = 16;
 };
 
