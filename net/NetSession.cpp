@@ -234,6 +234,7 @@ void NetSession::ClaimWin() {
 void NetSession::Resume(ConnectionId from, const std::string& address) {
   const ConnectionId old = player_;
   player_ = from;
+  playerAddress_ = address;
   // The same station on a new link: the old one is dead, whether or not that was noticed.
   if (old != 0 && old != from) server_.Abort(old);
   EndAway();
@@ -268,8 +269,11 @@ class ListedRequests : public RequestList {
 
 void NetSession::ServerSocket1ClientRead(const std::string& address, ConnectionId from,
                                          const std::string& text) {
-  // The player's station, back on another link, asks for its seat by its identifier.
-  if (game().Mode() == GameMode::ServerPlaying && from != player_ && HeadOf(text) == kHeadRequ) {
+  // The player's station, back on another link, asks for its seat by its identifier. While
+  // its old link still counts as live, only from the old link's address: nobody else takes a
+  // seat that is still held.
+  if (game().Mode() == GameMode::ServerPlaying && from != player_ && HeadOf(text) == kHeadRequ &&
+      (away_ || address == playerAddress_)) {
     const Parsed<RequFields> r = ReadRequ(text);
     if (r && r.value.stationId == playerStation_) return Resume(from, address);
   }
@@ -312,6 +316,9 @@ void NetSession::AcceptRequest(const std::string& line) {
   EndAway();
   made_ = made;
   playerStation_ = terms.value.stationId;
+  // The line's address field: right-aligned in the 15 characters after the "[".
+  const std::string field = line.substr(1, 15);
+  playerAddress_ = field.substr(std::min(field.find_first_not_of(' '), field.size()));
   windows_.HideRoomWindow();
   view.SetMenuChecked(MenuItem::miRoomState, false);
   server_.SendToAll(game().SetLastMessage(made));

@@ -124,6 +124,7 @@ class NetSession : public PeerLink {
   // The room's game in progress: its "Made", and the station identifier of its player.
   std::string made_;
   std::string playerStation_;
+  std::string playerAddress_;
   // The player's link was lost: how long ago, and the countdown shown to the room's user.
   bool away_ = false;
   int graceSeconds_ = kDefaultGraceSeconds;

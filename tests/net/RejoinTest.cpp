@@ -171,6 +171,20 @@ TEST_F(Rejoin, RequestsOfClosedConnectionsLeaveTheList) {
   ASSERT_TRUE(WaitUntil([&] { return room->windows.requestLines.empty(); }));
 }
 
+// The player's identifier is no key to a seat that is still held: from another address the
+// request comes back unchanged and the player keeps playing.
+TEST_F(Rejoin, ALiveSeatIsNotTakenFromAnotherAddress) {
+  StartGame({0, 30, 5, 0});
+  RawSpectator thief("127.0.0.9", Port());
+  ASSERT_TRUE(WaitUntil([&] { return thief.got.size() == 41; }));  // the catch-up's "Made"
+  const std::string requ = BuildRequ(0, 30, 5, 0, requester->game.StationId());
+  thief.socket.write(requ.data(), static_cast<qint64>(requ.size()));
+  ASSERT_TRUE(WaitUntil([&] { return thief.got.size() == 41 + 29; }));
+  EXPECT_EQ(thief.got.toStdString().substr(41), requ);
+  requester->game.PlayDroppedPiece(18, 0, 3);
+  ASSERT_TRUE(AllHaveRecords(1));
+}
+
 // A network namespace joined to this one by a veth pair, for a link that can be cut without
 // either end closing it. Needs root and iproute2; a test without them is skipped.
 class CutLink {
