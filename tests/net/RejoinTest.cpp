@@ -2,20 +2,15 @@
 // late joiners see the room's game, a player whose link is lost is waited for and takes its
 // seat back, and the room may claim the win once the wait is over.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sched.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <arpa/inet.h>
-#include <fcntl.h>
 #include <QElapsedTimer>
 #include <QTcpSocket>
-#include <cstdlib>
-#include <thread>
 
 #include "net/Dispatch.h"
 #include "tests/net/NetFixtures.h"
+#include "tools/load/CutLink.h"
 
 namespace tamsok {
 namespace {
@@ -185,64 +180,8 @@ TEST_F(Rejoin, ALiveSeatIsNotTakenFromAnotherAddress) {
   ASSERT_TRUE(AllHaveRecords(1));
 }
 
-// A network namespace joined to this one by a veth pair, for a link that can be cut without
-// either end closing it. Needs root and iproute2; a test without them is skipped.
-class CutLink {
- public:
-  CutLink() {
-    const long pid = static_cast<long>(getpid());
-    ns_ = "tsk" + std::to_string(pid);
-    const int third = 100 + static_cast<int>(pid / 64 % 100),
-              fourth = static_cast<int>(pid % 64) * 4;
-    const std::string net = "169.254." + std::to_string(third) + ".";
-    roomAddress_ = net + std::to_string(fourth + 1);
-    peerAddress_ = net + std::to_string(fourth + 2);
-    const std::string a = ns_ + "a", b = ns_ + "b";
-    ok_ = Run("ip netns add " + ns_) &&
-          Run("ip link add " + a + " type veth peer name " + b + " netns " + ns_) &&
-          Run("ip addr add " + roomAddress_ + "/30 dev " + a) && Run("ip link set " + a + " up") &&
-          Run("ip -n " + ns_ + " addr add " + peerAddress_ + "/30 dev " + b) &&
-          Run("ip -n " + ns_ + " link set " + b + " up");
-  }
-  ~CutLink() {
-    Run("ip link del " + ns_ + "a");
-    Run("ip netns del " + ns_);
-  }
-  bool ok() const { return ok_; }
-  const std::string& roomAddress() const { return roomAddress_; }
-
-  // A socket made inside the namespace, connected to the room; -1 on failure.
-  int Connect(quint16 port) const {
-    int fd = -1;
-    std::thread([&] {
-      const int target = open(("/var/run/netns/" + ns_).c_str(), O_RDONLY);
-      if (target < 0 || setns(target, CLONE_NEWNET) != 0) return;
-      close(target);
-      fd = socket(AF_INET, SOCK_STREAM, 0);
-      sockaddr_in to{};
-      to.sin_family = AF_INET;
-      to.sin_port = htons(port);
-      inet_pton(AF_INET, roomAddress_.c_str(), &to.sin_addr);
-      if (::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0) {
-        close(fd);
-        fd = -1;
-      }
-    }).join();
-    return fd;
-  }
-  // Every packet to and from the namespace is dropped from now on; nothing is closed.
-  bool Cut() const { return Run("ip -n " + ns_ + " link set " + ns_ + "b down"); }
-
- private:
-  static bool Run(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-  }
-  std::string ns_, roomAddress_, peerAddress_;
-  bool ok_ = false;
-};
-
 TEST_F(Rejoin, ASilentLinkIsNoticed) {
-  CutLink link;
+  CutLink link("tsk" + std::to_string(getpid() % 10000000), static_cast<int>(getpid() % 8000));
   if (!link.ok()) GTEST_SKIP() << "no network namespaces here (needs root and iproute2)";
   room->session.server().SetLinkWatch({1, 1, 2, 2000});
   const int fd = link.Connect(Port());

@@ -15,6 +15,20 @@ bool QuietAndLegal(const Board& board, PieceId piece, Square from, Square to) {
          CheckMove(board, piece, from.x, from.y, to.x, to.y) == MoveCheckResult::Legal;
 }
 
+// Every (piece, target) of the camp in index order that `keep` accepts, until it says stop
+// by returning false from `more`.
+template <typename Keep, typename More>
+void ForEachMove(const Board& board, Camp camp, Keep keep, More more) {
+  const PieceId first = camp == Camp::Fir ? 0 : kPiecesPerCamp;
+  for (PieceId p = first; p < first + kPiecesPerCamp; ++p) {
+    if (!board.StandsOnBoard(p)) continue;
+    const Square from = board.PiecePos[p];
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        if (keep(p, from, Square{x, y}) && !more(PlannedMove{p, from, {x, y}})) return;
+  }
+}
+
 }  // namespace
 
 std::optional<PlannedMove> ShufflePlayer::Next(const Board& board, Camp camp) {
@@ -22,31 +36,29 @@ std::optional<PlannedMove> ShufflePlayer::Next(const Board& board, Camp camp) {
     last_ = PlannedMove{last_->piece, last_->to, last_->from};
     return last_;
   }
-  const PieceId first = camp == Camp::Fir ? 0 : kPiecesPerCamp;
-  for (PieceId p = first; p < first + kPiecesPerCamp; ++p) {
-    if (!board.StandsOnBoard(p)) continue;
-    const Square from = board.PiecePos[p];
-    for (int x = 0; x < kBoardSize; ++x)
-      for (int y = 0; y < kBoardSize; ++y)
-        if (QuietAndLegal(board, p, from, {x, y})) {
-          last_ = PlannedMove{p, from, {x, y}};
-          return last_;
-        }
-  }
-  return std::nullopt;
+  std::optional<PlannedMove> found;
+  ForEachMove(
+      board, camp,
+      [&](PieceId p, Square from, Square to) { return QuietAndLegal(board, p, from, to); },
+      [&](const PlannedMove& m) {
+        found = m;
+        return false;
+      });
+  if (found) last_ = found;
+  return found;
 }
 
 std::optional<PlannedMove> RandomPlayer::Next(const Board& board, Camp camp) {
   std::vector<PlannedMove> moves;
-  const PieceId first = camp == Camp::Fir ? 0 : kPiecesPerCamp;
-  for (PieceId p = first; p < first + kPiecesPerCamp; ++p) {
-    if (!board.StandsOnBoard(p)) continue;
-    const Square from = board.PiecePos[p];
-    for (int x = 0; x < kBoardSize; ++x)
-      for (int y = 0; y < kBoardSize; ++y)
-        if (CheckMove(board, p, from.x, from.y, x, y) == MoveCheckResult::Legal)
-          moves.push_back({p, from, {x, y}});
-  }
+  ForEachMove(
+      board, camp,
+      [&](PieceId p, Square from, Square to) {
+        return CheckMove(board, p, from.x, from.y, to.x, to.y) == MoveCheckResult::Legal;
+      },
+      [&](const PlannedMove& m) {
+        moves.push_back(m);
+        return true;
+      });
   if (moves.empty()) return std::nullopt;
   return moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random_)];
 }

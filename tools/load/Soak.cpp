@@ -3,7 +3,6 @@
 // spectators' boards are compared with the room's after every move.
 #include "tools/load/Soak.h"
 
-#include <sched.h>
 #include <sys/epoll.h>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "game/Game.h"
 #include "net/Dispatch.h"
 #include "tools/load/AutoPlay.h"
+#include "tools/load/CutLink.h"
 #include "tools/load/LoadClock.h"
 #include "tools/load/LoadLinks.h"
 
@@ -350,44 +350,22 @@ void Soak::PlayGames() {
 // A link cut without either end closing it, in a network namespace of its own: how long
 // the room takes to notice. Needs root and iproute2.
 void Soak::SilentLinks() {
-  const std::string ns = "tsoak" + std::to_string(getpid());
-  const auto run = [](const std::string& c) {
-    return std::system((c + " >/dev/null 2>&1").c_str()) == 0;
-  };
-  const std::string roomAddress = "169.254.216.1", peerAddress = "169.254.216.2";
-  const bool ok = run("ip netns add " + ns) &&
-                  run("ip link add " + ns + "a type veth peer name " + ns + "b netns " + ns) &&
-                  run("ip addr add " + roomAddress + "/30 dev " + ns + "a") &&
-                  run("ip link set " + ns + "a up") &&
-                  run("ip -n " + ns + " addr add " + peerAddress + "/30 dev " + ns + "b");
-  for (int round = 0; ok && round < o_.silentRounds; ++round) {
-    run("ip -n " + ns + " link set " + ns + "b up");
-    int fd = -1;
-    std::thread([&] {
-      const int target = open(("/var/run/netns/" + ns).c_str(), O_RDONLY);
-      if (target < 0 || setns(target, CLONE_NEWNET) != 0) return;
-      close(target);
-      fd = socket(AF_INET, SOCK_STREAM, 0);
-      sockaddr_in to{};
-      to.sin_family = AF_INET;
-      to.sin_port = htons(room_.port());
-      inet_pton(AF_INET, roomAddress.c_str(), &to.sin_addr);
-      if (::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0) fd = -1;
-    }).join();
+  CutLink link("tsoak" + std::to_string(getpid() % 100000),
+               8000 + static_cast<int>(getpid() % 8000));
+  for (int round = 0; link.ok() && round < o_.silentRounds; ++round) {
+    link.Restore();
+    const int fd = link.Connect(room_.port());
     if (fd < 0) break;
-    NullGameView view;
-    PlayerLink link;
-    link.fd = fd;
-    const std::string requ = BuildRequ(0, kUnitTimeMax, kExceedMax, 0, "  silent peer 1");
-    SendAll(fd, requ);
+    SendAll(fd, BuildRequ(0, kUnitTimeMax, kExceedMax, 0, "  silent peer 1"));
     const int game = roomGame_;
     if (!PumpUntil([&] { return roomGame_ > game; })) break;
     awaySeen_ = 0;
     claimableSeen_ = false;
-    run("ip -n " + ns + " link set " + ns + "b down");
+    link.Cut();
     const std::int64_t cut = MonotonicNs();
     if (!PumpUntil([&] { return awaySeen_ != 0; }, 30000)) {
       ++hangs_;
+      close(fd);
       break;
     }
     silentMs_.push_back(Ms(awaySeen_ - cut));
@@ -395,8 +373,6 @@ void Soak::SilentLinks() {
     PumpFor(200);  // the claim
     close(fd);
   }
-  run("ip link del " + ns + "a");
-  run("ip netns del " + ns);
 }
 
 void PrintTimes(const char* label, std::vector<double> ms) {
