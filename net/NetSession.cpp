@@ -294,10 +294,12 @@ void NetSession::ServerSocket1ClientRead(const std::string& address, ConnectionI
 
 void NetSession::LBxReqDblClick(const std::string& selected) {
   if (windows_.RequestsLocked() || selected.empty()) return;
-  if (game().view().ShowMessageBox(ShownText(selected), text::kConfirm, BoxButtons::OkCancel) !=
+  // A copy: while the box is open the line may leave the list, its sender gone.
+  const std::string line = selected;
+  if (game().view().ShowMessageBox(ShownText(line), text::kConfirm, BoxButtons::OkCancel) !=
       BoxAnswer::Ok)
     return;
-  AcceptRequest(selected);
+  AcceptRequest(line);
   windows_.HideRoomWindow();
 }
 
@@ -330,6 +332,9 @@ void NetSession::AcceptRequest(const std::string& line) {
   game().SetRequestTerms(terms.value.unitTime, terms.value.exceed, terms.value.retract);
   ShowGameStatus(text::kMadeNewGameComplete);
   windows_.LockRequests();
+  // The requester went away before the game was made: the room waits for it as for any
+  // player whose link was lost.
+  if (player_ == 0) PlayerLeft();
 }
 
 // ---- Client role -------------------------------------------------------------------------

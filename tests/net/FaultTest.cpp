@@ -156,6 +156,7 @@ TEST_F(Faults, TheRequesterLeavingInsideTheConfirmBoxLeavesTheSpectatorAGame) {
   room->session.LBxReqDblClick(room->windows.requestLines.back());
   ASSERT_TRUE(inBox);
   EXPECT_EQ(room->game.Mode(), GameMode::ServerPlaying);
+  EXPECT_TRUE(room->session.PlayerAway());  // waited for, as any player that left
   ASSERT_TRUE(WaitUntil([&] { return spectator->game.Mode() == GameMode::ClientPlaying; }));
   EXPECT_FALSE(spectator->game.CanHandlePieces());
   room->game.PlayDroppedPiece(30, 4, 8);  // not Oak's turn: refused, nothing sent
