@@ -1,5 +1,6 @@
 #include "net/Dispatch.h"
 
+#include "game/Format.h"
 #include "net/NetTexts.h"
 #include "net/TextCodec.h"
 #include "rules/Catalogue.h"
@@ -41,7 +42,7 @@ Handled FieldError(std::string_view head, ParseError e) {
 }
 
 std::string WinText(Camp winner) {
-  return std::string(CampName(winner)) + text::kWinSuffix;
+  return Format(text::kWin, std::string(CampName(winner)).c_str());
 }
 
 // The server's game ends on the client's "Loss" or "Fini"; the "Winn" goes back to the
@@ -112,10 +113,9 @@ bool IsChatLine(std::string_view text) {
 // The room has sent a move that this station cannot play: the game stops, kept as it is.
 Handled StopOnRoomMove(Game& game, const std::string& reason) {
   game.Interrupt(GameMode::ClientFree);
-  const std::string shown = text::kRoomMoveRefused + reason;
-  game.view().ShowMessageBox(shown + text::kRoomMoveRefusedEnd, text::kRoomMoveRefusedCaption,
-                             BoxButtons::Ok);
-  return Reply(shown);
+  game.view().ShowMessageBox(Format(text::kRoomMoveRefusedBox, reason.c_str()),
+                             text::kRoomMoveRefusedCaption, BoxButtons::Ok);
+  return Reply(Format(text::kRoomMoveRefused, reason.c_str()));
 }
 
 }  // namespace

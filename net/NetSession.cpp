@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "game/Format.h"
 #include "net/IniFile.h"
 #include "net/NetTexts.h"
 #include "net/TextCodec.h"
@@ -31,7 +32,8 @@ NetSession::NetSession(NetWindows& windows, std::filesystem::path iniPath, quint
   client_.onRead = [this](const std::string& t) { ClientSocket1Read(t); };
   client_.onError = [this](int code) { ClientSocket1Error(code); };
   client_.onHostName = [this] {
-    if (game_ && client_.IsConnected()) ShowGameStatus(text::kConnectedTo + client_.HostName());
+    if (game_ && client_.IsConnected())
+      ShowGameStatus(Format(text::kConnectedTo, client_.HostName().c_str()));
   };
   awayTick_.setInterval(1000);
   QObject::connect(&awayTick_, &QTimer::timeout, &context_, [this] { UpdateAwayNotice(); });
@@ -57,19 +59,6 @@ void NetSession::ShowRoomLine(const std::string& address, const std::string& lin
   windows_.AppendReceived(shown);
   ShowReceivedStatus(shown);
 }
-
-namespace {
-
-// A text with one "%s" and perhaps one "%d" filled in.
-std::string Fill(const char* format, std::string_view s, int d = 0) {
-  std::string out = format;
-  if (const auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, s);
-  if (const auto at = out.find("%d"); at != std::string::npos)
-    out.replace(at, 2, std::to_string(d));
-  return out;
-}
-
-}  // namespace
 
 void NetSession::SetRoomChecked(bool on) {
   roomChecked_ = on;
@@ -125,12 +114,7 @@ void NetSession::miCreateRoomClick() {
     if (!server_.Activate(&error)) {
       // Nothing else of switching the room on happens; the check mark goes back.
       SetRoomChecked(false);
-      char buffer[64];
-      std::snprintf(buffer, sizeof buffer, "%d", server_.Port());
-      std::string message = text::kCannotOpenRoom;
-      message.replace(message.find("%d"), 2, buffer);
-      message.replace(message.find("%s"), 2, error);
-      windows_.ReportError(message);
+      windows_.ReportError(Format(text::kCannotOpenRoom, int{server_.Port()}, error.c_str()));
       return;
     }
     view.ShowStatus(kPanelConnection, text::kServerMode);
@@ -154,7 +138,7 @@ void NetSession::miCreateRoomClick() {
 }
 
 void NetSession::ServerSocket1Accept(const std::string& address) {
-  ShowGameStatus(text::kConnectedTo + address);
+  ShowGameStatus(Format(text::kConnectedTo, address.c_str()));
 }
 
 void NetSession::ServerSocket1ClientConnect(const std::string& address, ConnectionId id) {
@@ -207,12 +191,12 @@ int NetSession::AwaySecondsLeft() const {
 void NetSession::UpdateAwayNotice() {
   if (!away_) return;
   if (game().Mode() != GameMode::ServerPlaying) return EndAway();  // the game ended meanwhile
-  const std::string_view camp = CampName(PlayerCamp());
+  const char* camp = CampName(PlayerCamp()).data();
   const int left = AwaySecondsLeft();
   if (left > 0)
-    windows_.ShowAwayNotice(Fill(text::kPlayerAway, camp, left), false);
+    windows_.ShowAwayNotice(Format(text::kPlayerAway, camp, left), false);
   else
-    windows_.ShowAwayNotice(Fill(text::kPlayerAwayOver, camp), true);
+    windows_.ShowAwayNotice(Format(text::kPlayerAwayOver, camp), true);
 }
 
 void NetSession::EndAway() {
@@ -238,7 +222,7 @@ void NetSession::Resume(ConnectionId from, const std::string& address) {
   // The same station on a new link: the old one is dead, whether or not that was noticed.
   if (old != 0 && old != from) server_.Abort(old);
   EndAway();
-  ShowRoomLine(address, Fill(text::kPlayerBack, CampName(PlayerCamp())));
+  ShowRoomLine(address, Format(text::kPlayerBack, CampName(PlayerCamp()).data()));
   SendCatchUp(from, made_);
 }
 
@@ -308,8 +292,8 @@ void NetSession::AcceptRequest(const std::string& line) {
   const std::string made = BuildMadeFromRoomLine(line);
   const Parsed<MadeFields> terms = ReadMade(made);
   if (!terms) {
-    windows_.ReportError(std::string(text::kBugInnerError) + ": " +
-                         std::string(ParseErrorText(terms.error)));
+    windows_.ReportError(
+        Format(text::kBugInnerErrorWhy, std::string(ParseErrorText(terms.error)).c_str()));
     return;
   }
   GameView& view = game().view();
@@ -370,7 +354,7 @@ void NetSession::miConnectClick() {
     return;
   }
   game().SetOwnCamp(Camp::Fir);
-  ShowGameStatus(text::kWaitForSearching + serverAddress_ + text::kWaitForSearchingEnd);
+  ShowGameStatus(Format(text::kWaitForSearching, serverAddress_.c_str()));
 }
 
 void NetSession::ClientSocket1Connect() {
@@ -378,7 +362,7 @@ void NetSession::ClientSocket1Connect() {
   SetClientChecked(true);
   game().SetGameMode(GameMode::ClientFree);
   game().view().ShowStatus(kPanelConnection, text::kConnected);
-  ShowGameStatus(text::kConnectedTo + client_.HostName());
+  ShowGameStatus(Format(text::kConnectedTo, client_.HostName().c_str()));
 }
 
 void NetSession::ClientSocket1Disconnect() {
@@ -393,7 +377,7 @@ void NetSession::ClientSocket1Disconnect() {
     game().SetGameMode(GameMode::LocalFree);
   }
   game().view().ShowStatus(kPanelConnection, text::kDisconnected);
-  ShowGameStatus(text::kDisconnectedFrom + client_.HostName());
+  ShowGameStatus(Format(text::kDisconnectedFrom, client_.HostName().c_str()));
   if (lost) {
     // Only timeouts say that the room went silent; any other end is a close.
     const bool silent = lastError_ == SocketErrorNumber(QAbstractSocket::SocketTimeoutError) ||
@@ -411,7 +395,7 @@ void NetSession::RememberGame() {
 void NetSession::RoomLost(const char* how) {
   // Not from inside the socket's own event: the box runs an event loop, and reconnecting
   // starts the socket again.
-  const std::string message = Fill(how, serverAddress_) + text::kRoomLostEnd;
+  const std::string message = Format(how, serverAddress_.c_str());
   QTimer::singleShot(0, &context_, [this, message] {
     if (windows_.AskReconnect(message)) Reconnect();
   });
@@ -430,7 +414,7 @@ void NetSession::Reconnect() {
     return;
   }
   reconnecting_ = true;
-  ShowGameStatus(text::kWaitForSearching + serverAddress_ + text::kWaitForSearchingEnd);
+  ShowGameStatus(Format(text::kWaitForSearching, serverAddress_.c_str()));
 }
 
 void NetSession::ClientSocket1Error(int code) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -25,7 +26,7 @@ AwayNotice::AwayNotice(QWidget* boardArea) : QFrame(boardArea) {
 
   text_ = new QLabel(this);
   text_->setObjectName(QStringLiteral("AwayNoticeText"));
-  claim_ = new QPushButton(QString::fromUtf8(ui_text::kClaimWin), this);
+  claim_ = new QPushButton(Tr(ui_text::kClaimWin), this);
   claim_->setObjectName(QStringLiteral("btnClaimWin"));
   connect(claim_, &QPushButton::clicked, this, [this] {
     if (onClaim) onClaim();

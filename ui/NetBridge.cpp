@@ -10,6 +10,7 @@
 #include "ui/InputIP.h"
 #include "ui/Request.h"
 #include "ui/SpinEdit.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
@@ -85,7 +86,7 @@ RequestOptions NetBridge::AskRequestOptions() {
 }
 
 void NetBridge::ReportError(const std::string& text) {
-  board_.Prompts().MessageBox(&board_, Q(text), QString::fromUtf8(ui_text::kErrorCaption),
+  board_.Prompts().MessageBox(&board_, Tr(text), QString::fromUtf8(ui_text::kErrorCaption),
                               BoxButtons::Ok);
 }
 
@@ -98,7 +99,7 @@ void NetBridge::ShowAwayNotice(const std::string& text, bool claimable) {
     notice_ = new AwayNotice(board_.BoardArea());
     notice_->onClaim = [this] { board_.Net()->ClaimWin(); };
   }
-  notice_->Show(Q(text), claimable);
+  notice_->Show(Tr(text), claimable);
 }
 
 void NetBridge::HideAwayNotice() {
@@ -106,7 +107,7 @@ void NetBridge::HideAwayNotice() {
 }
 
 bool NetBridge::AskReconnect(const std::string& text) {
-  return board_.Prompts().MessageBox(&board_, Q(text), QString::fromUtf8(ui_text::kRoomLostCaption),
+  return board_.Prompts().MessageBox(&board_, Tr(text), Tr(ui_text::kRoomLostCaption),
                                      BoxButtons::ReconnectClose) == BoxAnswer::Ok;
 }
 

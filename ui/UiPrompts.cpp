@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -22,26 +23,34 @@ QString RunFileDialog(QWidget* owner, const QString& title, const QString& fileN
 
 }  // namespace
 
-BoxAnswer QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption,
-                                BoxButtons buttons) {
-  QMessageBox box(owner);
-  box.setWindowTitle(caption);
-  box.setText(text);
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
+                                            const QString& caption, BoxButtons buttons) {
+  auto box = std::make_unique<QMessageBox>(owner);
+  box->setWindowTitle(caption);
+  box->setText(text);
   if (buttons == BoxButtons::ReconnectClose) {
-    QPushButton* reconnect =
-        box.addButton(QString::fromUtf8(ui_text::kReconnect), QMessageBox::AcceptRole);
-    box.addButton(QString::fromUtf8(ui_text::kClose), QMessageBox::RejectRole);
-    box.setDefaultButton(reconnect);
-    box.exec();
-    return box.clickedButton() == reconnect ? BoxAnswer::Ok : BoxAnswer::Cancel;
+    QPushButton* reconnect = box->addButton(Tr(ui_text::kReconnect), QMessageBox::AcceptRole);
+    box->addButton(Tr(ui_text::kClose), QMessageBox::RejectRole);
+    box->setDefaultButton(reconnect);
+    return box;
   }
   if (buttons == BoxButtons::OkCancel) {
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
   } else {
-    box.setStandardButtons(QMessageBox::Ok);
+    box->setStandardButtons(QMessageBox::Ok);
   }
-  box.setDefaultButton(QMessageBox::Ok);
-  return box.exec() == QMessageBox::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+  box->setDefaultButton(QMessageBox::Ok);
+  return box;
+}
+
+BoxAnswer QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                                BoxButtons buttons) {
+  const std::unique_ptr<QMessageBox> box = MakeMessageBox(owner, text, caption, buttons);
+  const int result = box->exec();
+  if (buttons == BoxButtons::ReconnectClose)
+    return box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole ? BoxAnswer::Ok
+                                                                            : BoxAnswer::Cancel;
+  return result == QMessageBox::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
 }
 
 QString QtPrompts::OpenFileDialog(QWidget* owner, const QString& title, const QString& fileName) {
