@@ -115,6 +115,7 @@ class Position {
   Bits Occupied(Camp c) const { return occupied_[Index(c)]; }
   Bits Occupied() const { return occupied_[0] | occupied_[1]; }
   Bits Pieces(Camp c, PieceKind k) const { return pieces_[Index(c)][Index(k)]; }
+  int Count(Camp c, PieceKind k) const { return count_[Index(c)][Index(k)]; }
   Bits Cloakable(Camp c) const { return cloakable_[Index(c)]; }
   Bits Freezable(Camp c) const { return freezable_[Index(c)]; }
   const Zones& InfluenceZones() const { return influence_.zones; }
@@ -152,6 +153,7 @@ class Position {
   std::array<std::int8_t, kPieceCount> square_{};
   Bits occupied_[kCampCount]{};
   Bits pieces_[kCampCount][kKindCount]{};
+  std::int8_t count_[kCampCount][kKindCount]{};
   Bits cloakable_[kCampCount]{};
   Bits freezable_[kCampCount]{};
   Influence influence_;

@@ -335,6 +335,17 @@ void Searcher::Clear() {
   table_.Clear();
 }
 
+Position Searcher::QuietPosition(const Position& root) {
+  const std::atomic<bool> stop{false};
+  auto run = std::make_unique<Run>(*this, root, Limits{}, stop);
+  run->Quiesce(0, -kInfinity, kInfinity);
+  Position leaf = root;
+  Undo undo;
+  for (int i = 0; i < run->pvLength[0]; ++i)
+    leaf.Make(run->pv[0][i], undo);
+  return leaf;
+}
+
 // A line that ends the game is followed to its end. The search stops a line where the
 // enemy Tree can be taken without playing the capture, and a line below a table hit or a
 // null-window search may be shorter still; the rest comes from the table, checked move by

@@ -125,6 +125,10 @@ class Searcher {
   // Forgets everything learned (the table's contents), as for a new game.
   void Clear();
 
+  // The position at the end of the quiescence search's principal line from `root`: the
+  // captures worth playing there played out. The tuner fits the evaluation on such positions.
+  Position QuietPosition(const Position& root);
+
   const Weights& weights() const { return weights_; }
   void SetWeights(const Weights& w) { weights_ = w; }
 
