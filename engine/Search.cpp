@@ -69,11 +69,19 @@ void TakeBack(Position& pos, Move m, const Undo& undo) {
 }
 
 // Move ordering keys: table move, then captures by victim (larger first) and attacker
-// (smaller first), then killers, then quiet moves by history. The pass has a history of its
-// own (from and to square 0, which no real move has) and is never a killer.
+// (smaller first), then killers, then captures that lose material in the exchange, then quiet
+// moves by history. The pass has a history of its own (from and to square 0, which no real
+// move has) and is never a killer.
 constexpr int kTableMoveKey = 1 << 30;
 constexpr int kCaptureKey = 1 << 28;
 constexpr int kKillerKey = 1 << 27;
+constexpr int kLosingCaptureKey = 1 << 26;
+
+// A capture that loses material when the other camp takes back on the square. Only a capture
+// by a piece worth more than its victim can.
+bool LosesExchange(const Position& pos, Move m) {
+  return VictimValue(pos, m.From()) > VictimValue(pos, m.To()) && StaticExchange(pos, m) < 0;
+}
 
 struct ScoredMoves {
   MoveList list;
@@ -150,7 +158,8 @@ struct Searcher::Run {
       } else if (m == tableMove) {
         key = kTableMoveKey;
       } else if (pos.PieceAt(m.To()) != kNoPiece) {
-        key = kCaptureKey + VictimValue(pos, m.To()) * 16 - VictimValue(pos, m.From()) / 32;
+        key = (ply < kMaxPly && LosesExchange(pos, m) ? kLosingCaptureKey : kCaptureKey) +
+              VictimValue(pos, m.To()) * 16 - VictimValue(pos, m.From()) / 32;
       } else if (ply < kMaxPly && m == killers[ply][0]) {
         key = kKillerKey + 1;
       } else if (ply < kMaxPly && m == killers[ply][1]) {
@@ -192,9 +201,10 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   for (int i = 0; i < moves.list.size(); ++i) {
     const Move m = moves.PickNext(i);
     const PieceId victim = pos.PieceAt(m.To());
-    // A capture that cannot lift the score to alpha even with a margin is not worth a look;
-    // a Tree is always worth it.
-    if (KindOf(victim) != PieceKind::Tree && standPat + ValueOf(KindOf(victim)) + 150 < alpha)
+    // A capture that cannot lift the score to alpha even with a margin is not worth a look,
+    // nor one that loses material in the exchange; a Tree is always worth it.
+    if (KindOf(victim) != PieceKind::Tree &&
+        (standPat + ValueOf(KindOf(victim)) + 150 < alpha || LosesExchange(pos, m)))
       continue;
     pos.Make(m, undo);
     const int score = -Quiesce(ply + 1, -beta, -alpha);
@@ -311,7 +321,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
               killers[ply][0] = m;
             }
             int& h = history[Index(us)][m.From()][m.To()];
-            h = std::min(h + depth * depth, kKillerKey - 1);
+            h = std::min(h + depth * depth, kLosingCaptureKey - 1);
           }
           break;
         }
