@@ -18,6 +18,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInfinity = kWinScore + 1;
+// Half the width of the first window around the last iteration's score: about an Ant.
+constexpr int kAspirationWindow = 60;
 
 // Late move reductions by depth and move number: about log(depth) * log(move) / 2.25 plies.
 const auto kReduction = [] {
@@ -447,6 +449,8 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
 
   Undo undo;
   for (int depth = 1; depth <= maxDepth; ++depth) {
+    // A single line from the fourth iteration on starts with an aspiration window.
+    const bool aspirate = depth >= 4 && !spread && lineCount == 1 && !IsWinScore(result.info.score);
     // This iteration's results in root move order, and the exact scores found so far, best
     // first: a move earns an exact score only by beating the last line's.
     std::vector<RootMove> current = rootMoves;
@@ -462,6 +466,23 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
       if (!pos.TreeStands(pos.SideToMove())) {
         score = kWinScore - 1;
         run->pvLength[1] = 1;
+      } else if (threshold == -kInfinity && aspirate && i == 0) {
+        // The first move is expected to score near the last iteration's best: searched in a
+        // window around it, widened on either side while the score falls outside.
+        const int last = result.info.score;
+        int below = kAspirationWindow, above = kAspirationWindow;
+        for (;;) {
+          const int lo = below < kInfinity ? last - below : -kInfinity;
+          const int hi = above < kInfinity ? last + above : kInfinity;
+          score = -run->Negamax(depth - 1, 1, -hi, -lo, allowNull);
+          if (run->stopped) break;
+          if (score <= lo)
+            below = below * 4 > kWinBound ? kInfinity : below * 4;
+          else if (score >= hi)
+            above = above * 4 > kWinBound ? kInfinity : above * 4;
+          else
+            break;
+        }
       } else if (threshold == -kInfinity) {
         score = -run->Negamax(depth - 1, 1, -kInfinity, kInfinity, allowNull);
       } else {
