@@ -73,6 +73,8 @@ struct Undo {
   Influence influence;
 };
 
+std::uint64_t RecordsKey(int records);  // 0 for none
+
 class Position {
  public:
   // An empty board, Fir to move.
@@ -97,6 +99,9 @@ class Position {
   // the point where Scoring may be called (so that a position met with fewer records to go
   // is not taken for the same).
   std::uint64_t Key() const { return key_; }
+  // The key without the record count: the board and the side to move, as a person sees a
+  // position when it comes back.
+  std::uint64_t BoardKey() const { return key_ ^ RecordsKey(records_); }
 
   // Records (moves and passes) played since the start of the game.
   int Records() const { return records_; }
@@ -170,7 +175,6 @@ bool Influences(PieceKind k);
 // Zobrist key of one piece of a camp and kind on a square, and of Oak to move.
 std::uint64_t PieceKey(Camp c, PieceKind k, Sq s);
 std::uint64_t OakToMoveKey();
-std::uint64_t RecordsKey(int records);  // 0 for none
 
 // Square conversions between a board's view frame and the engine's canonical frame.
 Sq ToEngineSq(int viewSide, Square view);  // kNoSq when off the board

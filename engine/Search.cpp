@@ -119,7 +119,13 @@ struct ScoredMoves {
 // searches beyond the transposition table.
 struct Searcher::Run {
   Run(Searcher& owner, const Position& root, const Limits& limits, const std::atomic<bool>& stop)
-      : weights(owner.weights_), table(owner.table_), pos(root), limits(limits), stop(stop) {}
+      : weights(owner.weights_),
+        table(owner.table_),
+        pos(root),
+        limits(limits),
+        stop(stop),
+        rootSide(root.SideToMove()),
+        claimsWaived(root.ScoringOpen() && root.ScoringFavours() != root.SideToMove()) {}
 
   const Weights& weights;
   TranspositionTable& table;
@@ -129,6 +135,15 @@ struct Searcher::Run {
   Clock::time_point start = Clock::now();
   std::uint64_t nodes = 0;
   bool stopped = false;
+  const Camp rootSide;
+  // The root is past the point where Scoring may be called and the other side has not called
+  // it: only the root's side is taken to call it (when the rule comes to favour it).
+  const bool claimsWaived;
+
+  // The game is over by Scoring here.
+  bool ScoringEnds(const Position& p) const {
+    return p.ScoringOpen() && (!claimsWaived || p.ScoringFavours() == rootSide);
+  }
 
   Move killers[kMaxPly][2]{};
   int history[kCampCount][kSquares][kSquares]{};
@@ -190,7 +205,7 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   pvLength[ply] = ply;
   if (ShouldStop()) return 0;
   if (!pos.TreeStands(pos.SideToMove())) return -(kWinScore - ply);
-  if (pos.ScoringOpen()) return ScoringScore(pos, ply);
+  if (ScoringEnds(pos)) return ScoringScore(pos, ply);
   const int standPat = Evaluate(pos, weights);
   if (ply >= kMaxPly || standPat >= beta) return standPat;
   alpha = std::max(alpha, standPat);
@@ -231,7 +246,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   const Camp us = pos.SideToMove(), them = OtherCamp(us);
   if (!pos.TreeStands(us)) return -(kWinScore - ply);
   // Scoring may be called: whoever the rule favours calls it before anything else happens.
-  if (pos.ScoringOpen()) return ScoringScore(pos, ply);
+  if (ScoringEnds(pos)) return ScoringScore(pos, ply);
   // Taking the enemy Tree now ends the game: nothing else needs a look.
   if (pos.TreeStands(them) && Threatens(pos, us, pos.SquareOf(Position::TreeOf(them))))
     return kWinScore - ply - 1;
@@ -401,6 +416,7 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     int score = 0;  // exact when `exact`, else an upper bound
     bool exact = false;
     std::vector<Move> pv;
+    int penalty = 0;  // subtracted from the score of a move that brings a position back
   };
   // From kScoringRecords records on, the side the rule favours calls Scoring; the other side
   // searches for a capture that turns the balance (the opponent may not call at once).
@@ -417,7 +433,17 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     const TableEntry* entry = table_.Probe(pos.Key());
     run->Order(ordered, entry ? Move::FromRaw(entry->move) : Move(), 0);
     for (int i = 0; i < ordered.list.size(); ++i)
-      rootMoves.push_back({ordered.PickNext(i), 0, false, {}});
+      rootMoves.push_back({ordered.PickNext(i), 0, false, {}, 0});
+  }
+  if (!limits.earlierBoards.empty() && root.ScoringFavours() != root.SideToMove()) {
+    Undo undo;
+    for (RootMove& r : rootMoves) {
+      Play(pos, r.move, undo);
+      const auto seen =
+          std::count(limits.earlierBoards.begin(), limits.earlierBoards.end(), pos.BoardKey());
+      TakeBack(pos, r.move, undo);
+      if (seen >= 2) r.penalty = kRepetitionPenalty;
+    }
   }
   result.best = rootMoves[0].move;
 
@@ -459,6 +485,8 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     for (std::size_t i = 0; i < rootMoves.size(); ++i) {
       RootMove& r = current[i];
       const int threshold = spread || top.size() < lineCount ? -kInfinity : top[lineCount - 1];
+      // A penalized move must beat the threshold by its penalty.
+      const int shifted = threshold == -kInfinity ? threshold : threshold + r.penalty;
       ++run->nodes;
       const bool allowNull = !r.move.IsNone();
       Play(pos, r.move, undo);
@@ -466,10 +494,10 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
       if (!pos.TreeStands(pos.SideToMove())) {
         score = kWinScore - 1;
         run->pvLength[1] = 1;
-      } else if (threshold == -kInfinity && aspirate && i == 0) {
+      } else if (shifted == -kInfinity && aspirate && i == 0) {
         // The first move is expected to score near the last iteration's best: searched in a
         // window around it, widened on either side while the score falls outside.
-        const int last = result.info.score;
+        const int last = result.info.score + r.penalty;
         int below = kAspirationWindow, above = kAspirationWindow;
         for (;;) {
           const int lo = below < kInfinity ? last - below : -kInfinity;
@@ -483,13 +511,14 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
           else
             break;
         }
-      } else if (threshold == -kInfinity) {
+      } else if (shifted == -kInfinity) {
         score = -run->Negamax(depth - 1, 1, -kInfinity, kInfinity, allowNull);
       } else {
-        score = -run->Negamax(depth - 1, 1, -threshold - 1, -threshold, allowNull);
-        if (score > threshold && !run->stopped)
-          score = -run->Negamax(depth - 1, 1, -kInfinity, -threshold, allowNull);
+        score = -run->Negamax(depth - 1, 1, -shifted - 1, -shifted, allowNull);
+        if (score > shifted && !run->stopped)
+          score = -run->Negamax(depth - 1, 1, -kInfinity, -shifted, allowNull);
       }
+      if (!IsWinScore(score)) score -= r.penalty;
       TakeBack(pos, r.move, undo);
       if (run->stopped) break;
       ++searched;

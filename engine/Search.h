@@ -1,10 +1,13 @@
 // The search: iterative deepening over a negamax alpha-beta search with a transposition
-// table, move ordering (table move, captures by victim value, killer and history moves), a
-// quiescence search over captures, and win scores for a captured Tree and for Scoring. It
-// plays the game as it is played: the pass is a move in every turn, and a position of
-// kScoringRecords records or more is over, won by the camp the rule favours (each camp calls
-// Scoring as soon as it may). It stops at its depth, its time budget, its node budget or when
-// the caller raises the stop flag.
+// table, aspiration windows, move ordering (table move, captures by victim value and static
+// exchange, killer and history moves), a quiescence search over captures, and win scores for a
+// captured Tree and for Scoring. It plays the game as it is played: the pass is a move in every
+// turn, and a position of kScoringRecords records or more is over, won by the camp the rule
+// favours (each camp calls Scoring as soon as it may). Past that point a side that is behind
+// has seen the other side not call Scoring when it could, so it searches on as if the other
+// side never calls, for a capture that turns the balance; it still calls as soon as the rule
+// favours it. It stops at its depth, its time budget, its node budget or when the caller raises
+// the stop flag.
 #pragma once
 
 #include <atomic>
@@ -63,7 +66,14 @@ struct Limits {
   // How many root moves get an exact score and a line of their own (SearchInfo::lines),
   // 1..kMaxMultiPv. Each line beyond the first costs search time.
   int multiPv = 1;
+  // The board keys (Position::BoardKey) of the game's positions so far, the root's own
+  // included, in any order. A side that stands behind by the scoring rule gains nothing by
+  // bringing a position back: a root move that makes one come back a third time then scores
+  // kRepetitionPenalty points less, so another move that is as sound is played instead.
+  std::vector<std::uint64_t> earlierBoards;
 };
+
+constexpr int kRepetitionPenalty = 40;
 
 constexpr int kMaxMultiPv = 16;
 

@@ -65,6 +65,17 @@ class EnginePlayer : public Player {
     limits_.seed = seed;
   }
   Action Choose(const MatchState& game) override {
+    // The positions so far, as a program is told them by the moves of the game.
+    Position p = Position::Start();
+    limits_.earlierBoards.assign(1, p.BoardKey());
+    Undo undo;
+    for (Move m : game.records) {
+      if (m.IsNone())
+        p.MakePass();
+      else
+        p.Make(m, undo);
+      limits_.earlierBoards.push_back(p.BoardKey());
+    }
     const SearchResult r = searcher_.Search(game.pos, limits_, abort_);
     return r.claim ? Action::Claim() : Action::Play(r.best);
   }

@@ -145,20 +145,22 @@ TEST(Search, ReturnsAMoveWheneverOneExists) {
 }
 
 // From 50 records on, the camp the rule favours calls Scoring at once, in either camp's turn:
-// the search claims, or scores the position as won or lost by the rule.
+// the search claims, or scores the position as won or lost by the rule. A camp asked to move
+// there while behind has seen the other not call: it plays on (an ordinary score, kOn).
 TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
   constexpr int K = kClaimWinScore;
+  constexpr int kOn = 1;
   const struct {
     int records, lostFir, lostOak;
     Camp toMove;
     bool claim;
     int score;
   } cases[] = {
-      {50, 0, 0, Camp::Oak, true, K},          // a tie goes to Oak
-      {50, 0, 0, Camp::Fir, false, -(K - 1)},  // a tie claimed by Fir is not Fir's
+      {50, 0, 0, Camp::Oak, true, K},     // a tie goes to Oak
+      {50, 0, 0, Camp::Fir, false, kOn},  // a tie claimed by Fir is not Fir's
       {63, 71, 71, Camp::Oak, true, K},
       {50, 0, 21, Camp::Fir, true, K},  // Oak has lost more
-      {50, 0, 21, Camp::Oak, false, -(K - 1)},
+      {50, 0, 21, Camp::Oak, false, kOn},
       {50, 301, 121, Camp::Oak, true, K},
       {49, 0, 0, Camp::Fir, false, -(K - 1)},  // Fir's move makes 50, and Oak claims
       {49, 21, 0, Camp::Oak, false, K - 1},
@@ -171,7 +173,10 @@ TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
     const SearchResult r =
         SearchDepth(Uncapturable(c.records, c.toMove, {c.lostFir, c.lostOak}), 7);
     EXPECT_EQ(r.claim, c.claim);
-    EXPECT_EQ(r.info.score, c.score);
+    if (c.score == kOn)
+      EXPECT_FALSE(IsWinScore(r.info.score)) << r.info.score;
+    else
+      EXPECT_EQ(r.info.score, c.score);
   }
   // A capture that turns the balance is found: Oak is behind by an Ant, and its Wasp takes
   // one of Fir's; the tie is Oak's.
@@ -181,6 +186,36 @@ TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
   EXPECT_FALSE(r.claim);
   EXPECT_EQ(r.best, Move(MakeSq(5, 8), MakeSq(5, 2)));
   EXPECT_EQ(r.info.score, K - 1);
+}
+
+// A camp that stands behind by the rule does not bring a position back a third time while
+// another move is as sound, also past record 50 when the other camp has not called Scoring; a
+// camp ahead may.
+TEST(Search, BehindItDoesNotRepeatAPositionAThirdTime) {
+  const struct {
+    int records, lostOak;
+    bool behind;  // Fir, to move; a tie is Oak's
+  } cases[] = {{20, 0, true}, {60, 0, true}, {20, 21, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.records << " records, Oak lost " << c.lostOak);
+    const Position pos = Uncapturable(c.records, Camp::Fir, {0, c.lostOak});
+    Searcher searcher(1);
+    std::atomic<bool> stop{false};
+    Limits limits;
+    limits.depth = 4;
+    const Move usual = searcher.Search(pos, limits, stop).best;
+    ASSERT_FALSE(usual.IsNone());
+    Position after = pos;
+    Undo undo;
+    after.Make(usual, undo);
+    limits.earlierBoards = {after.BoardKey(), pos.BoardKey(), after.BoardKey()};
+    searcher.Clear();
+    EXPECT_EQ(searcher.Search(pos, limits, stop).best != usual, c.behind);
+    // Seen once before, it may come back a second time.
+    limits.earlierBoards = {after.BoardKey(), pos.BoardKey()};
+    searcher.Clear();
+    EXPECT_EQ(searcher.Search(pos, limits, stop).best, usual);
+  }
 }
 
 // The evaluation knows that the balance of captured value decides from record 50 on, and that
