@@ -238,12 +238,7 @@ void ProtocolSession::SetOption(std::string_view args) {
 
 void ProtocolSession::Go(std::string_view args) {
   Limits limits;
-  if (strength_) {
-    const Limits preset = StrengthLimits(*strength_);
-    limits.depth = preset.depth;
-    limits.randomMargin = preset.randomMargin;
-    limits.moveTimeMs = preset.moveTimeMs;
-  }
+  if (strength_) limits = StrengthLimits(*strength_);
   limits.seed = seed_;
   limits.multiPv = multiPv_;
   limits.earlierBoards = boards_;

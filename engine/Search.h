@@ -63,6 +63,11 @@ struct Limits {
   // When false, positions at the horizon are judged as they stand, without first playing
   // out the captures there: exchanges are misjudged, as a beginner would.
   bool quiescence = true;
+  // When above 0, the evaluation misjudges where pieces belong, as a weaker player does: each
+  // piece counts a number of points between -misjudgement and +misjudgement that depends on
+  // its camp, kind and square, from a table drawn from `seed`. The same seed gives the same
+  // table, so a game is misjudged the same way from move to move.
+  int misjudgement = 0;
   // How many root moves get an exact score and a line of their own (SearchInfo::lines),
   // 1..kMaxMultiPv. Each line beyond the first costs search time.
   int multiPv = 1;
@@ -77,12 +82,34 @@ constexpr int kRepetitionPenalty = 40;
 
 constexpr int kMaxMultiPv = 16;
 
-// The three strengths offered to a player, shared by the window and the match tool.
-enum class Strength { Easy, Medium, Hard };
+// The strengths offered to a player, weakest first, shared by the window, the protocol and the
+// match tool. Each is weakened the way a weaker person is: it looks less far ahead (a node
+// budget, at the lowest levels a depth, and at the lowest two no exchanges played out at the
+// horizon) and misjudges positions (Limits::misjudgement); none plays a random move. Their
+// ratings come from matches along a ladder (StrengthRating).
+enum class Strength {
+  Beginner,
+  Novice,
+  Easy,
+  Casual,
+  Medium,
+  Advanced,
+  Skilled,
+  Strong,
+  Expert,
+  Hard
+};
+inline constexpr Strength kStrengths[] = {
+    Strength::Beginner, Strength::Novice,  Strength::Easy,   Strength::Casual, Strength::Medium,
+    Strength::Advanced, Strength::Skilled, Strength::Strong, Strength::Expert, Strength::Hard};
 
 Limits StrengthLimits(Strength s);
 std::string_view StrengthName(Strength s);
 std::optional<Strength> ParseStrength(std::string_view name);  // "easy", "Easy", ...
+// The measured rating of a strength, on the scale where the greedy capturer of the match
+// tool (it takes the most valuable piece it can, else moves at random) is 1000; the README
+// tells how it was measured.
+int StrengthRating(Strength s);
 
 // One root move with its exact score and the line the search expects after it.
 struct PvLine {

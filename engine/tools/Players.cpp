@@ -278,6 +278,12 @@ std::unique_ptr<Player> MakePlayer(std::string_view description, std::int64_t mo
         limits.depth = static_cast<int>(v);
       } else if (number && key == "margin") {
         limits.randomMargin = static_cast<int>(v);
+      } else if (number && key == "nodes" && v >= 0) {
+        limits.nodes = static_cast<std::uint64_t>(v);
+      } else if (number && key == "misjudgement" && v >= 0) {
+        limits.misjudgement = static_cast<int>(v);
+      } else if (number && key == "quiescence") {
+        limits.quiescence = v != 0;
       } else if (number && key == "movetime") {
         limits.moveTimeMs = v;
       } else if (number && key == "hash" && v > 0) {

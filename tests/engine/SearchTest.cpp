@@ -4,8 +4,11 @@
 
 #include <chrono>
 #include <future>
+#include <iterator>
+#include <limits>
 #include <optional>
 #include <set>
+#include <tuple>
 
 #include "engine/Engine.h"
 #include "tests/engine/EngineTestSupport.h"
@@ -313,23 +316,41 @@ TEST(Search, WinDistancesThroughTheTableAreExact) {
   }
 }
 
-TEST(Search, EasySpreadsItsChoiceBySeed) {
-  Limits easy = StrengthLimits(Strength::Easy);
-  easy.moveTimeMs = 0;
+// The strengths, weakest first: each looks at least as far as the one below (by depth, by
+// exchanges played out, then by node budget), and the ratings climb by 100 to 250 points a
+// step.
+TEST(Search, StrengthsClimbStepByStep) {
+  auto reach = [](const Limits& l) {
+    return std::tuple(l.depth, l.quiescence, l.nodes ? l.nodes : std::uint64_t{1} << 62);
+  };
+  for (std::size_t i = 1; i < std::size(kStrengths); ++i) {
+    const Strength lower = kStrengths[i - 1], upper = kStrengths[i];
+    SCOPED_TRACE(StrengthName(upper));
+    const Limits a = StrengthLimits(lower), b = StrengthLimits(upper);
+    EXPECT_TRUE(reach(a) <= reach(b));
+    EXPECT_TRUE(reach(a) < reach(b) || a.misjudgement > b.misjudgement);
+    EXPECT_GE(StrengthRating(upper) - StrengthRating(lower), 100);
+    EXPECT_LE(StrengthRating(upper) - StrengthRating(lower), 250);
+    EXPECT_EQ(ParseStrength(StrengthName(upper)), upper);
+  }
+}
+
+// A misjudging strength plays the same moves with the same seed and other moves with others;
+// and whatever it misjudges, it takes a Tree that stands to be taken.
+TEST(Search, MisjudgementFollowsTheSeedAndNeverMissesATree) {
+  Limits weakest = StrengthLimits(Strength::Beginner);
+  weakest.moveTimeMs = 0;
   std::set<std::uint16_t> chosen;
   Searcher searcher(1);
   std::atomic<bool> stop{false};
   for (std::uint64_t seed = 0; seed < 8; ++seed) {
-    easy.seed = seed;
-    const Move m = searcher.Search(Position::Start(), easy, stop).best;
-    easy.seed = seed;
-    EXPECT_EQ(searcher.Search(Position::Start(), easy, stop).best, m);
+    weakest.seed = seed;
+    const Move m = searcher.Search(Position::Start(), weakest, stop).best;
+    EXPECT_EQ(searcher.Search(Position::Start(), weakest, stop).best, m);
     chosen.insert(m.Raw());
   }
   EXPECT_GT(chosen.size(), 1u);
-}
 
-TEST(Search, EasyAlwaysTakesATreeEnPrise) {
   // Oak's Tree is walled in by its own Ants and Fir's Wasp on row 9 can take it now; most
   // other moves take it two plies later, a win only a little slower.
   const Position pos = Position::FromBoard(WithPieces({{0, {9, 0}},
@@ -340,14 +361,14 @@ TEST(Search, EasyAlwaysTakesATreeEnPrise) {
                                                        {49, {0, 8}},
                                                        {50, {1, 8}}}),
                                            Camp::Fir);
-  Limits easy = StrengthLimits(Strength::Easy);
-  easy.moveTimeMs = 0;
-  Searcher searcher(1);
-  std::atomic<bool> stop{false};
-  for (std::uint64_t seed = 0; seed < 16; ++seed) {
-    easy.seed = seed;
-    EXPECT_EQ(searcher.Search(pos, easy, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
-        << "seed " << seed;
+  for (Strength s : kStrengths) {
+    Limits limits = StrengthLimits(s);
+    limits.moveTimeMs = 0;
+    for (std::uint64_t seed = 0; seed < 4; ++seed) {
+      limits.seed = seed;
+      EXPECT_EQ(searcher.Search(pos, limits, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
+          << StrengthName(s) << ", seed " << seed;
+    }
   }
 }
 

@@ -4,11 +4,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
+#include <iterator>
+#include <string>
 
 #include "rules/Frames.h"
 #include "tests/ui/UiTestSupport.h"
@@ -48,13 +51,27 @@ TEST_F(ComputerFixture, MenuFollowsInterfaceAndTheMode) {
       {"miComputerOak", "New game (Computer plays Oak)"},
       {"miComputerFir", "New game (Computer plays Fir)"},
       {"miComputerPlayOn", "Play on against the computer"},
-      {"miEasy", "Easy"},
-      {"miMedium", "Medium"},
-      {"miHard", "Hard"},
       {"miHint", "Hint"},
       {"miStopThinking", "Stop thinking"}};
   for (const auto& [name, caption] : captions)
     EXPECT_EQ(Item(name)->text().toStdString(), caption) << name;
+  // The levels, weakest first, each with its rating.
+  const char* levels[][2] = {{"miBeginner", "Beginner"}, {"miNovice", "Novice"},
+                             {"miEasy", "Easy"},         {"miCasual", "Casual"},
+                             {"miMedium", "Medium"},     {"miAdvanced", "Advanced"},
+                             {"miSkilled", "Skilled"},   {"miStrong", "Strong"},
+                             {"miExpert", "Expert"},     {"miHard", "Hard"}};
+  ASSERT_EQ(std::size(levels), std::size(engine::kStrengths));
+  QStringList listed;
+  for (QAction* a : Item("Computer1")->menu()->actions())
+    if (a->isCheckable()) listed << a->objectName();
+  EXPECT_EQ(listed.size(), static_cast<int>(std::size(levels)));
+  for (std::size_t i = 0; i < std::size(levels); ++i) {
+    EXPECT_EQ(listed.value(static_cast<int>(i)).toStdString(), levels[i][0]);
+    EXPECT_EQ(Item(levels[i][0])->text().toStdString(),
+              std::string(levels[i][1]) + " (rating " +
+                  std::to_string(engine::StrengthRating(engine::kStrengths[i])) + ")");
+  }
   EXPECT_TRUE(Item("miMedium")->isChecked());
   Item("miHard")->trigger();
   EXPECT_TRUE(Item("miHard")->isChecked() && !Item("miMedium")->isChecked());
