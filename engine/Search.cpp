@@ -637,15 +637,15 @@ struct Level {
 };
 constexpr Level kLevels[] = {
     {Strength::Beginner, "Beginner", 1, false, 0, 100, 1000, 1140},
-    {Strength::Novice, "Novice", 1, false, 0, 0, 1000, 1315},
-    {Strength::Easy, "Easy", 2, false, 0, 120, 1000, 1460},
-    {Strength::Casual, "Casual", 2, true, 0, 120, 1000, 1675},
-    {Strength::Medium, "Medium", 2, true, 0, 80, 2000, 1860},
-    {Strength::Advanced, "Advanced", kMaxDepth, true, 4000, 50, 2000, 2060},
-    {Strength::Skilled, "Skilled", kMaxDepth, true, 10000, 35, 2000, 2210},
-    {Strength::Strong, "Strong", kMaxDepth, true, 40000, 15, 3000, 2445},
-    {Strength::Expert, "Expert", kMaxDepth, true, 150000, 0, 3000, 2620},
-    {Strength::Hard, "Hard", kMaxDepth, true, 1000000, 0, 3000, 2770},
+    {Strength::Novice, "Novice", 1, false, 0, 0, 1000, 1300},
+    {Strength::Easy, "Easy", 2, false, 0, 120, 1000, 1450},
+    {Strength::Casual, "Casual", 2, true, 0, 120, 1000, 1660},
+    {Strength::Medium, "Medium", 2, true, 0, 80, 2000, 1830},
+    {Strength::Advanced, "Advanced", kMaxDepth, true, 4000, 50, 2000, 2020},
+    {Strength::Skilled, "Skilled", kMaxDepth, true, 10000, 35, 2000, 2240},
+    {Strength::Strong, "Strong", kMaxDepth, true, 40000, 15, 3000, 2480},
+    {Strength::Expert, "Expert", kMaxDepth, true, 150000, 0, 3000, 2650},
+    {Strength::Hard, "Hard", kMaxDepth, true, 1000000, 0, 3000, 2870},
 };
 static_assert(std::size(kLevels) == std::size(kStrengths));
 

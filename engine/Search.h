@@ -84,7 +84,7 @@ constexpr int kMaxMultiPv = 16;
 
 // The strengths offered to a player, weakest first, shared by the window, the protocol and the
 // match tool. Each is weakened the way a weaker person is: it looks less far ahead (a node
-// budget, at the lowest levels a depth, and at the lowest two no exchanges played out at the
+// budget, at the lowest levels a depth, and at the lowest three no exchanges played out at the
 // horizon) and misjudges positions (Limits::misjudgement); none plays a random move. Their
 // ratings come from matches along a ladder (StrengthRating).
 enum class Strength {
