@@ -441,6 +441,14 @@ void Searcher::Run::CompleteLine(const Position& root, std::vector<Move>& line, 
 SearchResult Searcher::Search(const Position& root, const Limits& limits,
                               const std::atomic<bool>& stop, const ProgressFn& progress) {
   SearchResult result;
+  // A search that misjudges otherwise than the last one (a hint between a weak level's moves)
+  // starts from an empty table: the scores there hold the other evaluation.
+  const std::pair<int, std::uint64_t> judgement{limits.misjudgement,
+                                                limits.misjudgement > 0 ? limits.seed : 0};
+  if (judgement != judgement_) {
+    table_.Clear();
+    judgement_ = judgement;
+  }
   auto run = std::make_unique<Run>(*this, root, limits, stop);
   Position& pos = run->pos;
   table_.NewSearch();

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/Evaluate.h"
@@ -173,6 +174,8 @@ class Searcher {
   struct Run;
   Weights weights_;
   TranspositionTable table_;
+  // The misjudgement and its seed (none: 0, 0) that the table's scores were searched with.
+  std::pair<int, std::uint64_t> judgement_{0, 0};
 };
 
 }  // namespace tamsok::engine

@@ -350,6 +350,14 @@ TEST(Search, MisjudgementFollowsTheSeedAndNeverMissesATree) {
     chosen.insert(m.Raw());
   }
   EXPECT_GT(chosen.size(), 1u);
+  // A search without the noise after one with it scores as one from an empty table.
+  Limits noisy, clean;
+  noisy.depth = clean.depth = 4;
+  noisy.misjudgement = 100;
+  searcher.Search(Position::Start(), noisy, stop);
+  Searcher fresh(1);
+  EXPECT_EQ(searcher.Search(Position::Start(), clean, stop).info.score,
+            fresh.Search(Position::Start(), clean, stop).info.score);
 
   // Oak's Tree is walled in by its own Ants and Fir's Wasp on row 9 can take it now; most
   // other moves take it two plies later, a win only a little slower.
