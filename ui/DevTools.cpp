@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
@@ -24,8 +25,10 @@
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
+#include "ui/HowToPlay.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
+#include "ui/LearningTools.h"
 #include "ui/Request.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
@@ -205,6 +208,48 @@ bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
   return ok;
 }
 
+// The rules window on a kind's page and its practice board, in two skins and two viewing
+// sides.
+bool TakeLearningScreenshots(TBoardForm& board, const QString& dir) {
+  LearningTools& learning = board.Learning();
+  board.Action(QStringLiteral("miHowToPlay"))->trigger();
+  THowToPlayForm& window = *learning.HowToPlay();
+  ShowAndWait(window);
+  bool ok = true;
+  struct Shot {
+    const char* skin;
+    int side;
+    const char* page;
+  };
+  for (const Shot& shot :
+       {Shot{"miSlate", 0, "LessonCloud"}, Shot{"miWood", 2, "LessonCloud"},
+        Shot{"miSlate", 2, "LessonLightning"}, Shot{"miWood", 1, "LessonTree"}}) {
+    board.Action(QString::fromUtf8(shot.skin))->trigger();
+    board.game().SelectViewSide(shot.side);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < window.LbxLessons->count(); ++i)
+      if (window.LbxLessons->item(i)->data(Qt::UserRole).toString() == QLatin1String(shot.page))
+        window.ShowLesson(i);
+    const QString name = QStringLiteral("how-to-play-%1-%2-side%3.png")
+                             .arg(QString::fromUtf8(shot.page).mid(6).toLower(),
+                                  QString::fromUtf8(shot.skin).mid(2).toLower())
+                             .arg(shot.side);
+    ok &= Save(window, dir, name);
+  }
+  window.TryIt();
+  TryItBoard& tryBoard = *window.TryBoard;
+  const Square from = tryBoard.board().PiecePos[tryBoard.Subject()];
+  const QPoint start = tryBoard.SquarePoint(from);
+  SendMouse(tryBoard, QEvent::MouseButtonPress, start, Qt::LeftButton);
+  SendMouse(tryBoard, QEvent::MouseMove, start + QPoint(30, 20), Qt::LeftButton);
+  ok &= Save(window, dir, QStringLiteral("how-to-play-try-it.png"));
+  SendMouse(tryBoard, QEvent::MouseButtonRelease, start, Qt::NoButton);
+  window.hide();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  return ok;
+}
+
 int TakeScreenshots(TBoardForm& board, const QString& dir) {
   QDir().mkpath(dir);
   if (!ShowAndWait(board)) {
@@ -230,6 +275,7 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     ok &= Save(board, dir, QStringLiteral("skin-%1.png").arg(item->text().toLower()));
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
+  ok &= TakeLearningScreenshots(board, dir);
   ok &= TakeMarkScreenshots(board, dir);
 
   // A long game for the history window, seen at its starting size and enlarged.

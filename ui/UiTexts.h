@@ -106,6 +106,33 @@ inline constexpr const char* kLegendFrozen = "cannot move (frozen)";
 inline constexpr const char* kLegendLanding = "Fir's / Oak's Lightning may land here";
 inline constexpr const char* kLegendStrike = "Fir's / Oak's Lightning may strike this piece";
 
+// ---- The rules window ("Help" > "How to play") ------------------------------------------
+inline constexpr const char* kHowToPlay = "How to play";
+inline constexpr const char* kMenuBoardLabels = "Board Labels";
+inline constexpr const char* kLabelsLetters = "Letters and digits";
+inline constexpr const char* kLabelsDigits = "Digits";
+inline constexpr const char* kHowToPlayCaption = "How to play";
+inline constexpr const char* kTryIt = "Try it";
+inline constexpr const char* kBackToPage = "Back to the page";
+inline constexpr const char* kStartAgain = "Start again";
+// %1 the camp, %2 the kind, %3 the square's name.
+inline constexpr const char* kDiagramSubject = "the %1 %2 on %3";
+inline constexpr const char* kTryItIntro =
+    "Drag the %1 around: dots and rings mark where it may go, the tint what it reaches.";
+inline constexpr const char* kTryItMoved = "%1 %2";
+// The tables generated from the rules.
+inline constexpr const char* kTableKind = "Kind";
+inline constexpr const char* kTableValue = "Value";
+inline constexpr const char* kTableInfluence[6] = {"Cloak", "Reveal",    "Freeze",
+                                                   "Thaw",  "Tree zone", "Cloud zone"};
+inline constexpr const char* kTableCloakable = "Can be cloaked";
+inline constexpr const char* kTableFreezable = "Can be frozen";
+inline constexpr const char* kYes = "yes";
+inline constexpr const char* kNo = "no";
+inline constexpr const char* kTableValueTree = "the game";
+inline constexpr const char* kLegendTarget = "the held piece may move here";
+inline constexpr const char* kLegendCapture = "the held piece may capture this piece";
+
 // ---- Chat window --------------------------------------------------------------------------
 inline constexpr const char* kReceiveHeader = "[Receive message]";
 inline constexpr const char* kInitialHead = "Head";

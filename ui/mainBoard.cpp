@@ -20,6 +20,7 @@
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
 #include "ui/LazyIcon.h"
+#include "ui/LearningTools.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
 #include "ui/StatusBarPanel.h"
@@ -165,6 +166,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildStatusBar();
   BuildMenus();
   computer_ = std::make_unique<ComputerPlayer>(*this);
+  learning_ = std::make_unique<LearningTools>(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);
 
@@ -178,7 +180,9 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
 }
 
 TBoardForm::~TBoardForm() {
-  computer_.reset();  // its worker stops before anything it reports to goes away
+  // Their workers stop before anything they report to goes away.
+  learning_.reset();
+  computer_.reset();
 }
 
 void TBoardForm::BuildBoardArea() {
@@ -438,6 +442,13 @@ void TBoardForm::SelectSkin(Skin skin) {
     skinActions_[s]->setChecked(s == static_cast<int>(skin));
     boardImages_[s]->setVisible(s == static_cast<int>(skin));
   }
+  if (learning_) learning_->SkinChanged();
+}
+
+Skin TBoardForm::CurrentSkin() const {
+  for (int s = 0; s < kSkinCount; ++s)
+    if (skinActions_[s]->isChecked()) return static_cast<Skin>(s);
+  return Skin::Slate;
 }
 
 // ---- Network commands -----------------------------------------------------------------------
@@ -643,6 +654,7 @@ void TBoardForm::ShowSideToMove(Camp side) {
 
 void TBoardForm::GameModeApplied() {
   if (computer_) computer_->GameModeApplied();
+  if (learning_) learning_->GameModeApplied();
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
@@ -756,6 +768,7 @@ void TBoardForm::ClearDragState() {
 
 void TBoardForm::BoardRebuilt() {
   if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
+  if (learning_) learning_->BoardChanged();
 }
 
 void TBoardForm::UnlockRequests() {

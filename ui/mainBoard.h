@@ -33,6 +33,7 @@ class QTimer;
 namespace tamsok {
 
 class BoardOverlay;
+class LearningTools;
 class TAboutBox;
 class TChatForm;
 class TInputIPForm;
@@ -191,6 +192,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::function<void()> CloseSockets;
   // The computer opponent and its menu.
   ComputerPlayer& Computer() const { return *computer_; }
+  // The rules window, the edge labels, the analysis and the game review.
+  LearningTools& Learning() const { return *learning_; }
+  Skin CurrentSkin() const;
 
   // ---- Controls --------------------------------------------------------------------------
   QAction* MenuAction(MenuItem item) const { return menuActions_[static_cast<int>(item)]; }
@@ -281,6 +285,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
 
   // Made right after the menus, before the game's start-up reports to it; destroyed first.
   std::unique_ptr<ComputerPlayer> computer_;
+  std::unique_ptr<LearningTools> learning_;
 };
 
 }  // namespace tamsok

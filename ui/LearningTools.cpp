@@ -1,0 +1,141 @@
+#include "ui/LearningTools.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QTimer>
+
+#include "ui/EdgeLabels.h"
+#include "ui/UiTexts.h"
+#include "ui/WindowParts.h"
+#include "ui/mainBoard.h"
+
+namespace tamsok {
+
+namespace {
+
+QString Text(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+QAction* AddItem(QMenu* menu, QAction* before, const char* name, const char* caption) {
+  auto* action = new QAction(Text(caption), menu);
+  action->setObjectName(Text(name));
+  menu->insertAction(before, action);
+  return action;
+}
+
+}  // namespace
+
+LearningTools::LearningTools(TBoardForm& form) : form_(form) {
+  setObjectName(QStringLiteral("LearningTools"));
+  columnLabels_ =
+      new EdgeLabelStrip(form_.BoardArea(), form_.Geometry(), EdgeLabelStrip::Edge::Foot);
+  rowLabels_ = new EdgeLabelStrip(form_.BoardArea(), form_.Geometry(), EdgeLabelStrip::Edge::Left);
+  BuildMenus();
+}
+
+LearningTools::~LearningTools() = default;
+
+void LearningTools::BuildMenus() {
+  // "Help" > "How to play", above "About".
+  QAction* about = form_.Action(QStringLiteral("miAbout"));
+  auto* help = qobject_cast<QMenu*>(about->parent());
+  if (!help) help = form_.findChild<QMenu*>(QStringLiteral("Help1"));
+  QAction* howToPlay = AddItem(help, about, "miHowToPlay", ui_text::kHowToPlay);
+  howToPlay->setShortcut(QKeySequence(Qt::Key_F1));
+  howToPlay->setShortcutContext(Qt::ApplicationShortcut);
+  help->insertSeparator(about);
+  connect(howToPlay, &QAction::triggered, this, &LearningTools::miHowToPlayClick);
+
+  // "Interface" > "Board Labels", after "View Side".
+  auto* interfaceMenu = form_.findChild<QMenu*>(QStringLiteral("miEnvironmentEx"));
+  auto* sideMenu = form_.findChild<QMenu*>(QStringLiteral("BoardRotation1"));
+  const QList<QAction*> items = interfaceMenu->actions();
+  const qsizetype side = items.indexOf(sideMenu->menuAction());
+  QAction* after = side + 1 < items.size() ? items[side + 1] : nullptr;
+  auto* labels = new QMenu(Text(ui_text::kMenuBoardLabels), interfaceMenu);
+  labels->setObjectName(QStringLiteral("BoardLabels1"));
+  labels->menuAction()->setObjectName(QStringLiteral("BoardLabels1"));
+  interfaceMenu->insertMenu(after, labels);
+  auto* group = new QActionGroup(this);
+  miLabelsLetters_ = AddItem(labels, nullptr, "miLabelsLetters", ui_text::kLabelsLetters);
+  miLabelsDigits_ = AddItem(labels, nullptr, "miLabelsDigits", ui_text::kLabelsDigits);
+  for (QAction* a : {miLabelsLetters_, miLabelsDigits_}) {
+    a->setCheckable(true);
+    group->addAction(a);
+  }
+  miLabelsLetters_->setChecked(true);
+  connect(miLabelsLetters_, &QAction::triggered, this,
+          [this] { SelectNaming(SquareNaming::Letters); });
+  connect(miLabelsDigits_, &QAction::triggered, this,
+          [this] { SelectNaming(SquareNaming::Digits); });
+}
+
+LessonLook LearningTools::Look() const {
+  LessonLook look;
+  look.scene.skin = form_.CurrentSkin();
+  look.scene.naming = naming_;
+  look.scene.picture = form_.BoardImage(look.scene.skin)->Picture();
+  look.viewSide = form_.game().ViewSide();
+  return look;
+}
+
+void LearningTools::ShowLabels() {
+  const int side = form_.game().ViewSide();
+  const EdgeLabels labels = BoardEdgeLabels(naming_, side);
+  columnLabels_->Show(labels, form_.CurrentSkin());
+  rowLabels_->Show(labels, form_.CurrentSkin());
+  columnLabels_->show();
+  rowLabels_->show();
+}
+
+// ---- Hooks ------------------------------------------------------------------------------
+
+// A rebuild happens inside the game's operations (a new viewing side is stored only after
+// it), so the game is looked at once the operation is over, on the next pass of the event
+// loop.
+void LearningTools::BoardChanged() {
+  if (syncScheduled_) return;
+  syncScheduled_ = true;
+  QTimer::singleShot(0, this, [this] { Sync(); });
+}
+
+void LearningTools::Sync() {
+  syncScheduled_ = false;
+  const int side = form_.game().ViewSide();
+  if (side == shownSide_) return;
+  shownSide_ = side;
+  ShowLabels();
+  if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
+}
+
+void LearningTools::SkinChanged() {
+  ShowLabels();
+  if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
+}
+
+void LearningTools::GameModeApplied() {}
+
+// ---- Commands ---------------------------------------------------------------------------
+
+void LearningTools::miHowToPlayClick() {
+  if (!howToPlay_) {
+    howToPlay_ = new THowToPlayForm(&form_, form_.Geometry(), [this] { return Look(); });
+    PlaceRightOf(form_, *howToPlay_);
+  } else {
+    howToPlay_->Refresh();
+  }
+  howToPlay_->show();
+  howToPlay_->raise();
+  howToPlay_->activateWindow();
+}
+
+void LearningTools::SelectNaming(SquareNaming naming) {
+  naming_ = naming;
+  (naming == SquareNaming::Letters ? miLabelsLetters_ : miLabelsDigits_)->setChecked(true);
+  ShowLabels();
+  if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
+}
+
+}  // namespace tamsok
