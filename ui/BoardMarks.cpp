@@ -203,7 +203,10 @@ void PaintMoveArrow(QPainter& p, QPointF from, QPointF to, const QColor& colour,
     p.setFont(font);
     const QFontMetricsF metrics(font);
     const QSizeF size(metrics.horizontalAdvance(badge) + 8, metrics.height() + 2);
-    const QPointF at = tip - unit * (headLength + size.width() / 2 + 4);
+    // Beside the middle of the shaft, clear of the pieces at both ends.
+    const qreal aside = width / 2 + 3 + std::abs(normal.x()) * size.width() / 2 +
+                        std::abs(normal.y()) * size.height() / 2;
+    const QPointF at = (start + tip) / 2 + normal * aside;
     const QRectF box(at - QPointF(size.width() / 2, size.height() / 2), size);
     QColor fill = colour;
     fill.setAlpha(255);

@@ -22,6 +22,7 @@
 #include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "ui/About.h"
+#include "ui/Analysis.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
@@ -30,6 +31,7 @@
 #include "ui/Kibo.h"
 #include "ui/LearningTools.h"
 #include "ui/Request.h"
+#include "ui/Review.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
 
@@ -250,6 +252,69 @@ bool TakeLearningScreenshots(TBoardForm& board, const QString& dir) {
   return ok;
 }
 
+// The analysis beside a middle game, in two skins and two viewing sides.
+bool TakeAnalysisScreenshots(TBoardForm& board, const QString& dir) {
+  AnalysisView& analysis = board.Learning().Analysis();
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  bool ok = true;
+  for (const auto& [skin, side] : {std::pair{"miSlate", 0}, std::pair{"miWood", 2}}) {
+    board.Action(QString::fromUtf8(skin))->trigger();
+    board.game().SelectViewSide(side);
+    if (!ProcessUntil([&] { return analysis.Shown() && analysis.Shown()->depth >= 5; }, 20000)) {
+      std::fprintf(stderr, "tamsok: the analysis did not reach depth 5\n");
+      ok = false;
+    }
+    ok &= Save(board, dir,
+               QStringLiteral("analysis-%1-side%2.png")
+                   .arg(QString::fromUtf8(skin).mid(2).toLower())
+                   .arg(side));
+  }
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  ProcessUntil(
+      [&] { return !board.findChild<QWidget*>(QStringLiteral("AnalysisDock"))->isVisible(); },
+      1000);
+  return ok;
+}
+
+// The review of the demo game: its window, and the board before its first marked move with
+// the better move's arrow, in two skins and two viewing sides.
+bool TakeReviewScreenshots(TBoardForm& board, const QString& dir) {
+  GameReview& review = board.Learning().Review();
+  board.Action(QStringLiteral("miReviewGame"))->trigger();
+  if (!ProcessUntil([&] { return review.Result() && !review.Running(); }, 60000)) {
+    std::fprintf(stderr, "tamsok: the review did not end\n");
+    return false;
+  }
+  TReviewForm& window = *review.Window();
+  ShowAndWait(window);
+  int marked = -1;
+  const review::Review& r = *review.Result();
+  for (std::size_t i = 0; i < r.moves.size() && marked < 0; ++i)
+    if (r.moves[i].mark >= review::Mark::Mistake) marked = static_cast<int>(i);
+  const int last = board.game().RecordCount();
+  bool ok = true;
+  if (marked >= 0) {
+    review.GoToPly(marked);
+    for (const auto& [skin, side] : {std::pair{"miSlate", 0}, std::pair{"miWood", 2}}) {
+      board.Action(QString::fromUtf8(skin))->trigger();
+      board.game().SelectViewSide(side);
+      QCoreApplication::processEvents();
+      ok &= Save(board, dir,
+                 QStringLiteral("review-board-%1-side%2.png")
+                     .arg(QString::fromUtf8(skin).mid(2).toLower())
+                     .arg(side));
+    }
+  }
+  ok &= Save(window, dir, QStringLiteral("review-window.png"));
+  review.GoToPly(last);
+  window.hide();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  return ok;
+}
+
 int TakeScreenshots(TBoardForm& board, const QString& dir) {
   QDir().mkpath(dir);
   if (!ShowAndWait(board)) {
@@ -266,6 +331,7 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     ok &= Save(board, dir, QStringLiteral("midgame-side%1.png").arg(side));
   }
   board.game().SelectViewSide(0);
+  ok &= TakeAnalysisScreenshots(board, dir);
 
   for (Skin skin : {Skin::Wood, Skin::Marbtea, Skin::PBfoil}) {
     QAction* item = board.Action(skin == Skin::Wood      ? QStringLiteral("miWood")
@@ -288,6 +354,8 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
   board.KiboForm()->resize(300, 320);
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-enlarged.png"));
+  ok &= TakeReviewScreenshots(board, dir);
+  ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-reviewed.png"));
 
   for (QWidget* window : std::initializer_list<QWidget*>{
            board.AboutBox(), board.ProtocolForm(), board.RequestForm(), board.InputIPForm()}) {

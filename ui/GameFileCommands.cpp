@@ -54,6 +54,7 @@ void GameFileCommands::Load(UiPrompts& prompts, QWidget* owner) {
   if (const std::optional<FileError> replayError = LoadGame(game_, *read.game))
     return fail(ui_text::kLoadFailed, FileErrorText(*replayError));
   Remember(path);
+  if (Loaded) Loaded(*read.game);
   game_.view().ShowStatus(kPanelGame, Text(ui_text::kLoaded).arg(ShortName(path)).toStdString());
 }
 
@@ -75,7 +76,9 @@ void GameFileCommands::SaveAs(UiPrompts& prompts, QWidget* owner) {
 // Saving writes a file and nothing else: in a network game nothing is sent.
 void GameFileCommands::WriteTo(const QString& path, const char* caption, UiPrompts& prompts,
                                QWidget* owner) {
-  const std::string text = WriteGameFile(SaveGame(game_, CurrentDateText()));
+  SavedGame saved = SaveGame(game_, CurrentDateText());
+  if (Notes) saved.notes = Notes();
+  const std::string text = WriteGameFile(saved);
   std::string error;
   if (!WriteFileAtomically(path.toStdString(), text, error)) {
     prompts.MessageBox(

@@ -4,9 +4,13 @@
 // game over the file of another.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QString>
 
 #include "game/Game.h"
+#include "game/GameFile.h"
 #include "ui/UiPrompts.h"
 
 class QWidget;
@@ -21,6 +25,11 @@ class GameFileCommands {
   void Load(UiPrompts& prompts, QWidget* owner);
   void Save(UiPrompts& prompts, QWidget* owner);
   void SaveAs(UiPrompts& prompts, QWidget* owner);
+
+  // Notes written into the header of every file saved (the game review); and what is told of
+  // every file loaded, once its game is on the board.
+  std::function<std::vector<HeaderNote>()> Notes;
+  std::function<void(const SavedGame&)> Loaded;
 
  private:
   // The file Save writes to; empty when it would ask for one.

@@ -5,7 +5,9 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "ui/Analysis.h"
 #include "ui/EdgeLabels.h"
+#include "ui/Review.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
@@ -32,10 +34,23 @@ LearningTools::LearningTools(TBoardForm& form) : form_(form) {
   columnLabels_ =
       new EdgeLabelStrip(form_.BoardArea(), form_.Geometry(), EdgeLabelStrip::Edge::Foot);
   rowLabels_ = new EdgeLabelStrip(form_.BoardArea(), form_.Geometry(), EdgeLabelStrip::Edge::Left);
+  analysis_ = std::make_unique<AnalysisView>(form_);
+  review_ = std::make_unique<GameReview>(form_);
   BuildMenus();
+  // A saved game keeps its review; a loaded one brings it back.
+  form_.GameFiles().Notes = [this] { return review_->Notes(); };
+  form_.GameFiles().Loaded = [this](const SavedGame& saved) { review_->Loaded(saved); };
 }
 
 LearningTools::~LearningTools() = default;
+
+namespace {
+
+bool LocalMode(GameMode mode) {
+  return mode == GameMode::LocalFree || mode == GameMode::LocalPlaying;
+}
+
+}  // namespace
 
 void LearningTools::BuildMenus() {
   // "Help" > "How to play", above "About".
@@ -70,6 +85,15 @@ void LearningTools::BuildMenus() {
           [this] { SelectNaming(SquareNaming::Letters); });
   connect(miLabelsDigits_, &QAction::triggered, this,
           [this] { SelectNaming(SquareNaming::Digits); });
+
+  // "Computer" > "Analyse" and "Review game", at the end.
+  auto* computer = form_.findChild<QMenu*>(QStringLiteral("Computer1"));
+  computer->addSeparator();
+  miAnalyse_ = AddItem(computer, nullptr, "miAnalyse", ui_text::kAnalyse);
+  miAnalyse_->setCheckable(true);
+  connect(miAnalyse_, &QAction::triggered, this, &LearningTools::miAnalyseClick);
+  miReviewGame_ = AddItem(computer, nullptr, "miReviewGame", ui_text::kReviewGame);
+  connect(miReviewGame_, &QAction::triggered, this, &LearningTools::miReviewGameClick);
 }
 
 LessonLook LearningTools::Look() const {
@@ -104,10 +128,14 @@ void LearningTools::BoardChanged() {
 void LearningTools::Sync() {
   syncScheduled_ = false;
   const int side = form_.game().ViewSide();
-  if (side == shownSide_) return;
-  shownSide_ = side;
-  ShowLabels();
-  if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
+  if (side != shownSide_) {
+    shownSide_ = side;
+    ShowLabels();
+    if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
+  }
+  analysis_->Follow(naming_);
+  review_->Follow(naming_);
+  miReviewGame_->setEnabled(review_->Offered());
 }
 
 void LearningTools::SkinChanged() {
@@ -115,7 +143,16 @@ void LearningTools::SkinChanged() {
   if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
 }
 
-void LearningTools::GameModeApplied() {}
+// Analysis is for games at this machine: another mode ends it.
+void LearningTools::GameModeApplied() {
+  const bool local = LocalMode(form_.game().Mode());
+  miAnalyse_->setEnabled(local);
+  if (!local && analysis_->On()) {
+    analysis_->SetOn(false);
+    miAnalyse_->setChecked(false);
+  }
+  BoardChanged();
+}
 
 // ---- Commands ---------------------------------------------------------------------------
 
@@ -136,6 +173,25 @@ void LearningTools::SelectNaming(SquareNaming naming) {
   (naming == SquareNaming::Letters ? miLabelsLetters_ : miLabelsDigits_)->setChecked(true);
   ShowLabels();
   if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
+  analysis_->Follow(naming_);
+  review_->Follow(naming_);
+  form_.game().RebuildHistory();
+}
+
+void LearningTools::miAnalyseClick() {
+  const bool on = miAnalyse_->isChecked() && LocalMode(form_.game().Mode());
+  miAnalyse_->setChecked(on);
+  analysis_->SetOn(on);
+  if (on) analysis_->Follow(naming_);
+}
+
+void LearningTools::miReviewGameClick() {
+  review_->miReviewGameClick();
+}
+
+std::vector<std::string> LearningTools::DecorateHistory(std::vector<std::string> lines) const {
+  review_->Decorate(lines);
+  return lines;
 }
 
 }  // namespace tamsok

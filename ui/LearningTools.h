@@ -20,6 +20,8 @@ class QActionGroup;
 namespace tamsok {
 
 class TBoardForm;
+class AnalysisView;
+class GameReview;
 class EdgeLabelStrip;
 
 class LearningTools : public QObject {
@@ -38,11 +40,17 @@ class LearningTools : public QObject {
   // ---- Menu commands ---------------------------------------------------------------------
   void miHowToPlayClick();
   void SelectNaming(SquareNaming naming);
+  void miAnalyseClick();
+  void miReviewGameClick();
+  // The Move History's lines with the review's marks.
+  std::vector<std::string> DecorateHistory(std::vector<std::string> lines) const;
 
   // ---- State -----------------------------------------------------------------------------
   SquareNaming Naming() const { return naming_; }
   // The rules window; null until it is first shown.
   THowToPlayForm* HowToPlay() const { return howToPlay_; }
+  AnalysisView& Analysis() const { return *analysis_; }
+  GameReview& Review() const { return *review_; }
   EdgeLabelStrip* ColumnLabels() const { return columnLabels_; }
   EdgeLabelStrip* RowLabels() const { return rowLabels_; }
   // How the board looks now, for pictures drawn outside it.
@@ -61,6 +69,10 @@ class LearningTools : public QObject {
   EdgeLabelStrip* columnLabels_ = nullptr;
   EdgeLabelStrip* rowLabels_ = nullptr;
   THowToPlayForm* howToPlay_ = nullptr;
+  std::unique_ptr<AnalysisView> analysis_;
+  std::unique_ptr<GameReview> review_;
+  QAction* miAnalyse_ = nullptr;
+  QAction* miReviewGame_ = nullptr;
   QAction* miLabelsLetters_ = nullptr;
   QAction* miLabelsDigits_ = nullptr;
 };

@@ -133,6 +133,36 @@ inline constexpr const char* kTableValueTree = "the game";
 inline constexpr const char* kLegendTarget = "the held piece may move here";
 inline constexpr const char* kLegendCapture = "the held piece may capture this piece";
 
+// ---- Analysis and game review ("Computer" menu) --------------------------------------------
+inline constexpr const char* kAnalyse = "Analyse";
+inline constexpr const char* kReviewGame = "Review game";
+// %1 a camp.
+inline constexpr const char* kAnalysisToMove = "%1 to move";
+inline constexpr const char* kAnalysisThinking = "Thinking...";
+// %1 the depth in plies, %2 positions searched.
+inline constexpr const char* kAnalysisDepth = "Depth %1, %2 positions";
+inline constexpr const char* kAnalysisBestLine = "Best line";
+inline constexpr const char* kAnalysisBestMoves = "Best moves";
+inline constexpr const char* kAnalysisPass = "%1 has no legal move and must pass.";
+inline constexpr const char* kAnalysisGameOver = "The game is over: a Tree has fallen.";
+inline constexpr const char* kReviewCaption = "Game review";
+inline constexpr const char* kReviewCancel = "Cancel";
+// %1 the positions done, %2 all of them.
+inline constexpr const char* kReviewProgress = "Analysing position %1 of %2";
+inline constexpr const char* kReviewCancelled = "Cancelled: %1 of %2 positions analysed.";
+inline constexpr const char* kReviewDone = "%1 positions analysed at the %2 budget.";
+// One line of the review's move list: %1 the record number, %2 the camp, %3 the move.
+inline constexpr const char* kReviewMove = "%1. %2 %3";
+// %1 the mark's symbol, %2 its name, %3 the better move.
+inline constexpr const char* kReviewMarked = "  %1 %2, better %3";
+// %1 the camp, %2..%4 the counts of inaccuracies, mistakes and blunders, %5 the average drop.
+inline constexpr const char* kReviewSummary =
+    "%1: %2 inaccuracies, %3 mistakes, %4 blunders; average drop %5%";
+inline constexpr const char* kReviewHelp =
+    "Click the graph to go to a position; click a move to see it on the board, with the "
+    "better move as an arrow.";
+inline constexpr const char* kReviewStale = "The game on the board is not the reviewed one.";
+
 // ---- Chat window --------------------------------------------------------------------------
 inline constexpr const char* kReceiveHeader = "[Receive message]";
 inline constexpr const char* kInitialHead = "Head";

@@ -756,7 +756,7 @@ bool TBoardForm::IsHistoryVisible() const {
 }
 
 void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
-  if (kiboForm_) kiboForm_->SetLines(lines);
+  if (kiboForm_) kiboForm_->SetLines(learning_ ? learning_->DecorateHistory(lines) : lines);
 }
 
 // A move, an undo or redo, or a received move ends any drag, and any glide has arrived.

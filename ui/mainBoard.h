@@ -194,6 +194,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   ComputerPlayer& Computer() const { return *computer_; }
   // The rules window, the edge labels, the analysis and the game review.
   LearningTools& Learning() const { return *learning_; }
+  GameFileCommands& GameFiles() { return gameFiles_; }
   Skin CurrentSkin() const;
 
   // ---- Controls --------------------------------------------------------------------------
