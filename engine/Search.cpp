@@ -5,6 +5,7 @@
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -146,6 +147,7 @@ struct Searcher::Run {
 
   int Quiesce(int ply, int alpha, int beta);
   int Negamax(int depth, int ply, int alpha, int beta, bool allowNull, bool afterPass);
+  void CompleteLine(const Position& root, std::vector<Move>& line, int score);
 };
 
 int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
@@ -312,6 +314,35 @@ void Searcher::Clear() {
   table_.Clear();
 }
 
+// A line that ends the game is followed to its end. The search stops a line where the
+// enemy Tree can be taken without playing the capture, and a line below a table hit or a
+// null-window search may be shorter still; the rest comes from the table, checked move by
+// move, and ends with the capture of the Tree.
+void Searcher::Run::CompleteLine(const Position& root, std::vector<Move>& line, int score) {
+  if (!IsWinScore(score)) return;
+  const int plies = kWinScore - (score > 0 ? score : -score);
+  Position p = root;
+  Undo u;
+  for (Move m : line)
+    p.Make(m, u);
+  while (static_cast<int>(line.size()) < plies) {
+    const Camp us = p.SideToMove(), them = OtherCamp(us);
+    if (!p.TreeStands(us) || !p.TreeStands(them)) break;
+    Move next;
+    MoveList captures;
+    GenerateCaptures(p, captures);
+    for (Move m : captures)
+      if (m.To() == p.SquareOf(Position::TreeOf(them))) next = m;
+    if (next.IsNone()) {
+      const TableEntry* entry = table.Probe(p.Key());
+      if (!entry || !IsLegal(p, Move::FromRaw(entry->move))) break;
+      next = Move::FromRaw(entry->move);
+    }
+    line.push_back(next);
+    p.Make(next, u);
+  }
+}
+
 SearchResult Searcher::Search(const Position& root, const Limits& limits,
                               const std::atomic<bool>& stop, const ProgressFn& progress) {
   SearchResult result;
@@ -322,7 +353,9 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
   // The root moves in search order, with their scores from the last completed iteration.
   struct RootMove {
     Move move;
-    int score = 0;
+    int score = 0;  // exact when `exact`, else an upper bound
+    bool exact = false;
+    std::vector<Move> pv;
   };
   std::vector<RootMove> rootMoves;
   {
@@ -331,7 +364,7 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     const TableEntry* entry = table_.Probe(pos.Key());
     run->Order(ordered, entry ? Move::FromRaw(entry->move) : Move(), 0);
     for (int i = 0; i < ordered.list.size(); ++i)
-      rootMoves.push_back({ordered.PickNext(i)});
+      rootMoves.push_back({ordered.PickNext(i), 0, false, {}});
   }
   if (rootMoves.empty()) return result;
   result.best = rootMoves[0].move;
@@ -339,62 +372,89 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
   // With a random margin every root move gets the full window, so that each score is exact.
   const bool spread = limits.randomMargin > 0;
   const int maxDepth = std::clamp(limits.depth, 1, kMaxDepth);
-  std::vector<int> scores(rootMoves.size());
+  const std::size_t lineCount = std::min(
+      static_cast<std::size_t>(std::clamp(limits.multiPv, 1, kMaxMultiPv)), rootMoves.size());
+  // The best `lineCount` moves, best first, among those given.
+  auto linesOf = [&](std::vector<RootMove> moves) {
+    std::stable_sort(moves.begin(), moves.end(), [](const RootMove& a, const RootMove& b) {
+      return a.score > b.score || (a.score == b.score && a.exact && !b.exact);
+    });
+    std::vector<PvLine> lines;
+    for (std::size_t i = 0; i < moves.size() && lines.size() < lineCount && moves[i].exact; ++i)
+      lines.push_back({moves[i].score, moves[i].pv});
+    return lines;
+  };
+  auto setLines = [&](int depth, std::vector<PvLine> lines) {
+    for (PvLine& line : lines)
+      run->CompleteLine(root, line.pv, line.score);
+    result.info.depth = depth;
+    result.info.score = lines.front().score;
+    result.info.pv = lines.front().pv;
+    result.info.lines = std::move(lines);
+    result.info.nodes = run->nodes;
+    result.info.elapsedMs = run->ElapsedMs();
+  };
+
   Undo undo;
   for (int depth = 1; depth <= maxDepth; ++depth) {
-    int alpha = -kInfinity;
-    const int beta = kInfinity;
-    int best = -kInfinity;
-    std::size_t bestIndex = 0;
-    bool finished = true;
+    // This iteration's results in root move order, and the exact scores found so far, best
+    // first: a move earns an exact score only by beating the last line's.
+    std::vector<RootMove> current = rootMoves;
+    std::vector<int> top;
+    std::size_t searched = 0;
     for (std::size_t i = 0; i < rootMoves.size(); ++i) {
-      const Move m = rootMoves[i].move;
+      RootMove& r = current[i];
+      const int threshold = spread || top.size() < lineCount ? -kInfinity : top[lineCount - 1];
       ++run->nodes;
-      pos.Make(m, undo);
+      pos.Make(r.move, undo);
       int score;
       if (!pos.TreeStands(pos.SideToMove())) {
         score = kWinScore - 1;
         run->pvLength[1] = 1;
-      } else if (i == 0 || spread) {
-        score = -run->Negamax(depth - 1, 1, -beta, -alpha, true, false);
+      } else if (threshold == -kInfinity) {
+        score = -run->Negamax(depth - 1, 1, -kInfinity, kInfinity, true, false);
       } else {
-        score = -run->Negamax(depth - 1, 1, -alpha - 1, -alpha, true, false);
-        if (score > alpha && !run->stopped)
-          score = -run->Negamax(depth - 1, 1, -beta, -alpha, true, false);
+        score = -run->Negamax(depth - 1, 1, -threshold - 1, -threshold, true, false);
+        if (score > threshold && !run->stopped)
+          score = -run->Negamax(depth - 1, 1, -kInfinity, -threshold, true, false);
       }
-      pos.Unmake(m, undo);
-      if (run->stopped) {
-        finished = false;
-        break;
-      }
-      scores[i] = score;
-      if (score > best) {
-        best = score;
-        bestIndex = i;
-        run->UpdatePv(0, m);
-        // A better move found before a stop is played even if the iteration is not done.
-        result.best = m;
-        if (!spread) alpha = std::max(alpha, score);
+      pos.Unmake(r.move, undo);
+      if (run->stopped) break;
+      ++searched;
+      r.score = score;
+      r.exact = score > threshold;
+      if (r.exact) {
+        r.pv.assign(1, r.move);
+        r.pv.insert(r.pv.end(), run->pv[1] + 1, run->pv[1] + run->pvLength[1]);
+        top.insert(std::upper_bound(top.begin(), top.end(), score, std::greater<>()), score);
       }
     }
-    if (!finished) break;
+
+    if (searched < rootMoves.size()) {
+      // Cut short: a move that beat the last iteration's best (searched first) is played,
+      // and so is the first answer of a search stopped during its first iteration.
+      current.resize(searched);
+      std::vector<PvLine> lines = linesOf(current);
+      if (!lines.empty() && (lines.front().pv.front() != result.best || result.info.depth == 0)) {
+        result.best = lines.front().pv.front();
+        setLines(depth, std::move(lines));
+        if (progress) progress(result.info);
+      }
+      break;
+    }
 
     // Next iteration: best first, then the rest by this iteration's scores; a null-window
-    // score is only a bound, so the rest keep their order among equals (stable sort).
-    for (std::size_t i = 0; i < rootMoves.size(); ++i)
-      rootMoves[i].score = scores[i];
-    std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex),
-                rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex) + 1);
-    std::stable_sort(rootMoves.begin() + 1, rootMoves.end(),
-                     [](const RootMove& a, const RootMove& b) { return a.score > b.score; });
-
-    result.info.depth = depth;
-    result.info.score = best;
-    result.info.pv.assign(run->pv[0], run->pv[0] + run->pvLength[0]);
-    result.info.nodes = run->nodes;
-    result.info.elapsedMs = run->ElapsedMs();
+    // score is only a bound, so among equals the exact ones come first and the rest keep
+    // their order (stable sort).
+    rootMoves = std::move(current);
+    std::stable_sort(rootMoves.begin(), rootMoves.end(), [](const RootMove& a, const RootMove& b) {
+      return a.score > b.score || (a.score == b.score && a.exact && !b.exact);
+    });
+    result.best = rootMoves.front().move;
+    setLines(depth, linesOf(rootMoves));
     if (progress) progress(result.info);
 
+    const int best = result.info.score;
     // A win found within the searched depth is certain; no need to look further.
     if (best >= kWinBound && depth >= kWinScore - best) break;
     // The next iteration would most likely not finish within the budget.
@@ -405,13 +465,18 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
   // always played, and with no way out of a loss the longest defence is; a move that loses
   // is never drawn while another does not.
   if (spread && result.info.depth > 0 && !IsWinScore(result.info.score)) {
-    std::vector<Move> near;
+    std::vector<const RootMove*> near;
     for (const RootMove& r : rootMoves)
-      if (r.score >= result.info.score - limits.randomMargin && !IsWinScore(r.score))
-        near.push_back(r.move);
+      if (r.exact && r.score >= result.info.score - limits.randomMargin && !IsWinScore(r.score))
+        near.push_back(&r);
     std::mt19937_64 rng(limits.seed ^ root.Key());
-    result.best = near[std::uniform_int_distribution<std::size_t>(0, near.size() - 1)(rng)];
-    result.info.pv = {result.best};
+    const RootMove& chosen =
+        *near[std::uniform_int_distribution<std::size_t>(0, near.size() - 1)(rng)];
+    if (chosen.move != result.best) {
+      result.best = chosen.move;
+      setLines(result.info.depth, {{chosen.score, chosen.pv}});
+      if (progress) progress(result.info);
+    }
   }
   result.info.nodes = run->nodes;
   result.info.elapsedMs = run->ElapsedMs();

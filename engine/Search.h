@@ -39,7 +39,12 @@ struct Limits {
   // When false, positions at the horizon are judged as they stand, without first playing
   // out the captures there: exchanges are misjudged, as a beginner would.
   bool quiescence = true;
+  // How many root moves get an exact score and a line of their own (SearchInfo::lines),
+  // 1..kMaxMultiPv. Each line beyond the first costs search time.
+  int multiPv = 1;
 };
+
+constexpr int kMaxMultiPv = 16;
 
 // The three strengths offered to a player, shared by the window and the match tool.
 enum class Strength { Easy, Medium, Hard };
@@ -48,16 +53,28 @@ Limits StrengthLimits(Strength s);
 std::string_view StrengthName(Strength s);
 std::optional<Strength> ParseStrength(std::string_view name);  // "easy", "Easy", ...
 
-// What the search knows after an iteration.
-struct SearchInfo {
-  int depth = 0;  // last completed iteration
-  int score = 0;  // for the side to move at the root
-  std::uint64_t nodes = 0;
-  std::int64_t elapsedMs = 0;
-  std::vector<Move> pv;  // principal variation, starting with the best move
+// One root move with its exact score and the line the search expects after it.
+struct PvLine {
+  int score = 0;         // for the side to move at the root
+  std::vector<Move> pv;  // starting with the root move
 };
 
-// Called on the searching thread after each completed iteration.
+// What the search knows after an iteration.
+struct SearchInfo {
+  int depth = 0;  // last completed iteration (or the one cut short that changed the best move)
+  int score = 0;  // for the side to move at the root; the score of lines[0]
+  std::uint64_t nodes = 0;
+  std::int64_t elapsedMs = 0;
+  std::vector<Move> pv;  // principal variation, starting with the best move; lines[0].pv
+  // The best root moves, best first, at most Limits::multiPv of them: distinct legal moves in
+  // order of score. A line that ends in a won or lost game is followed to its end, the
+  // capture of the Tree included.
+  std::vector<PvLine> lines;
+};
+
+// Called on the searching thread after each completed iteration, with every line; and once
+// more at the end when the move played is not the one of the last call (a better move found
+// in an iteration cut short, or a random choice).
 using ProgressFn = std::function<void(const SearchInfo&)>;
 
 struct SearchResult {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <future>
+#include <optional>
 #include <set>
 
 #include "engine/Engine.h"
@@ -158,6 +159,87 @@ TEST(Search, EasyAlwaysTakesATreeEnPrise) {
     easy.seed = seed;
     EXPECT_EQ(searcher.Search(pos, easy, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
         << "seed " << seed;
+  }
+}
+
+// Several lines: distinct legal root moves, best first, the first being the best move and
+// its line; a line that wins goes on to the capture of the Tree.
+TEST(Search, MultiPvGivesDistinctLegalMovesInOrderOfScore) {
+  Position middle = Position::Start();
+  Undo undo;
+  for (const char* text : {"d2d4", "i7g5", "g0g4", "a7a6"})
+    middle.Make(*ParseMove(text), undo);
+  const Position walledIn = Position::FromBoard(  // Fir takes Oak's Tree in 3 plies
+      WithPieces(
+          {{0, {9, 0}}, {8, {5, 5}}, {30, {0, 9}}, {48, {1, 9}}, {49, {0, 8}}, {50, {1, 8}}}),
+      Camp::Fir);
+  const struct {
+    const Position& pos;
+    int lines, depth;
+  } cases[] = {{middle, 1, 4}, {middle, 3, 4}, {middle, 5, 3}, {walledIn, 3, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.lines << " lines, depth " << c.depth);
+    Searcher searcher(4);
+    std::atomic<bool> stop{false};
+    Limits limits;
+    limits.depth = c.depth;
+    limits.multiPv = c.lines;
+    int reports = 0;
+    const SearchResult r = searcher.Search(c.pos, limits, stop, [&](const SearchInfo& info) {
+      ++reports;
+      EXPECT_EQ(info.lines.size(), static_cast<std::size_t>(c.lines));
+    });
+    EXPECT_EQ(reports, r.info.depth);
+    const std::vector<PvLine>& lines = r.info.lines;
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(c.lines));
+    EXPECT_EQ(lines[0].pv, r.info.pv);
+    EXPECT_EQ(lines[0].score, r.info.score);
+    EXPECT_EQ(lines[0].pv.front(), r.best);
+    std::set<std::uint16_t> moves;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      EXPECT_TRUE(IsLegal(c.pos, lines[k].pv.front())) << k;
+      moves.insert(lines[k].pv.front().Raw());
+      if (k > 0) {
+        EXPECT_GE(lines[k - 1].score, lines[k].score) << k;
+      }
+      // Every line is playable to its end; a winning one ends with the Tree taken.
+      Position p = c.pos;
+      for (Move m : lines[k].pv) {
+        ASSERT_TRUE(IsLegal(p, m)) << k;
+        p.Make(m, undo);
+      }
+      if (lines[k].score >= kWinBound) {
+        EXPECT_EQ(static_cast<int>(lines[k].pv.size()), kWinScore - lines[k].score) << k;
+        EXPECT_FALSE(p.TreeStands(Camp::Oak)) << k;
+      }
+    }
+    EXPECT_EQ(moves.size(), lines.size());
+  }
+}
+
+// However a search ends, the last report names the move it returns.
+TEST(Search, TheLastReportNamesTheMovePlayed) {
+  const struct {
+    int depth;
+    std::uint64_t nodes;
+    int randomMargin;
+  } cases[] = {{5, 0, 0}, {kMaxDepth, 30000, 0}, {kMaxDepth, 200, 0}, {2, 0, 200}};
+  for (const auto& c : cases) {
+    for (std::uint64_t seed = 0; seed < 4; ++seed) {
+      Searcher searcher(4);
+      std::atomic<bool> stop{false};
+      Limits limits;
+      limits.depth = c.depth;
+      limits.nodes = c.nodes;
+      limits.randomMargin = c.randomMargin;
+      limits.seed = seed;
+      std::optional<SearchInfo> last;
+      const SearchResult r = searcher.Search(Position::Start(), limits, stop,
+                                             [&](const SearchInfo& info) { last = info; });
+      ASSERT_TRUE(last) << c.nodes;
+      EXPECT_EQ(last->pv.front(), r.best) << c.nodes << " seed " << seed;
+      EXPECT_EQ(last->depth, r.info.depth);
+    }
   }
 }
 
