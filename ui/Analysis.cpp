@@ -41,9 +41,12 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-std::vector<AnalysisLine> LinesOf(const engine::SearchInfo& info) {
-  if (info.pv.empty()) return {};
-  return {{info.score, info.pv}};
+std::vector<engine::PvLine> LinesOf(const engine::SearchInfo& info) {
+  std::vector<engine::PvLine> lines;
+  for (const engine::PvLine& line : info.lines)
+    if (!line.pv.empty()) lines.push_back(line);
+  if (lines.empty() && !info.pv.empty()) lines.push_back({info.score, info.pv});
+  return lines;
 }
 
 // ---- The bar ------------------------------------------------------------------------------
@@ -177,8 +180,8 @@ void AnalysisView::Start(const engine::Position& position) {
     };
     engine::Limits limits;
     limits.depth = engine::kMaxDepth;  // deeper until the position changes
-    const engine::SearchResult result = searcher.Search(position, limits, stop, progress);
-    if (!stop.load() && result.info.depth > 0) progress(result.info);
+    limits.multiPv = static_cast<int>(kArrowLines);
+    searcher.Search(position, limits, stop, progress);
   });
 }
 
@@ -237,7 +240,7 @@ void AnalysisView::Redraw() {
     return;
   }
   const engine::SearchInfo& info = *shown_;
-  const std::vector<AnalysisLine> lines = LinesOf(info);
+  const std::vector<engine::PvLine> lines = LinesOf(info);
   const int score = lines.empty() ? info.score : lines.front().score;
   score_->setText(Text(review::ScoreText(score)));
   depth_->setText(Text(ui_text::kAnalysisDepth).arg(info.depth).arg(info.nodes));

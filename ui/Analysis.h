@@ -24,13 +24,9 @@ class TBoardForm;
 class MoveArrows;
 class SearchThread;
 
-// One line of the engine's analysis: its score for the side to move and its moves.
-struct AnalysisLine {
-  int score = 0;
-  std::vector<engine::Move> pv;
-};
-// The lines of a search's report, best first.
-std::vector<AnalysisLine> LinesOf(const engine::SearchInfo& info);
+// The lines of a search's report, best first: its several lines, or its one principal
+// variation.
+std::vector<engine::PvLine> LinesOf(const engine::SearchInfo& info);
 
 // The bar: the share of Fir's expected score in its camp's colour, the rest in Oak's; the
 // camp whose home is at the foot of the board stands at the foot of the bar.

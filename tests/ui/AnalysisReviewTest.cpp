@@ -58,6 +58,13 @@ TEST_F(LearningFixture, AnalysisFollowsMovesUndoAndTheViewAndOnlyInLocalModes) {
            arrows.front().to == engine::ToViewSquare(side, best.To());
   };
   EXPECT_TRUE(arrowIsBestMove());
+  // The three best moves, each an arrow with its score.
+  const std::vector<engine::PvLine> lines = LinesOf(*analysis.Shown());
+  ASSERT_EQ(lines.size(), 3u);
+  ASSERT_EQ(analysis.Arrows()->Arrows().size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i)
+    EXPECT_EQ(analysis.Arrows()->Arrows()[i].badge.toStdString(), review::ScoreText(lines[i].score));
+  EXPECT_EQ(analysis.MovesLabel()->text().count(u'\n'), 2);
   EXPECT_FALSE(analysis.ScoreLabel()->text().isEmpty());
   EXPECT_FALSE(analysis.LineLabel()->text().isEmpty());
 
