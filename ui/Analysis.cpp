@@ -92,7 +92,8 @@ void AnalysisView::BuildPanel() {
   dock_->setTitleBarWidget(new QWidget(dock_));
   auto* panel = new QWidget(dock_);
   panel->setObjectName(QStringLiteral("AnalysisPanel"));
-  panel->setFixedWidth(kPanelWidth);
+  // A fixed size: no text shown may resize the main window, which would repaint the board.
+  panel->setFixedSize(kPanelWidth, TBoardForm::kClientHeight);
   bar_ = new EvalBar(panel);
   auto label = [&](const char* name, QFont font) {
     auto* l = new QLabel(panel);

@@ -7,11 +7,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -380,6 +382,93 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   return ok ? 0 : 1;
 }
 
+// The processor time the calling thread has used, in milliseconds.
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + t.tv_nsec / 1e6;
+}
+
+struct Stall {
+  double busyMs = 0;        // the longest run of the window's thread between two ticks
+  double medianWallMs = 0;  // the median over the seconds of each second's longest wait
+  double worstWallMs = 0;   // the longest wait of all
+};
+
+// How long the window's thread was kept from a 2 ms timer over `seconds` seconds, while `step`
+// runs at the start of each second. On a busy machine a wait includes the time the thread
+// waited for a processor, which comes and goes from second to second; the thread's own
+// processor time between two ticks is what the program spends.
+Stall LongestStall(int seconds, const std::function<void()>& step) {
+  QElapsedTimer clock, sinceTick;
+  clock.start();
+  sinceTick.start();
+  double cpuAtTick = ThreadCpuMs(), secondWorst = 0;
+  std::vector<double> perSecond;
+  Stall longest;
+  QTimer ticker;
+  ticker.setTimerType(Qt::PreciseTimer);
+  ticker.setInterval(2);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    const double cpu = ThreadCpuMs();
+    secondWorst = std::max(secondWorst, sinceTick.nsecsElapsed() / 1e6 - ticker.interval());
+    longest.busyMs = std::max(longest.busyMs, cpu - cpuAtTick);
+    sinceTick.start();
+    cpuAtTick = cpu;
+  });
+  ticker.start();
+  qint64 nextStep = 0;
+  ProcessUntil(
+      [&] {
+        if (clock.elapsed() >= nextStep) {
+          if (nextStep > 0) perSecond.push_back(secondWorst);
+          secondWorst = 0;
+          nextStep += 1000;
+          step();
+          // The step itself is the user's own action, not a stall.
+          sinceTick.start();
+          cpuAtTick = ThreadCpuMs();
+        }
+        return static_cast<int>(perSecond.size()) >= seconds;
+      },
+      seconds * 1000 + 2000);
+  if (perSecond.empty()) return longest;
+  std::sort(perSecond.begin(), perSecond.end());
+  longest.medianWallMs = perSecond[perSecond.size() / 2];
+  longest.worstWallMs = perSecond.back();
+  return longest;
+}
+
+// The analysis of a middle game for ten seconds, a move taken back or played again every
+// second: how often the panel is redrawn and how long the window's thread is ever kept busy.
+int MeasureAnalysis(TBoardForm& board) {
+  board.miNewClick();
+  PlayDemoGame(board.game(), 3, 200);
+  AnalysisView& analysis = board.Learning().Analysis();
+  int steps = 0;
+  auto step = [&] { (steps++ % 2 == 0) ? board.miUndoClick() : board.miRedoClick(); };
+  const Stall idle = LongestStall(5, step);
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  constexpr int kSeconds = 10;
+  const Stall busy = LongestStall(kSeconds, step);
+  const int updates = analysis.Updates();
+  const int depth = analysis.Shown() ? analysis.Shown()->depth : 0;
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  std::printf(
+      "analysis (10 s, a move undone or redone every second): %d updates, %.1f per second, "
+      "depth %d at the end\n",
+      updates, static_cast<double>(updates) / kSeconds, depth);
+  std::printf(
+      "longest stall of the window's thread, analysing: its own work %.1f ms; a 2 ms timer "
+      "waited %.1f ms (median of the seconds' longest), %.1f ms at worst\n",
+      busy.busyMs, busy.medianWallMs, busy.worstWallMs);
+  std::printf(
+      "the same without the analysis: its own work %.1f ms; waited %.1f ms, %.1f ms at "
+      "worst\n",
+      idle.busyMs, idle.medianWallMs, idle.worstWallMs);
+  return 0;
+}
+
 int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
   PaintCounter counter;
   qApp->installEventFilter(&counter);
@@ -448,7 +537,7 @@ int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
     std::printf("release to repainted board (50 drops, %s): median %.0f us, max %.0f us\n",
                 run.marks, micros[micros.size() / 2], micros.back());
   }
-  return 0;
+  return MeasureAnalysis(board);
 }
 
 }  // namespace

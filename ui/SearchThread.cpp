@@ -1,5 +1,6 @@
 #include "ui/SearchThread.h"
 
+#include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -7,8 +8,9 @@ namespace tamsok {
 
 namespace {
 
-// The worker's nice value: the window's thread always runs first, and the searches take the
-// processor time that is left.
+// The worker's nice value, and the batch policy: the window's thread always runs first and
+// wakes without waiting for the worker's time slice; the searches take the processor time
+// that is left.
 constexpr int kWorkerNice = 10;
 
 }  // namespace
@@ -21,6 +23,8 @@ class SearchThread::Worker : public QObject {
   void Run(const Job& job, const std::atomic<bool>& stop) {
     if (stop.load()) return;  // handed over and already replaced
     if (!searcher_) {
+      const sched_param none{};
+      sched_setscheduler(0, SCHED_BATCH, &none);  // this thread only, on Linux
       setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWorkerNice);
       searcher_ = std::make_unique<engine::Searcher>(tableMegabytes_);
     }
