@@ -21,6 +21,7 @@
 
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "ui/LearningTools.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
 
@@ -545,14 +546,11 @@ void ComputerPlayer::ShowHint() {
   hintRequest_.reset();
   statusShown_.clear();
   if (const std::optional<engine::BoardMove> view = ShownHint()) {
-    // Squares written as a move's status text writes them: the column from the left, the row
-    // from the bottom of the screen.
+    // Squares named as the board's edge labels name them.
     hint_->text = Text(ui_text::kHintMove)
-                      .arg(Text(CampName(CampOf(view->piece))), Text(KindName(KindOf(view->piece))))
-                      .arg(view->from.x)
-                      .arg(kBoardSize - 1 - view->from.y)
-                      .arg(view->to.x)
-                      .arg(kBoardSize - 1 - view->to.y);
+                      .arg(Text(DescribeMove(job.snapshot.position, job.best,
+                                             form_.Learning().Naming(), game_.ViewSide(),
+                                             /*camp=*/true)));
     marks_->Mark(view->from, view->to, hint_->text);
   }
   ShowStatus(hint_->text);

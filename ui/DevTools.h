@@ -1,6 +1,7 @@
 // Developer options of the executable, for looking at the real window and measuring it:
 //   --screenshots DIR   shows the window and writes PNG pictures of it and its side windows
-//   --measure           prints start-up time, memory and the time from a drop to the repaint
+//   --measure           prints start-up time, memory, the time from a drop to the repaint, and
+//                       how often the analysis redraws and how long the window ever stalls
 // Neither changes what a player sees when the program is started without options.
 #pragma once
 

@@ -318,7 +318,11 @@ int GameReview::FittingRecords() const {
 
 void GameReview::Follow(SquareNaming naming) {
   naming_ = naming;
-  fitting_ = FittingRecords();
+  const int fitting = FittingRecords();
+  if (fitting != fitting_) {
+    fitting_ = fitting;
+    form_.game().RebuildHistory();
+  }
   if (window_ && window_->isVisible()) Show();
   ShowArrows();
 }
@@ -425,8 +429,11 @@ void GameReview::GoToPly(int ply) {
     game.miRedoClick();
 }
 
+// The game rebuilds its history in the middle of its operations (a new viewing side is stored
+// after it), so the fitting records counted when the game last stood still are used; Follow
+// has the history rebuilt when that count changes.
 void GameReview::Decorate(std::vector<std::string>& lines) const {
-  const int fitting = std::min(FittingRecords(), static_cast<int>(lines.size()));
+  const int fitting = std::min(fitting_, static_cast<int>(lines.size()));
   for (int i = 0; i < fitting; ++i) {
     const Mark mark = review_.moves[static_cast<std::size_t>(i)].mark;
     if (mark != Mark::None)

@@ -73,13 +73,13 @@ inline constexpr const char* kMedium = "Medium";
 inline constexpr const char* kHard = "Hard";
 inline constexpr const char* kHint = "Hint";
 inline constexpr const char* kStopThinking = "Stop thinking";
-// Game status panel texts; %1 is a camp name, the squares are written as in a move's status
-// text (column from the left, row from the bottom).
+// Game status panel texts; %1 is a camp name. A hint's move is named as the board's edge
+// labels name squares: "Fir Spider d2-d4".
 inline constexpr const char* kComputerThinking = "%1 (computer) is thinking";
 inline constexpr const char* kComputerThinkingDepth = "%1 (computer) is thinking: depth %2";
 inline constexpr const char* kHintSearching = "Looking for a hint";
 inline constexpr const char* kHintSearchingDepth = "Looking for a hint: depth %1";
-inline constexpr const char* kHintMove = "Hint: %1 %2 x%3y%4->x%5y%6";
+inline constexpr const char* kHintMove = "Hint: %1";
 inline constexpr const char* kHintPass = "Hint: Pass (no legal move)";
 inline constexpr const char* kComputerPieces = "The computer plays %1: move a %2 piece";
 inline constexpr const char* kWaitForComputer = "The computer is thinking: wait for its move";
@@ -206,7 +206,8 @@ inline constexpr const char* kUsage =
     "\n"
     "For developers:\n"
     "      --screenshots DIR  write pictures of the windows into DIR, then exit\n"
-    "      --measure          print start-up time, memory and drop-to-repaint time, then exit\n";
+    "      --measure          print start-up time, memory, drop-to-repaint time and the\n"
+    "                         analysis' updates and stalls, then exit\n";
 inline constexpr const char* kVersionLine = "Tamsok Janggi 1.2.0\n";
 
 }  // namespace tamsok::ui_text
