@@ -109,6 +109,7 @@ void AnalysisView::BuildPanel() {
   auto* lineHead = label("AnalysisLineHead", SansFont(12, /*bold=*/true));
   lineHead->setText(Text(ui_text::kAnalysisBestLine));
   line_ = label("AnalysisLine", SansFont(12));
+  line_->setTextFormat(Qt::RichText);
   auto* movesHead = label("AnalysisMovesHead", SansFont(12, /*bold=*/true));
   movesHead->setText(Text(ui_text::kAnalysisBestMoves));
   moves_ = label("AnalysisMoves", SansFont(12));
@@ -254,7 +255,9 @@ void AnalysisView::Redraw() {
     for (std::size_t i = 0; i < lines.front().pv.size() && i < kLineMoves; ++i) {
       const engine::Move m = lines.front().pv[i];
       if (!engine::IsLegal(line, m)) break;
-      words << Text(DescribeMove(line, m, naming_, view));
+      // A move is never broken across two lines of the label.
+      words << QStringLiteral("<span style=\"white-space:nowrap\">%1</span>")
+                   .arg(Text(DescribeMove(line, m, naming_, view)).toHtmlEscaped());
       engine::Undo undo;
       line.Make(m, undo);
     }

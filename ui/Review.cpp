@@ -433,6 +433,7 @@ void GameReview::GoToPly(int ply) {
 // after it), so the fitting records counted when the game last stood still are used; Follow
 // has the history rebuilt when that count changes.
 void GameReview::Decorate(std::vector<std::string>& lines) const {
+  if (!reviewed_ || gameNumber_ != form_.game().GameNumber()) return;
   const int fitting = std::min(fitting_, static_cast<int>(lines.size()));
   for (int i = 0; i < fitting; ++i) {
     const Mark mark = review_.moves[static_cast<std::size_t>(i)].mark;
@@ -460,6 +461,7 @@ void GameReview::Loaded(const SavedGame& saved) {
     reviewed_ = false;
     fitting_ = 0;
     if (arrows_) arrows_->Clear();
+    if (window_ && window_->isVisible()) Show();
     return;
   }
   Take(saved.records, std::move(*r));
