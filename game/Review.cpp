@@ -8,17 +8,18 @@
 #include "engine/MoveGen.h"
 #include "game/Format.h"
 #include "rules/Catalogue.h"
+#include "rules/TextMark.h"
 
 namespace tamsok::review {
 
 namespace {
 
 namespace text {
-constexpr const char* kInaccuracy = "inaccuracy";
-constexpr const char* kMistake = "mistake";
-constexpr const char* kBlunder = "blunder";
-constexpr const char* kTreeIn = "Tree in %d";
-constexpr const char* kTreeLostIn = "Tree lost in %d";
+constexpr const char* kInaccuracy = TR_NOOP("tamsok", "inaccuracy");
+constexpr const char* kMistake = TR_NOOP("tamsok", "mistake");
+constexpr const char* kBlunder = TR_NOOP("tamsok", "blunder");
+constexpr const char* kTreeIn = TR_NOOP("tamsok", "Tree in %d");
+constexpr const char* kTreeLostIn = TR_NOOP("tamsok", "Tree lost in %d");
 // The keys of a review in a game file.
 constexpr std::string_view kKeyReview = "Review";
 constexpr std::string_view kKeyEvaluations = "Evaluations";

@@ -1,9 +1,7 @@
 #include "game/SquareNames.h"
 
-#include "engine/Engine.h"
 #include "engine/Notation.h"
 #include "game/Format.h"
-#include "rules/Catalogue.h"
 #include "rules/Frames.h"
 
 namespace tamsok {
@@ -15,7 +13,6 @@ constexpr const char* kDigitSquare = "x%dy%d";
 constexpr const char* kDigitMove = "%s->%s";
 constexpr const char* kLetterMove = "%s-%s";
 constexpr const char* kLetterCapture = "%sx%s";
-constexpr const char* kPass = "Pass";
 }  // namespace text
 
 // The square on screen column x, row y counted from the bottom.
@@ -68,19 +65,6 @@ std::string MoveName(SquareNaming naming, int viewSide, Square from, Square to, 
                        : capture                      ? text::kLetterCapture
                                                       : text::kLetterMove;
   return Format(format, a.c_str(), b.c_str());
-}
-
-std::string DescribeMove(const engine::Position& pos, engine::Move m, SquareNaming naming,
-                         int viewSide, bool camp) {
-  if (m.IsNone()) return text::kPass;
-  const PieceId piece = pos.PieceAt(m.From());
-  if (piece == kNoPiece) return engine::MoveText(m);
-  std::string out = camp ? std::string(CampName(CampOf(piece))) + ' ' : std::string();
-  out += KindName(KindOf(piece));
-  out += ' ';
-  out += MoveName(naming, viewSide, engine::ToViewSquare(viewSide, m.From()),
-                  engine::ToViewSquare(viewSide, m.To()), pos.PieceAt(m.To()) != kNoPiece);
-  return out;
 }
 
 }  // namespace tamsok

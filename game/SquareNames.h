@@ -19,7 +19,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Position.h"
 #include "rules/Types.h"
 
 namespace tamsok {
@@ -41,11 +40,5 @@ std::optional<Square> ParseSquareName(SquareNaming naming, int viewSide, std::st
 
 // A move between two view squares: "e3-e5", "e3xe5" for a capture; "x4y6->x4y4" with digits.
 std::string MoveName(SquareNaming naming, int viewSide, Square from, Square to, bool capture);
-
-// A move of the engine's position for people: the kind and the squares, "Spider d2-d4",
-// "Wasp a0xa9"; "Pass" for no move. With `camp`, the mover's camp comes first: "Fir Spider
-// d2-d4". The move must be legal in `pos`.
-std::string DescribeMove(const engine::Position& pos, engine::Move m, SquareNaming naming,
-                         int viewSide, bool camp = false);
 
 }  // namespace tamsok

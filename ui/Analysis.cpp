@@ -11,7 +11,9 @@
 #include "ui/BoardMarks.h"
 #include "ui/Fonts.h"
 #include "ui/MoveArrows.h"
+#include "ui/MoveNames.h"
 #include "ui/SearchThread.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
 
@@ -30,14 +32,6 @@ constexpr std::size_t kArrowLines = 3;
 // The best move's arrow, then the second's and the third's, paler.
 const QColor kLineColour[kArrowLines] = {
     QColor(0x15, 0x65, 0xC0, 235), QColor(0x1E, 0x88, 0xE5, 200), QColor(0x64, 0xB5, 0xF6, 190)};
-
-QString Text(const char* text) {
-  return QString::fromUtf8(text);
-}
-
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -107,11 +101,11 @@ void AnalysisView::BuildPanel() {
   score_ = label("AnalysisScore", SansFont(22, /*bold=*/true));
   depth_ = label("AnalysisDepth", SansFont(11));
   auto* lineHead = label("AnalysisLineHead", SansFont(12, /*bold=*/true));
-  lineHead->setText(Text(ui_text::kAnalysisBestLine));
+  lineHead->setText(Tr(ui_text::kAnalysisBestLine));
   line_ = label("AnalysisLine", SansFont(12));
   line_->setTextFormat(Qt::RichText);
   auto* movesHead = label("AnalysisMovesHead", SansFont(12, /*bold=*/true));
-  movesHead->setText(Text(ui_text::kAnalysisBestMoves));
+  movesHead->setText(Tr(ui_text::kAnalysisBestMoves));
   moves_ = label("AnalysisMoves", SansFont(12));
 
   auto* texts = new QVBoxLayout;
@@ -217,11 +211,11 @@ void AnalysisView::Redraw() {
   const engine::Position& pos = *analysed_;
   const Camp side = pos.SideToMove();
   const int view = form_.game().ViewSide();
-  toMove_->setText(Text(ui_text::kAnalysisToMove).arg(Text(std::string(CampName(side)))));
+  toMove_->setText(Tr(ui_text::kAnalysisToMove).arg(Tr(CampName(side))));
   const bool firAtFoot = view == 2 || view == 3;
   if (!pos.TreeStands(Camp::Fir) || !pos.TreeStands(Camp::Oak)) {
     score_->setText(QString());
-    depth_->setText(Text(ui_text::kAnalysisGameOver));
+    depth_->setText(Tr(ui_text::kAnalysisGameOver));
     bar_->Set(pos.TreeStands(Camp::Fir) ? 1.0 : 0.0, firAtFoot);
     line_->clear();
     moves_->clear();
@@ -232,9 +226,8 @@ void AnalysisView::Redraw() {
     engine::MoveList moves;
     engine::GenerateMoves(pos, moves);
     score_->setText(QString());
-    depth_->setText(moves.size() == 0
-                        ? Text(ui_text::kAnalysisPass).arg(Text(std::string(CampName(side))))
-                        : Text(ui_text::kAnalysisThinking));
+    depth_->setText(moves.size() == 0 ? Tr(ui_text::kAnalysisPass).arg(Tr(CampName(side)))
+                                      : Tr(ui_text::kAnalysisThinking));
     bar_->Set(0.5, firAtFoot);
     line_->clear();
     moves_->clear();
@@ -244,8 +237,8 @@ void AnalysisView::Redraw() {
   const engine::SearchInfo& info = *shown_;
   const std::vector<engine::PvLine> lines = LinesOf(info);
   const int score = lines.empty() ? info.score : lines.front().score;
-  score_->setText(Text(review::ScoreText(score)));
-  depth_->setText(Text(ui_text::kAnalysisDepth).arg(info.depth).arg(info.nodes));
+  score_->setText(Tr(review::ScoreText(score)));
+  depth_->setText(Tr(ui_text::kAnalysisDepth).arg(info.depth).arg(info.nodes));
   bar_->Set(review::ExpectedScore(side == Camp::Fir ? score : -score), firAtFoot);
 
   // The best line, its moves played out on a copy of the position.
@@ -257,7 +250,7 @@ void AnalysisView::Redraw() {
       if (!engine::IsLegal(line, m)) break;
       // A move is never broken across two lines of the label.
       words << QStringLiteral("<span style=\"white-space:nowrap\">%1</span>")
-                   .arg(Text(DescribeMove(line, m, naming_, view)).toHtmlEscaped());
+                   .arg(MoveForPeople(line, m, naming_, view).toHtmlEscaped());
       engine::Undo undo;
       line.Make(m, undo);
     }
@@ -269,10 +262,10 @@ void AnalysisView::Redraw() {
   for (std::size_t i = 0; i < lines.size() && i < kArrowLines; ++i) {
     const engine::Move m = lines[i].pv.front();
     if (!engine::IsLegal(pos, m)) continue;
-    const QString scoreText = Text(review::ScoreText(lines[i].score));
+    const QString scoreText = Tr(review::ScoreText(lines[i].score));
     best << QStringLiteral("%1. %2  %3")
                 .arg(i + 1)
-                .arg(Text(DescribeMove(pos, m, naming_, view)), scoreText);
+                .arg(MoveForPeople(pos, m, naming_, view), scoreText);
     arrows.push_back({engine::ToViewSquare(view, m.From()), engine::ToViewSquare(view, m.To()),
                       kLineColour[i], scoreText});
   }

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "ui/Fonts.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -243,7 +244,7 @@ QColor CampMarkColour(Camp camp) {
 QString TargetLegendText() {
   auto row = [](const QString& image, const char* text) {
     return QStringLiteral("<tr><td>%1</td><td>&nbsp;%2</td></tr>")
-        .arg(image, QString::fromUtf8(text).toHtmlEscaped());
+        .arg(image, Tr(text).toHtmlEscaped());
   };
   // The ring is as wide as a piece; drawn smaller here, like the legend's other marks.
   auto ring = [](QPainter& p, QPointF c) {
@@ -260,7 +261,7 @@ QString TargetLegendText() {
 QString InfluenceLegendText() {
   auto row = [](const QString& images, const char* text) {
     return QStringLiteral("<tr><td>%1</td><td>&nbsp;%2</td></tr>")
-        .arg(images, QString::fromUtf8(text).toHtmlEscaped());
+        .arg(images, Tr(text).toHtmlEscaped());
   };
   auto landing = [](int camp) {
     return MarkImage([camp](QPainter& p, QPointF c) { DrawLanding(p, c, camp, 7); });

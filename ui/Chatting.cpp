@@ -6,6 +6,7 @@
 #include <QTextBlock>
 
 #include "ui/Fonts.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -27,7 +28,7 @@ TChatForm::TChatForm(QWidget* owner)
   MemoR->setGeometry(8, 8, 569, 89);
   MemoR->setFont(KoreanFont(kChatFontPixels));
   SetSilverBase(*MemoR);
-  MemoR->setPlainText(QString::fromUtf8(ui_text::kReceiveHeader));
+  MemoR->setPlainText(Tr(ui_text::kReceiveHeader));
 
   EditHead->setObjectName(QStringLiteral("EditHead"));
   EditHead->setGeometry(8, 96, 73, 19);

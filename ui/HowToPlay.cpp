@@ -21,6 +21,7 @@
 #include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "ui/BoardMarks.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -32,10 +33,6 @@ using lessons::Influence;
 
 QString Text(const char* text) {
   return QString::fromUtf8(text);
-}
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 constexpr std::array<const std::array<int, kKindCount>*, 6> kRadius = {
@@ -102,25 +99,25 @@ QString ValuesTable() {
   for (int k = 0; k < kKindCount; ++k) {
     const PieceKind kind = static_cast<PieceKind>(k);
     const QString value =
-        kind == PieceKind::Tree ? Text(ui_text::kTableValueTree) : QString::number(ValueOf(kind));
+        kind == PieceKind::Tree ? Tr(ui_text::kTableValueTree) : QString::number(ValueOf(kind));
     rows +=
-        QStringLiteral("<tr>") + Cell(Text(KindName(kind))) + Cell(value) + QStringLiteral("</tr>");
+        QStringLiteral("<tr>") + Cell(Tr(KindName(kind))) + Cell(value) + QStringLiteral("</tr>");
   }
   return QStringLiteral("<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\"><tr>") +
-         Cell(Text(ui_text::kTableKind), true) + Cell(Text(ui_text::kTableValue), true) +
+         Cell(Tr(ui_text::kTableKind), true) + Cell(Tr(ui_text::kTableValue), true) +
          QStringLiteral("</tr>") + rows + QStringLiteral("</table>");
 }
 
 QString InfluencesTable() {
-  QString head = Cell(Text(ui_text::kTableKind), true);
+  QString head = Cell(Tr(ui_text::kTableKind), true);
   for (const char* name : ui_text::kTableInfluence)
-    head += Cell(Text(name), true);
-  head += Cell(Text(ui_text::kTableCloakable), true) + Cell(Text(ui_text::kTableFreezable), true);
+    head += Cell(Tr(name), true);
+  head += Cell(Tr(ui_text::kTableCloakable), true) + Cell(Tr(ui_text::kTableFreezable), true);
   QString rows;
-  auto flag = [](bool on) { return Text(on ? ui_text::kYes : ui_text::kNo); };
+  auto flag = [](bool on) { return Tr(on ? ui_text::kYes : ui_text::kNo); };
   for (int k = 0; k < kKindCount; ++k) {
     const PieceKind kind = static_cast<PieceKind>(k);
-    QString row = Cell(Text(KindName(kind)));
+    QString row = Cell(Tr(KindName(kind)));
     for (int i = 0; i < 6; ++i) {
       const int r = Radius(kind, static_cast<Influence>(i));
       row += Cell(r > 0 ? QString::number(r) : QString());
@@ -187,18 +184,16 @@ DiagramModel BuildDiagram(const lessons::Diagram& d, int viewSide) {
 }
 
 QString DiagramCaption(const lessons::Diagram& d, const DiagramModel& model, SquareNaming naming) {
-  QString caption = Text(d.caption);
+  QString caption = Tr(d.caption);
   if (model.subject == kNoPiece) return caption;
   const Board& board = model.scene.board;
-  const QString subject =
-      Text(ui_text::kDiagramSubject)
-          .arg(Text(CampName(CampOf(model.subject))), Text(KindName(KindOf(model.subject))),
-               Text(SquareName(naming, board.ViewSide, board.PiecePos[model.subject])));
-  if (caption.startsWith(QLatin1String("%1"))) {
-    QString upper = subject;
-    upper[0] = upper[0].toUpper();
-    return caption.arg(upper);
-  }
+  const QString form = Tr(ui_text::kDiagramSubject);
+  QString subject = form.arg(
+      Tr(CampName(CampOf(model.subject))), Tr(KindName(KindOf(model.subject))),
+      QString::fromStdString(SquareName(naming, board.ViewSide, board.PiecePos[model.subject])));
+  // "The Fir Tree on e4 ..." at the start of a sentence; never a square's letter.
+  if (caption.startsWith(QLatin1String("%1")) && !form.startsWith(u'%'))
+    subject[0] = subject[0].toUpper();
   return caption.arg(subject);
 }
 
@@ -298,12 +293,12 @@ void TryItBoard::mouseReleaseEvent(QMouseEvent* event) {
       board.PiecePos[piece] = *to;
       refusal_.clear();
       if (onStatus)
-        onStatus(Text(ui_text::kTryItMoved)
-                     .arg(Text(KindName(KindOf(piece))),
-                          Text(MoveName(look_.scene.naming, board.ViewSide, from, *to,
-                                        captured != kNoPiece))));
+        onStatus(Tr(ui_text::kKindMove)
+                     .arg(Tr(KindName(KindOf(piece))),
+                          QString::fromStdString(MoveName(look_.scene.naming, board.ViewSide, from,
+                                                          *to, captured != kNoPiece))));
     } else if (code != MoveCheckResult::StandStill) {
-      refusal_ = Text(MoveCheckText(code, CampOf(piece)));
+      refusal_ = Tr(MoveCheckText(code, CampOf(piece)));
       if (onStatus) onStatus(refusal_);
     }
   }
@@ -315,13 +310,13 @@ void TryItBoard::mouseReleaseEvent(QMouseEvent* event) {
 THowToPlayForm::THowToPlayForm(QWidget* owner, const BoardGeometry& geometry,
                                std::function<LessonLook()> look)
     : QWidget(owner), look_(std::move(look)), geometry_(geometry) {
-  SetUpWindow(*this, "HowToPlayForm", ui_text::kHowToPlayCaption);
+  SetUpWindow(*this, "HowToPlayForm", ui_text::kHowToPlay);
   setWindowFlag(Qt::Window);
 
   LbxLessons = new QListWidget(this);
   LbxLessons->setObjectName(QStringLiteral("LbxLessons"));
   for (const lessons::Lesson& lesson : lessons::Lessons()) {
-    auto* item = new QListWidgetItem(Text(lesson.title), LbxLessons);
+    auto* item = new QListWidgetItem(Tr(lesson.title), LbxLessons);
     item->setData(Qt::UserRole, Text(lesson.name));
   }
   LbxLessons->setFixedWidth(LbxLessons->sizeHintForColumn(0) + 24);
@@ -329,7 +324,7 @@ THowToPlayForm::THowToPlayForm(QWidget* owner, const BoardGeometry& geometry,
   MemoLesson = new QTextBrowser(this);
   MemoLesson->setObjectName(QStringLiteral("MemoLesson"));
   MemoLesson->setOpenLinks(false);
-  BtnTryIt = new QPushButton(Text(ui_text::kTryIt), this);
+  BtnTryIt = new QPushButton(Tr(ui_text::kTryIt), this);
   BtnTryIt->setObjectName(QStringLiteral("BtnTryIt"));
   auto* page = new QWidget(this);
   auto* pageLayout = new QVBoxLayout(page);
@@ -341,9 +336,9 @@ THowToPlayForm::THowToPlayForm(QWidget* owner, const BoardGeometry& geometry,
   TryStatus = new QLabel(this);
   TryStatus->setObjectName(QStringLiteral("TryStatus"));
   TryStatus->setWordWrap(true);
-  BtnBack = new QPushButton(Text(ui_text::kBackToPage), this);
+  BtnBack = new QPushButton(Tr(ui_text::kBackToPage), this);
   BtnBack->setObjectName(QStringLiteral("BtnBack"));
-  BtnReset = new QPushButton(Text(ui_text::kStartAgain), this);
+  BtnReset = new QPushButton(Tr(ui_text::kStartAgain), this);
   BtnReset->setObjectName(QStringLiteral("BtnReset"));
   auto* practice = new QWidget(this);
   auto* practiceLayout = new QVBoxLayout(practice);
@@ -400,7 +395,7 @@ void THowToPlayForm::TryIt() {
   const lessons::Lesson& lesson = lessons::Lessons()[static_cast<std::size_t>(lesson_)];
   if (!lesson.kind) return;
   TryBoard->SetUp(*lesson.kind, look_());
-  TryStatus->setText(Text(ui_text::kTryItIntro).arg(Text(KindName(*lesson.kind))));
+  TryStatus->setText(Tr(ui_text::kTryItIntro).arg(Tr(KindName(*lesson.kind))));
   pages_->setCurrentIndex(1);
 }
 
@@ -410,10 +405,10 @@ void THowToPlayForm::BackToLesson() {
 
 QString THowToPlayForm::PageHtml(const lessons::Lesson& lesson, const LessonLook& look) {
   QTextDocument* document = MemoLesson->document();
-  QString html = QStringLiteral("<h2>%1</h2>").arg(Text(lesson.title).toHtmlEscaped());
+  QString html = QStringLiteral("<h2>%1</h2>").arg(Tr(lesson.title).toHtmlEscaped());
   int n = 0;
   for (const lessons::Block& block : lesson.blocks) {
-    if (block.text) html += Text(block.text);
+    if (block.text) html += Tr(block.text);
     switch (block.table) {
       case lessons::Table::Values:
         html += ValuesTable();

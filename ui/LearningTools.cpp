@@ -8,6 +8,7 @@
 #include "ui/Analysis.h"
 #include "ui/EdgeLabels.h"
 #include "ui/Review.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
@@ -21,7 +22,7 @@ QString Text(const char* text) {
 }
 
 QAction* AddItem(QMenu* menu, QAction* before, const char* name, const char* caption) {
-  auto* action = new QAction(Text(caption), menu);
+  auto* action = new QAction(Tr(caption), menu);
   action->setObjectName(Text(name));
   menu->insertAction(before, action);
   return action;
@@ -69,7 +70,7 @@ void LearningTools::BuildMenus() {
   const QList<QAction*> items = interfaceMenu->actions();
   const qsizetype side = items.indexOf(sideMenu->menuAction());
   QAction* after = side + 1 < items.size() ? items[side + 1] : nullptr;
-  auto* labels = new QMenu(Text(ui_text::kMenuBoardLabels), interfaceMenu);
+  auto* labels = new QMenu(Tr(ui_text::kMenuBoardLabels), interfaceMenu);
   labels->setObjectName(QStringLiteral("BoardLabels1"));
   labels->menuAction()->setObjectName(QStringLiteral("BoardLabels1"));
   interfaceMenu->insertMenu(after, labels);

@@ -18,7 +18,9 @@
 #include "ui/BoardMarks.h"
 #include "ui/Fonts.h"
 #include "ui/MoveArrows.h"
+#include "ui/MoveNames.h"
 #include "ui/SearchThread.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
@@ -36,10 +38,6 @@ constexpr QSize kGraphSize(520, 170);
 const QColor kMarkColour[review::kMarkCount] = {QColor(), QColor(0xF9, 0xA8, 0x25),
                                                 QColor(0xEF, 0x6C, 0x00), QColor(0xC6, 0x28, 0x28)};
 const QColor kBetterColour(0x00, 0x89, 0x7B, 230);
-
-QString Text(const char* text) {
-  return QString::fromUtf8(text);
-}
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -94,8 +92,8 @@ void EvalGraph::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), palette().base());
   p.setPen(palette().text().color());
   p.setFont(SansFont(11, /*bold=*/true));
-  p.drawText(QRectF(0, r.top(), 28, 16), Qt::AlignCenter, Text(CampName(Camp::Fir)));
-  p.drawText(QRectF(0, r.bottom() - 16, 28, 16), Qt::AlignCenter, Text(CampName(Camp::Oak)));
+  p.drawText(QRectF(0, r.top(), 28, 16), Qt::AlignCenter, Tr(CampName(Camp::Fir)));
+  p.drawText(QRectF(0, r.bottom() - 16, 28, 16), Qt::AlignCenter, Tr(CampName(Camp::Oak)));
   const double middle = r.center().y();
 
   // Fir's advantage above the middle line in its colour, Oak's below in its own.
@@ -157,7 +155,7 @@ TReviewForm::TReviewForm(QWidget* owner) : QWidget(owner) {
   ReviewStatus->setWordWrap(true);
   ReviewProgress = new QProgressBar(this);
   ReviewProgress->setObjectName(QStringLiteral("ReviewProgress"));
-  BtnCancelReview = new QPushButton(Text(ui_text::kReviewCancel), this);
+  BtnCancelReview = new QPushButton(Tr(ui_text::kReviewCancel), this);
   BtnCancelReview->setObjectName(QStringLiteral("BtnCancelReview"));
   ReviewGraph = new EvalGraph(this);
   LbxReview = new QListWidget(this);
@@ -166,7 +164,7 @@ TReviewForm::TReviewForm(QWidget* owner) : QWidget(owner) {
   ReviewSummary = new QLabel(this);
   ReviewSummary->setObjectName(QStringLiteral("ReviewSummary"));
   ReviewSummary->setWordWrap(true);
-  auto* help = new QLabel(Text(ui_text::kReviewHelp), this);
+  auto* help = new QLabel(Tr(ui_text::kReviewHelp), this);
   help->setWordWrap(true);
 
   auto* progress = new QHBoxLayout;
@@ -245,7 +243,7 @@ void GameReview::miReviewGameClick() {
   window_->ReviewProgress->show();
   window_->BtnCancelReview->show();
   window_->ReviewStatus->setText(
-      Text(ui_text::kReviewProgress).arg(done_ + 1).arg(static_cast<int>(review_.evals.size())));
+      Tr(ui_text::kReviewProgress).arg(done_ + 1).arg(static_cast<int>(review_.evals.size())));
   Show();
   if (!worker_) worker_ = std::make_unique<SearchThread>("ReviewWorker");
   const int id = ++job_;
@@ -275,7 +273,7 @@ void GameReview::OnEval(int job, int index, const review::Eval& eval) {
     Finish(false);
     return;
   }
-  window_->ReviewStatus->setText(Text(ui_text::kReviewProgress).arg(done_ + 1).arg(total));
+  window_->ReviewStatus->setText(Tr(ui_text::kReviewProgress).arg(done_ + 1).arg(total));
   review::Judge(plies_, review_);
   Show();
 }
@@ -292,9 +290,9 @@ void GameReview::Finish(bool cancelled) {
   const int total = static_cast<int>(review_.evals.size());
   window_->ReviewProgress->hide();
   window_->BtnCancelReview->hide();
-  window_->ReviewStatus->setText(
-      cancelled ? Text(ui_text::kReviewCancelled).arg(done_).arg(total)
-                : Text(ui_text::kReviewDone).arg(total).arg(Text(review_.budget)));
+  window_->ReviewStatus->setText(cancelled
+                                     ? Tr(ui_text::kReviewCancelled).arg(done_).arg(total)
+                                     : Tr(ui_text::kReviewDone).arg(total).arg(Tr(review_.budget)));
   review::Judge(plies_, review_);
   Show();
   form_.game().RebuildHistory();
@@ -352,15 +350,15 @@ void GameReview::Show() {
   for (int i = 0; i < rows; ++i) {
     const engine::Position& before = plies_.positions[static_cast<std::size_t>(i)];
     const review::Verdict& v = review_.moves[static_cast<std::size_t>(i)];
-    QString text = Text(ui_text::kReviewMove)
-                       .arg(i + 1)
-                       .arg(Text(CampName(before.SideToMove())),
-                            Text(DescribeMove(before, plies_.moves[static_cast<std::size_t>(i)],
-                                              naming_, view)));
+    QString text =
+        Tr(ui_text::kReviewMove)
+            .arg(i + 1)
+            .arg(Tr(CampName(before.SideToMove())),
+                 MoveForPeople(before, plies_.moves[static_cast<std::size_t>(i)], naming_, view));
     if (v.mark != Mark::None)
-      text += Text(ui_text::kReviewMarked)
-                  .arg(Text(review::MarkSymbol(v.mark)), Text(review::MarkName(v.mark)),
-                       Text(DescribeMove(before, v.better, naming_, view)));
+      text += Tr(ui_text::kReviewMarked)
+                  .arg(Text(review::MarkSymbol(v.mark)), Tr(review::MarkName(v.mark)),
+                       MoveForPeople(before, v.better, naming_, view));
     QListWidgetItem* item = list.item(i);
     item->setText(text);
     item->setForeground(v.mark == Mark::None ? window_->palette().text()
@@ -371,15 +369,15 @@ void GameReview::Show() {
   QStringList summary;
   for (Camp c : {Camp::Fir, Camp::Oak}) {
     const review::Summary s = review::Summarise(plies_, review_, c);
-    summary << Text(ui_text::kReviewSummary)
-                   .arg(Text(CampName(c)))
+    summary << Tr(ui_text::kReviewSummary)
+                   .arg(Tr(CampName(c)))
                    .arg(s.marks[1])
                    .arg(s.marks[2])
                    .arg(s.marks[3])
                    .arg(100 * s.averageDrop, 0, 'f', 1);
   }
   if (fitting_ < static_cast<int>(records_.size()) && !running_)
-    summary << Text(ui_text::kReviewStale);
+    summary << Tr(ui_text::kReviewStale);
   window_->ReviewSummary->setText(summary.join(u'\n'));
 }
 

@@ -1,170 +1,204 @@
 // Every caption and text that the windows show, in one place. The texts the game layer
 // writes into the status bar and its message boxes live in game/; these are the windows' own.
+// The marked ones are shown translated (ui/Translation.h); the others are data, sent, or the
+// program's name.
 #pragma once
+
+#include "rules/TextMark.h"
 
 namespace tamsok::ui_text {
 
 // ---- Window captions ---------------------------------------------------------------------
-inline constexpr const char* kBoardFormCaption = "Tamsok Janggi 1.2.0 - 3rd revision rule";
-inline constexpr const char* kChatFormCaption = "Chatting window";
-inline constexpr const char* kAboutBoxCaption = "About";
-inline constexpr const char* kKiboFormCaption = "Move History";
-inline constexpr const char* kProtocolFormCaption = "Room status";
-inline constexpr const char* kRequestFormCaption = "Request game (always fir camp first)";
-inline constexpr const char* kInputIPFormCaption = "Input Server IP";
+inline constexpr const char* kBoardFormCaption =
+    TR_NOOP("tamsok", "Tamsok Janggi 1.2.0 - 3rd revision rule");
+inline constexpr const char* kChatFormCaption = TR_NOOP("tamsok", "Chatting window");
+inline constexpr const char* kAboutBoxCaption = TR_NOOP("tamsok", "About");
+inline constexpr const char* kKiboFormCaption = TR_NOOP("tamsok", "Move History");
+inline constexpr const char* kProtocolFormCaption = TR_NOOP("tamsok", "Room status");
+inline constexpr const char* kRequestFormCaption =
+    TR_NOOP("tamsok", "Request game (always fir camp first)");
+inline constexpr const char* kInputIPFormCaption = TR_NOOP("tamsok", "Input Server IP");
 
 // ---- Status bar: initial panel texts, left to right ---------------------------------------
-inline constexpr const char* kInitialPanel[5] = {"Disconnected", "idle", "Green Time/exceed",
-                                                 "Red Time/exceed", "Game Status"};
+inline constexpr const char* kInitialPanel[5] = {
+    TR_NOOP("tamsok", "Disconnected"), TR_NOOP("tamsok", "idle"),
+    TR_NOOP("tamsok", "Green Time/exceed"), TR_NOOP("tamsok", "Red Time/exceed"),
+    TR_NOOP("tamsok", "Game Status")};
 
 // ---- Top-level menus ----------------------------------------------------------------------
-inline constexpr const char* kMenuMetaplay = "Metaplay";
-inline constexpr const char* kMenuFile = "File";
-inline constexpr const char* kMenuPlaying = "Playing";
-inline constexpr const char* kMenuInterface = "Interface";
-inline constexpr const char* kMenuHelp = "Help";
-inline constexpr const char* kMenuBoardFigure = "Board Figure (784*512)";
-inline constexpr const char* kMenuViewSide = "View Side";
+inline constexpr const char* kMenuMetaplay = TR_NOOP("tamsok", "Metaplay");
+inline constexpr const char* kMenuFile = TR_NOOP("tamsok", "File");
+inline constexpr const char* kMenuPlaying = TR_NOOP("tamsok", "Playing");
+inline constexpr const char* kMenuInterface = TR_NOOP("tamsok", "Interface");
+inline constexpr const char* kMenuHelp = TR_NOOP("tamsok", "Help");
+inline constexpr const char* kMenuBoardFigure = TR_NOOP("tamsok", "Board Figure (784*512)");
+inline constexpr const char* kMenuViewSide = TR_NOOP("tamsok", "View Side");
 
 // ---- Menu items ---------------------------------------------------------------------------
-inline constexpr const char* kServerMode = "Server mode";
-inline constexpr const char* kClientMode = "Client mode";
-inline constexpr const char* kReqGame = "New game (Client -> Server)";
-inline constexpr const char* kNewGame = "New game (Disconnected)";
-inline constexpr const char* kLocalAlone = "Disconnect state";
-inline constexpr const char* kExit = "Exit";
-inline constexpr const char* kLoad = "Load";
-inline constexpr const char* kSave = "Save";
-inline constexpr const char* kSaveas = "Save as";
-inline constexpr const char* kUndoFirst = "Undo [First]";
-inline constexpr const char* kUndo = "Undo [Previous]";
-inline constexpr const char* kRedo = "Redo [Next]";
-inline constexpr const char* kRedoLast = "Redo [Last]";
-inline constexpr const char* kPass = "Pass";
-inline constexpr const char* kSurrender = "Surrender";
-inline constexpr const char* kScoring = "Scoring";
-inline constexpr const char* kWood = "Wood";
-inline constexpr const char* kSlate = "Slate";
-inline constexpr const char* kMarbtea = "Marbtea";
-inline constexpr const char* kPBfoil = "PBfoil";
-inline constexpr const char* kR0 = "Oak(Red) Camp";
-inline constexpr const char* kR90 = "Oak - Fir Side";
-inline constexpr const char* kR180 = "Fir(Green) Camp";
-inline constexpr const char* kR270 = "Fir - Oak Side";
-inline constexpr const char* kMyView = "My view";
-inline constexpr const char* kKilledPiece = "Show Captured Piece";
-inline constexpr const char* kShowLegalMoves = "Show legal moves";
-inline constexpr const char* kShowInfluence = "Show influence";
-inline constexpr const char* kShowMoveHistory = "Show Move History";
-inline constexpr const char* kHideMoveHistory = "Hide Move History";
-inline constexpr const char* kShowChatWindow = "Show Chat Window";
-inline constexpr const char* kHideChatWindow = "Hide Chat Window";
-inline constexpr const char* kRoomState = "Show Room Status (In Server mode)";
-inline constexpr const char* kAttach = "Alignment Windows";
-inline constexpr const char* kSoundTTag = "Sound Effect";
-inline constexpr const char* kAbout = "About Tamsok janggi";
+inline constexpr const char* kServerMode = TR_NOOP("tamsok", "Server mode");
+inline constexpr const char* kClientMode = TR_NOOP("tamsok", "Client mode");
+inline constexpr const char* kReqGame = TR_NOOP("tamsok", "New game (Client -> Server)");
+inline constexpr const char* kNewGame = TR_NOOP("tamsok", "New game (Disconnected)");
+inline constexpr const char* kLocalAlone = TR_NOOP("tamsok", "Disconnect state");
+inline constexpr const char* kExit = TR_NOOP("tamsok", "Exit");
+inline constexpr const char* kLoad = TR_NOOP("tamsok", "Load");
+inline constexpr const char* kSave = TR_NOOP("tamsok", "Save");
+inline constexpr const char* kSaveas = TR_NOOP("tamsok", "Save as");
+inline constexpr const char* kUndoFirst = TR_NOOP("tamsok", "Undo [First]");
+inline constexpr const char* kUndo = TR_NOOP("tamsok", "Undo [Previous]");
+inline constexpr const char* kRedo = TR_NOOP("tamsok", "Redo [Next]");
+inline constexpr const char* kRedoLast = TR_NOOP("tamsok", "Redo [Last]");
+inline constexpr const char* kPass = TR_NOOP("tamsok", "Pass");
+inline constexpr const char* kSurrender = TR_NOOP("tamsok", "Surrender");
+inline constexpr const char* kScoring = TR_NOOP("tamsok", "Scoring");
+inline constexpr const char* kWood = TR_NOOP("tamsok", "Wood");
+inline constexpr const char* kSlate = TR_NOOP("tamsok", "Slate");
+inline constexpr const char* kMarbtea = TR_NOOP("tamsok", "Marbtea");
+inline constexpr const char* kPBfoil = TR_NOOP("tamsok", "PBfoil");
+inline constexpr const char* kR0 = TR_NOOP("tamsok", "Oak(Red) Camp");
+inline constexpr const char* kR90 = TR_NOOP("tamsok", "Oak - Fir Side");
+inline constexpr const char* kR180 = TR_NOOP("tamsok", "Fir(Green) Camp");
+inline constexpr const char* kR270 = TR_NOOP("tamsok", "Fir - Oak Side");
+inline constexpr const char* kMyView = TR_NOOP("tamsok", "My view");
+inline constexpr const char* kKilledPiece = TR_NOOP("tamsok", "Show Captured Piece");
+inline constexpr const char* kShowLegalMoves = TR_NOOP("tamsok", "Show legal moves");
+inline constexpr const char* kShowInfluence = TR_NOOP("tamsok", "Show influence");
+inline constexpr const char* kShowMoveHistory = TR_NOOP("tamsok", "Show Move History");
+inline constexpr const char* kHideMoveHistory = TR_NOOP("tamsok", "Hide Move History");
+inline constexpr const char* kShowChatWindow = TR_NOOP("tamsok", "Show Chat Window");
+inline constexpr const char* kHideChatWindow = TR_NOOP("tamsok", "Hide Chat Window");
+inline constexpr const char* kRoomState = TR_NOOP("tamsok", "Show Room Status (In Server mode)");
+inline constexpr const char* kAttach = TR_NOOP("tamsok", "Alignment Windows");
+inline constexpr const char* kSoundTTag = TR_NOOP("tamsok", "Sound Effect");
+inline constexpr const char* kAbout = TR_NOOP("tamsok", "About Tamsok janggi");
+
+// ---- Language (in the Interface menu) --------------------------------------------------------
+inline constexpr const char* kMenuLanguage = TR_NOOP("tamsok", "Language");
+inline constexpr const char* kLanguageSystem = TR_NOOP("tamsok", "System");
+// Each language is named in itself, so that its readers find it whatever the interface shows.
+inline constexpr const char* kLanguageEnglish = "English";
+inline constexpr const char* kLanguageKorean = "한국어";
+inline constexpr const char* kLanguageChanged =
+    TR_NOOP("tamsok", "The language changes when the program starts next.");
 
 // ---- The computer opponent -----------------------------------------------------------------
-inline constexpr const char* kMenuComputer = "Computer";
-inline constexpr const char* kComputerPlaysOak = "New game (Computer plays Oak)";
-inline constexpr const char* kComputerPlaysFir = "New game (Computer plays Fir)";
-inline constexpr const char* kEasy = "Easy";
-inline constexpr const char* kMedium = "Medium";
-inline constexpr const char* kHard = "Hard";
-inline constexpr const char* kHint = "Hint";
-inline constexpr const char* kStopThinking = "Stop thinking";
+inline constexpr const char* kMenuComputer = TR_NOOP("tamsok", "Computer");
+inline constexpr const char* kComputerPlaysOak = TR_NOOP("tamsok", "New game (Computer plays Oak)");
+inline constexpr const char* kComputerPlaysFir = TR_NOOP("tamsok", "New game (Computer plays Fir)");
+inline constexpr const char* kEasy = TR_NOOP("tamsok", "Easy");
+inline constexpr const char* kMedium = TR_NOOP("tamsok", "Medium");
+inline constexpr const char* kHard = TR_NOOP("tamsok", "Hard");
+inline constexpr const char* kHint = TR_NOOP("tamsok", "Hint");
+inline constexpr const char* kStopThinking = TR_NOOP("tamsok", "Stop thinking");
 // Game status panel texts; %1 is a camp name. A hint's move is named as the board's edge
 // labels name squares: "Fir Spider d2-d4".
-inline constexpr const char* kComputerThinking = "%1 (computer) is thinking";
-inline constexpr const char* kComputerThinkingDepth = "%1 (computer) is thinking: depth %2";
-inline constexpr const char* kHintSearching = "Looking for a hint";
-inline constexpr const char* kHintSearchingDepth = "Looking for a hint: depth %1";
-inline constexpr const char* kHintMove = "Hint: %1";
-inline constexpr const char* kHintPass = "Hint: Pass (no legal move)";
-inline constexpr const char* kComputerPieces = "The computer plays %1: move a %2 piece";
-inline constexpr const char* kWaitForComputer = "The computer is thinking: wait for its move";
+inline constexpr const char* kComputerThinking = TR_NOOP("tamsok", "%1 (computer) is thinking");
+inline constexpr const char* kComputerThinkingDepth =
+    TR_NOOP("tamsok", "%1 (computer) is thinking: depth %2");
+inline constexpr const char* kHintSearching = TR_NOOP("tamsok", "Looking for a hint");
+inline constexpr const char* kHintSearchingDepth =
+    TR_NOOP("tamsok", "Looking for a hint: depth %1");
+inline constexpr const char* kHintMove = TR_NOOP("tamsok", "Hint: %1");
+inline constexpr const char* kHintPass = TR_NOOP("tamsok", "Hint: Pass (no legal move)");
+inline constexpr const char* kComputerPieces =
+    TR_NOOP("tamsok", "The computer plays %1: move a %2 piece");
+inline constexpr const char* kWaitForComputer =
+    TR_NOOP("tamsok", "The computer is thinking: wait for its move");
 
 // ---- Message boxes and file dialogs of the main window ------------------------------------
-inline constexpr const char* kConquered = "You are conquered";
-inline constexpr const char* kGameOverBye = "Game over & Bye";
+inline constexpr const char* kConquered = TR_NOOP("tamsok", "You are conquered");
+inline constexpr const char* kGameOverBye = TR_NOOP("tamsok", "Game over & Bye");
 // The caption of the general error report.
 inline constexpr const char* kErrorCaption = "Tamsok Janggi";
 inline constexpr const char* kGameFilePattern = "*.TMK";
 // What a game file's name gets when it is saved without an extension.
 inline constexpr const char* kGameFileSuffix = ".TMK";
 // %1 is the file's name, %2 what went wrong.
-inline constexpr const char* kLoadFailed = "%1 was not loaded.\n%2";
-inline constexpr const char* kReadFailed = "%1 could not be read: %2";
-inline constexpr const char* kWriteFailed = "%1 could not be saved: %2";
+inline constexpr const char* kLoadFailed = TR_NOOP("tamsok", "%1 was not loaded.\n%2");
+inline constexpr const char* kReadFailed = TR_NOOP("tamsok", "%1 could not be read: %2");
+inline constexpr const char* kWriteFailed = TR_NOOP("tamsok", "%1 could not be saved: %2");
 // Shown in the game status panel.
-inline constexpr const char* kLoaded = "Loaded %1";
-inline constexpr const char* kSaved = "Saved %1";
+inline constexpr const char* kLoaded = TR_NOOP("tamsok", "Loaded %1");
+inline constexpr const char* kSaved = TR_NOOP("tamsok", "Saved %1");
 
 // ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
-inline constexpr const char* kLegendCloaked = "cannot be captured (cloaked)";
-inline constexpr const char* kLegendFrozen = "cannot move (frozen)";
-inline constexpr const char* kLegendLanding = "Fir's / Oak's Lightning may land here";
-inline constexpr const char* kLegendStrike = "Fir's / Oak's Lightning may strike this piece";
+inline constexpr const char* kLegendCloaked = TR_NOOP("tamsok", "cannot be captured (cloaked)");
+inline constexpr const char* kLegendFrozen = TR_NOOP("tamsok", "cannot move (frozen)");
+inline constexpr const char* kLegendLanding =
+    TR_NOOP("tamsok", "Fir's / Oak's Lightning may land here");
+inline constexpr const char* kLegendStrike =
+    TR_NOOP("tamsok", "Fir's / Oak's Lightning may strike this piece");
 
 // ---- The rules window ("Help" > "How to play") ------------------------------------------
-inline constexpr const char* kHowToPlay = "How to play";
-inline constexpr const char* kMenuBoardLabels = "Board Labels";
-inline constexpr const char* kLabelsLetters = "Letters and digits";
-inline constexpr const char* kLabelsDigits = "Digits";
-inline constexpr const char* kHowToPlayCaption = "How to play";
-inline constexpr const char* kTryIt = "Try it";
-inline constexpr const char* kBackToPage = "Back to the page";
-inline constexpr const char* kStartAgain = "Start again";
+inline constexpr const char* kHowToPlay = TR_NOOP("tamsok", "How to play");
+inline constexpr const char* kMenuBoardLabels = TR_NOOP("tamsok", "Board Labels");
+inline constexpr const char* kLabelsLetters = TR_NOOP("tamsok", "Letters and digits");
+inline constexpr const char* kLabelsDigits = TR_NOOP("tamsok", "Digits");
+inline constexpr const char* kTryIt = TR_NOOP("tamsok", "Try it");
+inline constexpr const char* kBackToPage = TR_NOOP("tamsok", "Back to the page");
+inline constexpr const char* kStartAgain = TR_NOOP("tamsok", "Start again");
 // %1 the camp, %2 the kind, %3 the square's name.
-inline constexpr const char* kDiagramSubject = "the %1 %2 on %3";
-inline constexpr const char* kTryItIntro =
-    "Drag the %1 around: dots and rings mark where it may go, the tint what it reaches.";
-inline constexpr const char* kTryItMoved = "%1 %2";
+inline constexpr const char* kDiagramSubject = TR_NOOP("tamsok", "the %1 %2 on %3");
+inline constexpr const char* kTryItIntro = TR_NOOP(
+    "tamsok", "Drag the %1 around: dots and rings mark where it may go, the tint what it reaches.");
 // The tables generated from the rules.
-inline constexpr const char* kTableKind = "Kind";
-inline constexpr const char* kTableValue = "Value";
-inline constexpr const char* kTableInfluence[6] = {"Cloak", "Reveal",    "Freeze",
-                                                   "Thaw",  "Tree zone", "Cloud zone"};
-inline constexpr const char* kTableCloakable = "Can be cloaked";
-inline constexpr const char* kTableFreezable = "Can be frozen";
-inline constexpr const char* kYes = "yes";
-inline constexpr const char* kNo = "no";
-inline constexpr const char* kTableValueTree = "the game";
-inline constexpr const char* kLegendTarget = "the held piece may move here";
-inline constexpr const char* kLegendCapture = "the held piece may capture this piece";
+inline constexpr const char* kTableKind = TR_NOOP("tamsok", "Kind");
+inline constexpr const char* kTableValue = TR_NOOP("tamsok", "Value");
+inline constexpr const char* kTableInfluence[6] = {
+    TR_NOOP("tamsok", "Cloak"), TR_NOOP("tamsok", "Reveal"),    TR_NOOP("tamsok", "Freeze"),
+    TR_NOOP("tamsok", "Thaw"),  TR_NOOP("tamsok", "Tree zone"), TR_NOOP("tamsok", "Cloud zone")};
+inline constexpr const char* kTableCloakable = TR_NOOP("tamsok", "Can be cloaked");
+inline constexpr const char* kTableFreezable = TR_NOOP("tamsok", "Can be frozen");
+inline constexpr const char* kYes = TR_NOOP("tamsok", "yes");
+inline constexpr const char* kNo = TR_NOOP("tamsok", "no");
+inline constexpr const char* kTableValueTree = TR_NOOP("tamsok", "the game");
+inline constexpr const char* kLegendTarget = TR_NOOP("tamsok", "the held piece may move here");
+inline constexpr const char* kLegendCapture =
+    TR_NOOP("tamsok", "the held piece may capture this piece");
+
+// A move for people: %1 the kind, %2 its squares ("Spider d2-d4"); with its camp first: %1
+// the camp, %2 the kind, %3 the squares.
+inline constexpr const char* kKindMove = TR_NOOP("tamsok", "%1 %2");
+inline constexpr const char* kCampKindMove = TR_NOOP("tamsok", "%1 %2 %3");
 
 // ---- Analysis and game review ("Computer" menu) --------------------------------------------
-inline constexpr const char* kAnalyse = "Analyse";
-inline constexpr const char* kReviewGame = "Review game";
+inline constexpr const char* kAnalyse = TR_NOOP("tamsok", "Analyse");
+inline constexpr const char* kReviewGame = TR_NOOP("tamsok", "Review game");
 // %1 a camp.
-inline constexpr const char* kAnalysisToMove = "%1 to move";
-inline constexpr const char* kAnalysisThinking = "Thinking...";
+inline constexpr const char* kAnalysisToMove = TR_NOOP("tamsok", "%1 to move");
+inline constexpr const char* kAnalysisThinking = TR_NOOP("tamsok", "Thinking...");
 // %1 the depth in plies, %2 positions searched.
-inline constexpr const char* kAnalysisDepth = "Depth %1, %2 positions";
-inline constexpr const char* kAnalysisBestLine = "Best line";
-inline constexpr const char* kAnalysisBestMoves = "Best moves";
-inline constexpr const char* kAnalysisPass = "%1 has no legal move and must pass.";
-inline constexpr const char* kAnalysisGameOver = "The game is over: a Tree has fallen.";
-inline constexpr const char* kReviewCaption = "Game review";
-inline constexpr const char* kReviewCancel = "Cancel";
+inline constexpr const char* kAnalysisDepth = TR_NOOP("tamsok", "Depth %1, %2 positions");
+inline constexpr const char* kAnalysisBestLine = TR_NOOP("tamsok", "Best line");
+inline constexpr const char* kAnalysisBestMoves = TR_NOOP("tamsok", "Best moves");
+inline constexpr const char* kAnalysisPass =
+    TR_NOOP("tamsok", "%1 has no legal move and must pass.");
+inline constexpr const char* kAnalysisGameOver =
+    TR_NOOP("tamsok", "The game is over: a Tree has fallen.");
+inline constexpr const char* kReviewCaption = TR_NOOP("tamsok", "Game review");
+inline constexpr const char* kReviewCancel = TR_NOOP("tamsok", "Cancel");
 // %1 the positions done, %2 all of them.
-inline constexpr const char* kReviewProgress = "Analysing position %1 of %2";
-inline constexpr const char* kReviewCancelled = "Cancelled: %1 of %2 positions analysed.";
-inline constexpr const char* kReviewDone = "%1 positions analysed at the %2 budget.";
+inline constexpr const char* kReviewProgress = TR_NOOP("tamsok", "Analysing position %1 of %2");
+inline constexpr const char* kReviewCancelled =
+    TR_NOOP("tamsok", "Cancelled: %1 of %2 positions analysed.");
+inline constexpr const char* kReviewDone =
+    TR_NOOP("tamsok", "%1 positions analysed at the %2 budget.");
 // One line of the review's move list: %1 the record number, %2 the camp, %3 the move.
-inline constexpr const char* kReviewMove = "%1. %2 %3";
+inline constexpr const char* kReviewMove = TR_NOOP("tamsok", "%1. %2 %3");
 // %1 the mark's symbol, %2 its name, %3 the better move.
-inline constexpr const char* kReviewMarked = "  %1 %2, better %3";
+inline constexpr const char* kReviewMarked = TR_NOOP("tamsok", "  %1 %2, better %3");
 // %1 the camp, %2..%4 the counts of inaccuracies, mistakes and blunders, %5 the average drop.
 inline constexpr const char* kReviewSummary =
-    "%1: %2 inaccuracies, %3 mistakes, %4 blunders; average drop %5%";
+    TR_NOOP("tamsok", "%1: %2 inaccuracies, %3 mistakes, %4 blunders; average drop %5%");
 inline constexpr const char* kReviewHelp =
-    "Click the graph to go to a position; click a move to see it on the board, with the "
-    "better move as an arrow.";
-inline constexpr const char* kReviewStale = "The game on the board is not the reviewed one.";
+    TR_NOOP("tamsok",
+            "Click the graph to go to a position; click a move to see it on the board, with the "
+            "better move as an arrow.");
+inline constexpr const char* kReviewStale =
+    TR_NOOP("tamsok", "The game on the board is not the reviewed one.");
 
 // ---- Chat window --------------------------------------------------------------------------
-inline constexpr const char* kReceiveHeader = "[Receive message]";
+inline constexpr const char* kReceiveHeader = TR_NOOP("tamsok", "[Receive message]");
 inline constexpr const char* kInitialHead = "Head";
 inline constexpr const char* kInitialMessage = "msg";
 
@@ -172,29 +206,30 @@ inline constexpr const char* kInitialMessage = "msg";
 inline constexpr const char* kInitialHistory = "...";
 
 // ---- Room status window -------------------------------------------------------------------
-inline constexpr const char* kRequestedGame = "Requested Game (Double Click)";
-inline constexpr const char* kRequestLegend = "[IP][Tree][UnitTime][#Exceed][#Retract]";
-inline constexpr const char* kIpAddress = "IP Address";
+inline constexpr const char* kRequestedGame = TR_NOOP("tamsok", "Requested Game (Double Click)");
+inline constexpr const char* kRequestLegend =
+    TR_NOOP("tamsok", "[IP][Tree][UnitTime][#Exceed][#Retract]");
+inline constexpr const char* kIpAddress = TR_NOOP("tamsok", "IP Address");
 
 // ---- Request dialog -----------------------------------------------------------------------
-inline constexpr const char* kMyTree = "My Tree";
-inline constexpr const char* kFirGreen = "Fir(Green)";
-inline constexpr const char* kOakRed = "Oak(Red)";
-inline constexpr const char* kUnitTime = "Unit Time";
-inline constexpr const char* kNExceed = "#Exceed";
-inline constexpr const char* kRetract = "#Retract";
-inline constexpr const char* kOk = "OK";
+inline constexpr const char* kMyTree = TR_NOOP("tamsok", "My Tree");
+inline constexpr const char* kFirGreen = TR_NOOP("tamsok", "Fir(Green)");
+inline constexpr const char* kOakRed = TR_NOOP("tamsok", "Oak(Red)");
+inline constexpr const char* kUnitTime = TR_NOOP("tamsok", "Unit Time");
+inline constexpr const char* kNExceed = TR_NOOP("tamsok", "#Exceed");
+inline constexpr const char* kRetract = TR_NOOP("tamsok", "#Retract");
+inline constexpr const char* kOk = TR_NOOP("tamsok", "OK");
 
 // ---- Server address dialog ----------------------------------------------------------------
-inline constexpr const char* kServerIp = "Server IP";
+inline constexpr const char* kServerIp = TR_NOOP("tamsok", "Server IP");
 // The dialog's built-in address list. It is replaced from the settings file before every
 // showing, so nobody sees it; the addresses are reserved documentation addresses.
 inline constexpr const char* kPresetServers[3] = {"192.0.2.1", "198.51.100.1", "203.0.113.1"};
 
 // ---- About box ----------------------------------------------------------------------------
 inline constexpr const char* kProductName = "Tamsok Janggi";
-inline constexpr const char* kVersion = "Version 1.2.0";
-inline constexpr const char* kRevision = "3rd Revision Rule";
+inline constexpr const char* kVersion = TR_NOOP("tamsok", "Version 1.2.0");
+inline constexpr const char* kRevision = TR_NOOP("tamsok", "3rd Revision Rule");
 
 // ---- Command line -------------------------------------------------------------------------
 inline constexpr const char* kUsage =

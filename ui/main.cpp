@@ -8,6 +8,7 @@
 #include "ui/CommandLine.h"
 #include "ui/DevTools.h"
 #include "ui/Startup.h"
+#include "ui/Translation.h"
 #include "ui/mainBoard.h"
 
 int main(int argc, char* argv[]) {
@@ -20,6 +21,9 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   tamsok::InitApplication(app);
+  // The language the user chose, or the system's, before any window shows a text.
+  tamsok::UseLanguage(tamsok::ChosenLanguage(tamsok::NetSession::DefaultIniPath()),
+                      tamsok::TranslationsDir(QApplication::applicationDirPath()));
 
   tamsok::TBoardForm board;
   board.CreateSecondaryWindows();

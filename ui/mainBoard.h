@@ -22,6 +22,7 @@
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
 #include "ui/StatusBarPanel.h"
+#include "ui/Translation.h"
 #include "ui/UiPrompts.h"
 
 class QAction;
@@ -136,6 +137,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miAttachClick();
   void miAboutClick();
   void miSoundTTagClick();
+  void miLanguageSystemClick() { SelectLanguage(Language::System); }
+  void miLanguageEnglishClick() { SelectLanguage(Language::English); }
+  void miLanguageKoreanClick() { SelectLanguage(Language::Korean); }
 
   // The one-second clock tick.
   void Timer1Timer() { game_.Timer1Timer(); }
@@ -233,6 +237,10 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // Creates the other windows that do not exist yet, in their order, up to the `count`th.
   void MakeSecondaryWindows(int count) const;
   void SelectSkin(Skin skin);
+  // Checks the language's item and keeps the choice in the settings file; the interface shows
+  // in it from the next start.
+  void SelectLanguage(Language language);
+  void CheckLanguage(Language language);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   void MoveImage(QWidget& image, PixelPos to);
   // Puts the image last brought to the front back under the overlay's marks, still above
@@ -267,6 +275,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::array<StatusBarPanel*, 5> panels_{};
   std::array<QAction*, kMenuItemCount> menuActions_{};
   std::array<QAction*, kSkinCount> skinActions_{};
+  std::array<QAction*, 3> languageActions_{};  // by Language
+  std::filesystem::path settingsPath_;         // set by CreateSecondaryWindows
   QAction* miKilledPiece_ = nullptr;
   QAction* miShowLegalMoves_ = nullptr;
   QAction* miShowInfluence_ = nullptr;

@@ -2,6 +2,7 @@
 // follows moves, undo and the viewing side at once and ends outside the local modes; the
 // review marks a move that hangs the Tree, steps through the game from its graph, shows the
 // better move, can be cancelled, and is saved and loaded with the game.
+#include <QAbstractButton>
 #include <QDockWidget>
 #include <QFile>
 #include <QListWidget>
@@ -9,14 +10,19 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <algorithm>
 
 #include "rules/Frames.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Analysis.h"
+#include "ui/HowToPlay.h"
 #include "ui/Kibo.h"
 #include "ui/LearningTools.h"
 #include "ui/MoveArrows.h"
 #include "ui/Review.h"
+#include "ui/Translation.h"
 
 namespace tamsok {
 namespace {
@@ -63,7 +69,8 @@ TEST_F(LearningFixture, AnalysisFollowsMovesUndoAndTheViewAndOnlyInLocalModes) {
   ASSERT_EQ(lines.size(), 3u);
   ASSERT_EQ(analysis.Arrows()->Arrows().size(), 3u);
   for (std::size_t i = 0; i < 3; ++i)
-    EXPECT_EQ(analysis.Arrows()->Arrows()[i].badge.toStdString(), review::ScoreText(lines[i].score));
+    EXPECT_EQ(analysis.Arrows()->Arrows()[i].badge.toStdString(),
+              review::ScoreText(lines[i].score));
   EXPECT_EQ(analysis.MovesLabel()->text().count(u'\n'), 2);
   EXPECT_FALSE(analysis.ScoreLabel()->text().isEmpty());
   EXPECT_FALSE(analysis.LineLabel()->text().isEmpty());
@@ -190,6 +197,45 @@ TEST_F(LearningFixture, ACancelledReviewKeepsWhatItFound) {
   ASSERT_EVENTUALLY(!review.Running(), kWaitMs);
   for (const review::Eval& e : review.Result()->evals)
     EXPECT_TRUE(e.known);
+}
+
+// The new windows speak Korean in the Korean interface: captions, buttons, labels, the rules'
+// pages and diagrams' captions, and the scores and marks composed below the windows.
+struct KoreanLearningFixture : LearningFixture {
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(UseLanguage(Language::Korean, QString::fromUtf8(TAMSOK_TEST_TRANSLATIONS)));
+  }
+  static void TearDownTestSuite() { UseLanguage(Language::English, QString()); }
+};
+
+TEST_F(KoreanLearningFixture, TheNewWindowsSpeakKorean) {
+  auto hangul = [](const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0xAC00 && c.unicode() <= 0xD7A3; });
+  };
+  NewGame();
+  DragTo(kFirCloud, View({2, 1}));
+  Item("miAnalyse")->trigger();
+  Item("miReviewGame")->trigger();
+  ASSERT_EVENTUALLY(!learning.Review().Running() && learning.Analysis().Shown(), kWaitMs);
+  Item("miHowToPlay")->trigger();
+  std::vector<QWidget*> windows = {learning.HowToPlay(), learning.Review().Window(),
+                                   learning.Analysis().Dock()};
+  std::vector<QString> texts;
+  for (QWidget* w : windows) {
+    if (w->isWindow()) texts.push_back(w->windowTitle());
+    for (const QLabel* label : w->findChildren<QLabel*>())
+      if (label->objectName() != QLatin1String("AnalysisScore")) texts.push_back(label->text());
+    for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
+      texts.push_back(button->text());
+  }
+  for (const QString& text : texts)
+    EXPECT_TRUE(text.isEmpty() || hangul(text)) << text.toStdString();
+  EXPECT_TRUE(hangul(learning.HowToPlay()->MemoLesson->toPlainText()));
+  const QString move = learning.Review().Window()->LbxReview->item(0)->text();
+  EXPECT_TRUE(move.contains(QStringLiteral("전나무 구름 e3-c1"))) << move.toStdString();
+  EXPECT_TRUE(move.contains(QStringLiteral("대실수"))) << move.toStdString();
+  EXPECT_EQ(Tr(review::ScoreText(engine::kWinScore - 5)), QStringLiteral("3수 안에 나무를 잡음"));
 }
 
 }  // namespace
