@@ -302,7 +302,9 @@ int GameReview::FittingRecords() const {
   const Game& game = form_.game();
   if (!reviewed_ || gameNumber_ != game.GameNumber()) return 0;
   const int side = game.ViewSide();
-  const int n = std::min(game.RedoLimit(), static_cast<int>(records_.size()));
+  // The review covers the records up to a Tree's capture (or a record the rules refuse).
+  const int n = std::min(
+      {game.RedoLimit(), static_cast<int>(records_.size()), static_cast<int>(plies_.moves.size())});
   for (int i = 0; i < n; ++i) {
     const MoveRecord& r = game.Record(i + 1);
     const SavedRecord& s = records_[static_cast<std::size_t>(i)];
@@ -376,7 +378,7 @@ void GameReview::Show() {
                    .arg(s.marks[3])
                    .arg(100 * s.averageDrop, 0, 'f', 1);
   }
-  if (fitting_ < static_cast<int>(records_.size()) && !running_)
+  if (fitting_ < static_cast<int>(plies_.moves.size()) && !running_)
     summary << Tr(ui_text::kReviewStale);
   window_->ReviewSummary->setText(summary.join(u'\n'));
 }

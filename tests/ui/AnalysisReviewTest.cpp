@@ -171,6 +171,29 @@ TEST_F(LearningFixture, ReviewMarksTheBlunderStepsThroughTheGameAndIsSavedWithIt
   EXPECT_TRUE(form.KiboForm()->MemoKibo->toPlainText().contains(QLatin1String("{46->28}  ??")));
 }
 
+// The game goes on at the board after Oak's Lightning has taken Fir's Tree; the review ends at
+// the capture and marks nothing after it.
+TEST_F(LearningFixture, AReviewEndsWhereATreeFell) {
+  Item("miMoveHistory")->trigger();
+  NewGame();
+  DragTo(kFirCloud, View({2, 1}));
+  DragTo(31, View({4, 0}));  // Oak's Lightning strikes the Tree
+  ASSERT_EQ(form.game().Winner(), Camp::Oak);
+  DragTo(kFirAnt, View({0, 3}));
+  ASSERT_EQ(form.game().RecordCount(), 3);
+  Settle();
+  Item("miReviewGame")->trigger();
+  GameReview& review = learning.Review();
+  ASSERT_EVENTUALLY(!review.Running(), kWaitMs);
+  ASSERT_EQ(review.Result()->moves.size(), 2u);
+  EXPECT_EQ(review.Fitting(), 2);
+  EXPECT_EQ(review.Window()->LbxReview->count(), 2);
+  const QStringList lines = form.KiboForm()->MemoKibo->toPlainText().split(u'\n');
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(lines[0].endsWith(QLatin1String("??")));
+  EXPECT_FALSE(lines[2].contains(u'?'));
+}
+
 TEST_F(LearningFixture, ACancelledReviewKeepsWhatItFound) {
   NewGame();
   for (int i = 0; i < 20; ++i) {
