@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
 
   tamsok::TBoardForm board;
   board.CreateSecondaryWindows();
+  if (const auto grace = tamsok::GraceSeconds(argc, argv)) board.Net()->SetGraceSeconds(*grace);
 
   if (const auto options = tamsok::ParseDevOptions(QApplication::arguments()))
     return tamsok::RunDevOptions(board, *options, sinceStart);
