@@ -75,13 +75,15 @@ std::vector<std::string> BoardText(const Position& pos) {
     rows.push_back(row);
   }
   rows.push_back(std::string(CampName(pos.SideToMove())) + " to move");
+  rows.push_back("Records: " + std::to_string(pos.Records()) + "; lost value: Fir " +
+                 std::to_string(pos.Lost(Camp::Fir)) + ", Oak " +
+                 std::to_string(pos.Lost(Camp::Oak)));
   return rows;
 }
 
 std::string ScoreText(int score) {
-  if (score >= kWinBound) return "mate " + std::to_string((kWinScore - score + 1) / 2);
-  if (score <= -kWinBound) return "mate -" + std::to_string((kWinScore + score) / 2);
-  return "cp " + std::to_string(score);
+  if (!IsWinScore(score)) return "cp " + std::to_string(score);
+  return (score > 0 ? "mate " : "mate -") + std::to_string(MovesToEnd(score));
 }
 
 std::vector<std::string> InfoLines(const SearchInfo& info) {
@@ -284,7 +286,8 @@ void ProtocolSession::Go(std::string_view args) {
           for (const std::string& line : InfoLines(info))
             Write(line);
         });
-    Write("bestmove " + MoveText(result.best));
+    Write(result.claim ? std::string(texts::kBestMoveScoring)
+                       : "bestmove " + MoveText(result.best));
   });
 }
 

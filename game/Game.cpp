@@ -66,7 +66,8 @@ constexpr std::string_view kModeNames[] = {
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
 // "Disconnect state" lets the players leave a local game for LocalFree, where New game is
-// offered again.
+// offered again. Load is offered in a local game too: it asks first whether to abandon the
+// game on the board.
 struct MenuRow {
   MenuItem item;
   bool enabled[6];
@@ -78,7 +79,7 @@ constexpr MenuRow kMenuTable[] = {
     {MenuItem::miReqGame,    {0, 0, 0, 0, 1, 0}},
     {MenuItem::miNew,        {1, 0, 0, 0, 0, 0}},
     {MenuItem::miLocalAlone, {0, 1, 0, 0, 0, 0}},
-    {MenuItem::miLoad,       {1, 0, 0, 0, 0, 0}},
+    {MenuItem::miLoad,       {1, 1, 0, 0, 0, 0}},
     {MenuItem::miSave,       {0, 1, 0, 1, 0, 1}},
     {MenuItem::miSaveas,     {0, 1, 0, 1, 0, 1}},
     {MenuItem::miUndoFirst,  {0, 1, 0, 0, 0, 0}},
@@ -678,7 +679,7 @@ std::string_view Game::RecordsFullText() {
 }
 
 Camp Game::ScoringWinner() const {
-  return MaterialBalance(Camp::Oak) < MaterialBalance(Camp::Fir) ? Camp::Fir : Camp::Oak;
+  return tamsok::ScoringWinner(-MaterialBalance(Camp::Fir), -MaterialBalance(Camp::Oak));
 }
 
 void Game::miScoringClick() {

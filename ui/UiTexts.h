@@ -91,6 +91,7 @@ inline constexpr const char* kRoomLostCaption = TR_NOOP("tamsok", "Room lost");
 inline constexpr const char* kMenuComputer = TR_NOOP("tamsok", "Computer");
 inline constexpr const char* kComputerPlaysOak = TR_NOOP("tamsok", "New game (Computer plays Oak)");
 inline constexpr const char* kComputerPlaysFir = TR_NOOP("tamsok", "New game (Computer plays Fir)");
+inline constexpr const char* kComputerPlaysOn = TR_NOOP("tamsok", "Play on against the computer");
 inline constexpr const char* kEasy = TR_NOOP("tamsok", "Easy");
 inline constexpr const char* kMedium = TR_NOOP("tamsok", "Medium");
 inline constexpr const char* kHard = TR_NOOP("tamsok", "Hard");
@@ -105,7 +106,8 @@ inline constexpr const char* kHintSearching = TR_NOOP("tamsok", "Looking for a h
 inline constexpr const char* kHintSearchingDepth =
     TR_NOOP("tamsok", "Looking for a hint: depth %1");
 inline constexpr const char* kHintMove = TR_NOOP("tamsok", "Hint: %1");
-inline constexpr const char* kHintPass = TR_NOOP("tamsok", "Hint: Pass (no legal move)");
+inline constexpr const char* kHintPass = TR_NOOP("tamsok", "Hint: Pass");
+inline constexpr const char* kHintScoring = TR_NOOP("tamsok", "Hint: Scoring wins the game now");
 inline constexpr const char* kComputerPieces =
     TR_NOOP("tamsok", "The computer plays %1: move a %2 piece");
 inline constexpr const char* kWaitForComputer =
@@ -121,6 +123,9 @@ inline constexpr const char* kGameFilePattern = "*.TMK";
 inline constexpr const char* kGameFileSuffix = ".TMK";
 // %1 is the file's name, %2 what went wrong.
 inline constexpr const char* kLoadFailed = TR_NOOP("tamsok", "%1 was not loaded.\n%2");
+// Load while a game is being played asks first.
+inline constexpr const char* kAbandonForLoad =
+    TR_NOOP("tamsok", "Abandon the game on the board and load another?");
 inline constexpr const char* kReadFailed = TR_NOOP("tamsok", "%1 could not be read: %2");
 inline constexpr const char* kWriteFailed = TR_NOOP("tamsok", "%1 could not be saved: %2");
 // Shown in the game status panel.

@@ -172,7 +172,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildBoardArea();
   BuildStatusBar();
   BuildMenus();
-  computer_ = std::make_unique<ComputerPlayer>(*this);
+  computer_ = std::make_unique<ComputerPlayer>(*this, computerGame_);
   learning_ = std::make_unique<LearningTools>(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);

@@ -251,7 +251,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
 
   PeerForwarder peer_;
   Game game_;
-  GameFileCommands gameFiles_{game_};
+  ComputerGame computerGame_{game_};
+  GameFileCommands gameFiles_{game_, computerGame_};
   // Made with the other windows; destroyed before the game it works on.
   std::unique_ptr<NetWindows> netWindows_;
   std::unique_ptr<NetSession> net_;

@@ -176,6 +176,33 @@ TEST(Protocol, ReportsEveryLineAndEndsWithTheLineOfTheMovePlayed) {
   EXPECT_NE(three[5].find("depth 2 multipv 3 "), std::string::npos) << three[5];
 }
 
+// Passes are records. From fifty records on, the camp the rule favours claims on its turn;
+// the other one looks for a capture that turns the balance, and its move reads back in.
+TEST(Protocol, CountsPassesAndClaimsScoring) {
+  Session s;
+  auto passes = [](int n) {
+    std::string line = "position startpos moves";
+    for (int i = 0; i < n; ++i)
+      line += " 0000";
+    return line;
+  };
+  s.Send(passes(51));  // a tie, and Oak to move: a tie is Oak's
+  EXPECT_EQ(s.session().CurrentPosition().Records(), 51);
+  EXPECT_EQ(s.Send("d").back(), "Records: 51; lost value: Fir 0, Oak 0");
+  EXPECT_EQ(s.Send("go depth 3"), std::vector<std::string>{"bestmove scoring"});
+
+  s.Send(passes(50));  // Fir to move: its Lightning takes an Oak piece, and Oak cannot call
+  const auto out = s.Send("go depth 2");
+  ASSERT_GE(out.size(), 2u);
+  EXPECT_NE(out[out.size() - 2].find(" score mate 1 "), std::string::npos) << out[out.size() - 2];
+  const std::string best = out.back().substr(9);
+  EXPECT_TRUE(s.Send(passes(50) + " " + best).empty()) << best;
+  EXPECT_EQ(s.session().CurrentPosition().Records(), 51);
+  EXPECT_GT(s.session().CurrentPosition().Lost(Camp::Oak), 0);
+  s.Send(passes(50) + " " + best + " 0000");  // Oak passes instead of taking back
+  EXPECT_EQ(s.Send("go depth 1"), std::vector<std::string>{"bestmove scoring"});  // Fir's, now
+}
+
 TEST(Protocol, StopEndsAnInfiniteSearchWithOneBestMove) {
   Session s;
   s.session().HandleLine("go infinite");

@@ -103,7 +103,7 @@ TEST(GameModes, MenuTableOfEveryModeForAPlayer) {
                      M::miPass,       M::miLossgame, M::miScoring, M::miRoomState};
   const char* rows[6] = {
       "1101010000000000",  // LocalFree
-      "0000101111111110",  // LocalPlaying
+      "0000111111111110",  // LocalPlaying
       "1000000000000001",  // ServerFree
       "0000001100001111",  // ServerPlaying
       "0110000000000000",  // ClientFree

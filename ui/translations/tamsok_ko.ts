@@ -668,10 +668,6 @@
         <translation>훈수를 찾는 중: 깊이 %1</translation>
     </message>
     <message>
-        <source>Hint: Pass (no legal move)</source>
-        <translation>훈수: 한수쉼 (둘 수 있는 수가 없음)</translation>
-    </message>
-    <message>
         <source>The computer plays %1: move a %2 piece</source>
         <translation>컴퓨터가 %1입니다: %2 말을 움직이세요</translation>
     </message>
@@ -1244,6 +1240,22 @@
     <message>
         <source>The game on the board is not the reviewed one.</source>
         <translation>판 위의 대국은 복기한 대국이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Play on against the computer</source>
+        <translation>컴퓨터와 이어서 두기</translation>
+    </message>
+    <message>
+        <source>Hint: Pass</source>
+        <translation>훈수: 한수쉼</translation>
+    </message>
+    <message>
+        <source>Hint: Scoring wins the game now</source>
+        <translation>훈수: 지금 점수 계산하면 이깁니다</translation>
+    </message>
+    <message>
+        <source>Abandon the game on the board and load another?</source>
+        <translation>지금 두는 대국을 그만두고 다른 대국을 불러올까요?</translation>
     </message>
     <message>
         <source>Refused move: %s</source>
