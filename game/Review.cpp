@@ -20,6 +20,10 @@ constexpr const char* kMistake = TR_NOOP("tamsok", "mistake");
 constexpr const char* kBlunder = TR_NOOP("tamsok", "blunder");
 constexpr const char* kTreeIn = TR_NOOP("tamsok", "Tree in %d");
 constexpr const char* kTreeLostIn = TR_NOOP("tamsok", "Tree lost in %d");
+constexpr const char* kScoringWinsIn = TR_NOOP("tamsok", "Scoring wins in %d");
+constexpr const char* kScoringLosesIn = TR_NOOP("tamsok", "Scoring loses in %d");
+constexpr const char* kScoringWinsNow = TR_NOOP("tamsok", "Scoring wins now");
+constexpr const char* kScoringLosesNow = TR_NOOP("tamsok", "Scoring loses now");
 // The keys of a review in a game file.
 constexpr std::string_view kKeyReview = "Review";
 constexpr std::string_view kKeyEvaluations = "Evaluations";
@@ -30,13 +34,15 @@ constexpr const char* kSummary = "%s %d/%d/%d, average drop %.1f%%";
 constexpr std::string_view kUnknown = "?";
 }  // namespace text
 
-// Evaluations in a file are for Fir; a forced Tree capture is written as the plies to it:
-// "+T5" Fir takes Oak's Tree in 5 plies, "-T4" Oak takes Fir's in 4.
+// Evaluations in a file are for Fir; a game won by force is written as the plies to its end:
+// "+T5" Fir takes Oak's Tree in 5 plies, "-T4" Oak takes Fir's in 4, "+S3" Fir wins by
+// Scoring 3 plies on, "-S0" Oak does so now.
 std::string EvalToken(const Eval& e, Camp side) {
   if (!e.known) return std::string(text::kUnknown);
   const int fir = side == Camp::Fir ? e.score : -e.score;
   if (engine::IsWinScore(fir))
-    return (fir > 0 ? "+T" : "-T") + std::to_string(engine::kWinScore - std::abs(fir));
+    return (fir > 0 ? "+" : "-") + std::string(engine::IsTreeScore(fir) ? "T" : "S") +
+           std::to_string(engine::PliesToEnd(fir));
   return std::to_string(fir);
 }
 
@@ -44,12 +50,13 @@ std::optional<Eval> ParseEvalToken(std::string_view t, Camp side) {
   Eval e;
   if (t == text::kUnknown) return e;
   int fir = 0;
-  if (t.size() > 2 && (t[0] == '+' || t[0] == '-') && t[1] == 'T') {
+  if (t.size() > 2 && (t[0] == '+' || t[0] == '-') && (t[1] == 'T' || t[1] == 'S')) {
     int plies = 0;
     const auto [end, ec] = std::from_chars(t.data() + 2, t.data() + t.size(), plies);
     if (ec != std::errc() || end != t.data() + t.size() || plies < 0 || plies > engine::kMaxPly)
       return std::nullopt;
-    fir = (t[0] == '+' ? 1 : -1) * (engine::kWinScore - plies);
+    const int win = t[1] == 'T' ? engine::kWinScore : engine::kClaimWinScore;
+    fir = (t[0] == '+' ? 1 : -1) * (win - plies);
   } else {
     const char* begin = t.data() + (t.size() > 1 && t[0] == '+' ? 1 : 0);
     const auto [end, ec] = std::from_chars(begin, t.data() + t.size(), fir);
@@ -105,14 +112,14 @@ std::string_view MarkName(Mark mark) {
   return kNames[static_cast<int>(mark)];
 }
 
-int MovesToTree(int winScore) {
-  return (engine::kWinScore - std::abs(winScore) + 1) / 2;
-}
-
 std::string ScoreText(int score) {
-  if (score >= engine::kWinBound) return Format(text::kTreeIn, MovesToTree(score));
-  if (score <= -engine::kWinBound) return Format(text::kTreeLostIn, MovesToTree(score));
-  return score > 0 ? "+" + std::to_string(score) : std::to_string(score);
+  if (!engine::IsWinScore(score))
+    return score > 0 ? "+" + std::to_string(score) : std::to_string(score);
+  const bool win = score > 0;
+  const int moves = engine::MovesToEnd(score);
+  if (engine::IsTreeScore(score)) return Format(win ? text::kTreeIn : text::kTreeLostIn, moves);
+  if (moves == 0) return win ? text::kScoringWinsNow : text::kScoringLosesNow;
+  return Format(win ? text::kScoringWinsIn : text::kScoringLosesIn, moves);
 }
 
 Plies PliesOf(const std::vector<SavedRecord>& records) {
@@ -143,6 +150,13 @@ Eval Evaluate(engine::Searcher& searcher, const engine::Position& position,
   if (!position.TreeStands(position.SideToMove())) {
     e.known = true;
     e.score = -engine::kWinScore;
+    return e;
+  }
+  // From the records where Scoring may be called, the camp the rule favours wins by it.
+  if (position.ScoringOpen()) {
+    e.known = true;
+    e.score = position.ScoringFavours() == position.SideToMove() ? engine::kClaimWinScore
+                                                                 : -engine::kClaimWinScore;
     return e;
   }
   engine::MoveList moves;

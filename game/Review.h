@@ -5,7 +5,8 @@
 // level it loses the game.
 //
 //   expected score E(s) = 1 / (1 + 10^(-s / 400)), s in the engine's points for the side to
-//   move (an Ant is 21, a Lightning 301); a forced capture of the enemy Tree is 1, of the own 0.
+//   move (an Ant is 21, a Lightning 301); a game won by force (the enemy Tree's capture, or
+//   Scoring) is 1, one lost by force 0.
 //
 //   drop of a move = E(before the move) - E(after it), both for the mover, never below 0; a
 //   move the engine itself chose loses nothing.
@@ -48,10 +49,9 @@ std::string_view MarkName(Mark mark);
 
 // A score for people, for the side it is given for: "+45", "-120", "0", or "Tree in 3" when
 // that side captures the enemy Tree by force in 3 of its moves, "Tree lost in 2" when it loses
-// its own in 2 of the enemy's.
+// its own in 2, "Scoring wins in 2" and "Scoring loses in 1" for a game won or lost by the
+// Scoring rule, "Scoring wins now" when it may call Scoring and win.
 std::string ScoreText(int score);
-// How many moves of the winning camp a win score stands for.
-int MovesToTree(int winScore);
 
 // The positions of a game's records: position 0 is the start, position i follows record i.
 // The game is followed up to the first record the engine's rules refuse (a received move the

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "game/ComputerGame.h"
 #include "game/Review.h"
 #include "rules/Catalogue.h"
 #include "ui/BoardMarks.h"
@@ -146,7 +147,7 @@ void AnalysisView::SetOn(bool on) {
 void AnalysisView::Follow(SquareNaming naming) {
   if (!on_) return;
   const Game& game = form_.game();
-  const engine::Position now = engine::Position::FromBoard(game.board(), game.SideToMove());
+  const engine::Position now = PositionOf(game);
   const bool redraw = naming != naming_ || game.ViewSide() != viewSide_;
   naming_ = naming;
   viewSide_ = game.ViewSide();
@@ -163,9 +164,9 @@ void AnalysisView::Start(const engine::Position& position) {
   shown_.reset();
   showPending_ = false;
   Redraw();
-  engine::MoveList moves;
-  engine::GenerateMoves(position, moves);
-  if (!position.TreeStands(Camp::Fir) || !position.TreeStands(Camp::Oak) || moves.size() == 0) {
+  // A game that is over, by a Tree or by the Scoring rule, is not searched.
+  if (!position.TreeStands(Camp::Fir) || !position.TreeStands(Camp::Oak) ||
+      position.ScoringOpen()) {
     worker_->Stop();
     return;
   }
@@ -222,12 +223,20 @@ void AnalysisView::Redraw() {
     arrows_->Clear();
     return;
   }
+  if (pos.ScoringOpen()) {  // the camp the rule favours wins by calling Scoring
+    const int score =
+        pos.ScoringFavours() == side ? engine::kClaimWinScore : -engine::kClaimWinScore;
+    score_->setText(Tr(review::ScoreText(score)));
+    depth_->clear();
+    bar_->Set(pos.ScoringFavours() == Camp::Fir ? 1.0 : 0.0, firAtFoot);
+    line_->clear();
+    moves_->clear();
+    arrows_->Clear();
+    return;
+  }
   if (!shown_) {
-    engine::MoveList moves;
-    engine::GenerateMoves(pos, moves);
     score_->setText(QString());
-    depth_->setText(moves.size() == 0 ? Tr(ui_text::kAnalysisPass).arg(Tr(CampName(side)))
-                                      : Tr(ui_text::kAnalysisThinking));
+    depth_->setText(Tr(ui_text::kAnalysisThinking));
     bar_->Set(0.5, firAtFoot);
     line_->clear();
     moves_->clear();
@@ -247,12 +256,16 @@ void AnalysisView::Redraw() {
     engine::Position line = pos;
     for (std::size_t i = 0; i < lines.front().pv.size() && i < kLineMoves; ++i) {
       const engine::Move m = lines.front().pv[i];
-      if (!engine::IsLegal(line, m)) break;
+      if (!m.IsNone() && !engine::IsLegal(line, m)) break;
       // A move is never broken across two lines of the label.
       words << QStringLiteral("<span style=\"white-space:nowrap\">%1</span>")
                    .arg(MoveForPeople(line, m, naming_, view).toHtmlEscaped());
-      engine::Undo undo;
-      line.Make(m, undo);
+      if (m.IsNone()) {
+        line.MakePass();
+      } else {
+        engine::Undo undo;
+        line.Make(m, undo);
+      }
     }
   }
   line_->setText(words.join(QStringLiteral(", ")));
@@ -261,13 +274,14 @@ void AnalysisView::Redraw() {
   std::vector<SceneArrow> arrows;
   for (std::size_t i = 0; i < lines.size() && i < kArrowLines; ++i) {
     const engine::Move m = lines[i].pv.front();
-    if (!engine::IsLegal(pos, m)) continue;
+    if (!m.IsNone() && !engine::IsLegal(pos, m)) continue;
     const QString scoreText = Tr(review::ScoreText(lines[i].score));
     best << QStringLiteral("%1. %2  %3")
                 .arg(i + 1)
                 .arg(MoveForPeople(pos, m, naming_, view), scoreText);
-    arrows.push_back({engine::ToViewSquare(view, m.From()), engine::ToViewSquare(view, m.To()),
-                      kLineColour[i], scoreText});
+    if (!m.IsNone())  // a pass has no arrow
+      arrows.push_back({engine::ToViewSquare(view, m.From()), engine::ToViewSquare(view, m.To()),
+                        kLineColour[i], scoreText});
   }
   moves_->setText(best.join(u'\n'));
   arrows_->Show(std::move(arrows));

@@ -182,8 +182,6 @@ inline constexpr const char* kAnalysisThinking = TR_NOOP("tamsok", "Thinking..."
 inline constexpr const char* kAnalysisDepth = TR_NOOP("tamsok", "Depth %1, %2 positions");
 inline constexpr const char* kAnalysisBestLine = TR_NOOP("tamsok", "Best line");
 inline constexpr const char* kAnalysisBestMoves = TR_NOOP("tamsok", "Best moves");
-inline constexpr const char* kAnalysisPass =
-    TR_NOOP("tamsok", "%1 has no legal move and must pass.");
 inline constexpr const char* kAnalysisGameOver =
     TR_NOOP("tamsok", "The game is over: a Tree has fallen.");
 inline constexpr const char* kReviewCaption = TR_NOOP("tamsok", "Game review");

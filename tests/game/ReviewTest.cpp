@@ -135,6 +135,9 @@ TEST(ReviewTest, ScoresReadAsPeopleReadThem) {
       {engine::kWinScore - 5, "Tree in 3"},
       {-(engine::kWinScore - 2), "Tree lost in 1"},
       {-(engine::kWinScore - 4), "Tree lost in 2"},
+      {engine::kClaimWinScore, "Scoring wins now"},
+      {engine::kClaimWinScore - 3, "Scoring wins in 2"},
+      {-engine::kClaimWinScore, "Scoring loses now"},
   };
   for (const auto& [score, text] : cases)
     EXPECT_EQ(review::ScoreText(score), text) << score;

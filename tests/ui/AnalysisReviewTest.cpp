@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "game/ComputerGame.h"
 #include "rules/Frames.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Analysis.h"
@@ -40,9 +41,7 @@ struct LearningFixture : testing::BoardFixture {
     for (int i = 0; i < 3; ++i)
       QCoreApplication::processEvents();
   }
-  engine::Position Now() const {
-    return engine::Position::FromBoard(form.game().board(), form.game().SideToMove());
-  }
+  engine::Position Now() const { return PositionOf(form.game()); }
 };
 
 TEST_F(LearningFixture, AnalysisFollowsMovesUndoAndTheViewAndOnlyInLocalModes) {

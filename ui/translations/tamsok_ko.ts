@@ -1194,10 +1194,6 @@
         <translation>최선의 수</translation>
     </message>
     <message>
-        <source>%1 has no legal move and must pass.</source>
-        <translation>%1은(는) 둘 수 있는 수가 없어 한수쉼을 해야 합니다.</translation>
-    </message>
-    <message>
         <source>The game is over: a Tree has fallen.</source>
         <translation>대국이 끝났습니다: 나무가 잡혔습니다.</translation>
     </message>
@@ -1324,6 +1320,22 @@ The game stays on the board and can be saved. Reconnect to go on with it if the 
     <message>
         <source>Room lost</source>
         <translation>방 연결 끊김</translation>
+    </message>
+    <message>
+        <source>Scoring wins in %d</source>
+        <translation>%d수 안에 점수 계산으로 이김</translation>
+    </message>
+    <message>
+        <source>Scoring loses in %d</source>
+        <translation>%d수 안에 점수 계산으로 짐</translation>
+    </message>
+    <message>
+        <source>Scoring wins now</source>
+        <translation>지금 점수 계산으로 이김</translation>
+    </message>
+    <message>
+        <source>Scoring loses now</source>
+        <translation>지금 점수 계산으로 짐</translation>
     </message>
 </context>
 </TS>
