@@ -145,11 +145,7 @@ inline constexpr const char* kUsage =
     "Opens the Tamsok Janggi game window.\n"
     "\n"
     "  -h, --help             print this help and exit\n"
-    "      --version          print the version and exit\n"
-    "\n"
-    "For developers:\n"
-    "      --screenshots DIR  write pictures of the windows into DIR, then exit\n"
-    "      --measure          print start-up time, memory and drop-to-repaint time, then exit\n";
+    "      --version          print the version and exit\n";
 inline constexpr const char* kVersionLine = "Tamsok Janggi 1.2.0\n";
 
 }  // namespace tamsok::ui_text

@@ -9,7 +9,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
-#include <QThread>
 #include <QTimer>
 
 #include "rules/Catalogue.h"
@@ -141,6 +140,14 @@ const MenuRow kHelpMenu[] = {
 
 QString Text(const char* text) {
   return QString::fromUtf8(text);
+}
+
+bool IsChatText(const std::string& text) {
+  return text.starts_with('[');
+}
+template <typename T>
+bool IsChatText(const T&) {
+  return false;
 }
 
 QString AccessibleName(PieceId p) {
@@ -335,6 +342,32 @@ void TBoardForm::CreateSecondaryWindows(quint16 port, const std::filesystem::pat
   peer_.sendToAll = [this](const std::string& text) { net_->SendToAll(text); };
   peer_.sendToServer = [this](const std::string& text) { net_->SendToServer(text); };
   CloseSockets = [this] { net_->CloseSockets(); };
+
+  // Whatever arrives from the network is handled once a glide under way has landed, and the
+  // glide of a move it brings keeps the move's effects only while that message is handled.
+  // A chat line begins with "[", never with a message head: the chat window tells the texts
+  // read apart from the protocol lines it lists.
+  auto landFirst = [this](auto& handler) {
+    handler = [this, inner = handler](const auto&... args) {
+      glide_.Finish();
+      bool chat = false;
+      ((chat = IsChatText(args)), ...);  // the text read is the last argument
+      const bool outer = std::exchange(receivingChat_, chat);
+      if (inner) inner(args...);
+      receivingChat_ = outer;
+      glide_.StopKeeping();
+    };
+  };
+  ServerRole& server = net_->server();
+  ClientRole& client = net_->client();
+  landFirst(server.onAccept);
+  landFirst(server.onConnect);
+  landFirst(server.onDisconnect);
+  landFirst(server.onRead);
+  landFirst(client.onConnect);
+  landFirst(client.onDisconnect);
+  landFirst(client.onRead);
+  landFirst(client.onError);
 }
 
 // The windows in their creation order: chat, about box, move history, room status, request
@@ -551,6 +584,7 @@ void TBoardForm::miSoundTTagClick() {
 void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::MouseButtons buttons,
                                 Qt::KeyboardModifiers, int X, int Y) {
   if (!(buttons & Qt::LeftButton)) return;
+  glide_.Finish();  // a piece on its way lands before another is picked up
   if (game_.RefuseSpectator()) return;
   if (game_.PassPending() || dropBusy_) return;
   const PieceId piece = image.Tag() - 1;
@@ -616,25 +650,30 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
 // ---- GameView -------------------------------------------------------------------------------
 
 void TBoardForm::ShowStatus(int panel, const std::string& text) {
+  if (glide_.Keep([=, this] { ShowStatus(panel, text); })) return;
   if (panel >= 0 && panel < static_cast<int>(panels_.size()))
     panels_[panel]->SetText(QString::fromStdString(text));
 }
 
 BoxAnswer TBoardForm::ShowMessageBox(const std::string& text, const std::string& caption,
                                      BoxButtons buttons) {
+  glide_.Finish();
   return prompts_->MessageBox(this, QString::fromStdString(text), QString::fromStdString(caption),
                               buttons);
 }
 
 void TBoardForm::SetMenuEnabled(MenuItem item, bool enabled) {
+  if (glide_.Keep([=, this] { SetMenuEnabled(item, enabled); })) return;
   if (QAction* action = MenuAction(item)) action->setEnabled(enabled);
 }
 
 void TBoardForm::SetMenuChecked(MenuItem item, bool checked) {
+  if (glide_.Keep([=, this] { SetMenuChecked(item, checked); })) return;
   if (QAction* action = MenuAction(item)) action->setChecked(checked);
 }
 
 void TBoardForm::ShowSideToMove(Camp side) {
+  if (glide_.Keep([=, this] { ShowSideToMove(side); })) return;
   for (Camp c : {Camp::Fir, Camp::Oak})
     panels_[kPanelFirClock + Index(c)]->SetTint(c == side ? std::optional(kTurnTint[Index(c)])
                                                           : std::nullopt);
@@ -646,6 +685,8 @@ void TBoardForm::GameModeApplied() {
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
+  if (glide_.Keep([=, this] { PlacePieceImage(piece, pos); })) return;
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   if (OnBoard(pos)) {
     MoveImage(image, geometry_.SquarePixel(pos));
@@ -659,14 +700,20 @@ void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
 }
 
 void TBoardForm::RefreshPieceImage(PieceId piece, Square pos) {
+  if (glide_.Keep([=, this] { RefreshPieceImage(piece, pos); })) return;
+  glide_.Finish();
   if (OnBoard(pos)) MoveImage(*pieceImages_[piece], geometry_.SquarePixel(pos));
 }
 
 void TBoardForm::MovePieceImage(PieceId piece, Square to) {
+  if (glide_.Keep([=, this] { MovePieceImage(piece, to); })) return;
+  glide_.Finish();
   if (OnBoard(to)) MoveImage(*pieceImages_[piece], geometry_.SquarePixel(to));
 }
 
 void TBoardForm::RestorePieceImage(PieceId piece, Square to) {
+  if (glide_.Keep([=, this] { RestorePieceImage(piece, to); })) return;
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   image.setEnabled(true);
   MovePieceImage(piece, to);
@@ -674,66 +721,58 @@ void TBoardForm::RestorePieceImage(PieceId piece, Square to) {
 }
 
 void TBoardForm::SnapBack(PieceId piece, Square home) {
+  if (glide_.Keep([=, this] { SnapBack(piece, home); })) return;
+  glide_.Finish();
   MovePieceImage(piece, home);
   drag_.ImageLeft = drag_.HomeLeft;
   drag_.ImageTop = drag_.HomeTop;
 }
 
 void TBoardForm::PutInTray(PieceId piece, int slot) {
+  if (glide_.Keep([=, this] { PutInTray(piece, slot); })) return;
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   MoveImage(image, TraySlotPixel(CampOf(piece), slot));
   image.setEnabled(false);
 }
 
 void TBoardForm::ApplyTrayVisibility() {
+  if (glide_.Keep([this] { ApplyTrayVisibility(); })) return;
   const bool show = miKilledPiece_->isChecked();
   for (PieceImageControl* image : pieceImages_)
     if (!image->isEnabled()) image->setVisible(show);
 }
 
-// The glide of a received move: one-pixel steps, first along the longer axis for the
-// difference of the two distances, then diagonally; each step is painted at once and followed
-// by a pause. It holds the user-interface thread until it ends.
+// The glide of a received move (see Glide.h): the window goes on answering meanwhile.
 void TBoardForm::MoveAnimation(PieceId piece, Square to) {
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   BringToFront(image);
   if (!OnBoard(to)) return;
   const PixelPos target = geometry_.SquarePixel(to);
-  const int dx = target.left - image.x(), dy = target.top - image.y();
-  const int sx = (dx > 0) - (dx < 0), sy = (dy > 0) - (dy < 0);
-  const int ax = std::abs(dx), ay = std::abs(dy);
-
-  auto step = [&](int mx, int my) {
-    const QRect before = image.geometry();
-    image.move(image.x() + mx, image.y() + my);
-    boardArea_->repaint(before.united(image.geometry()));
-    if (glideStepMs_ > 0) QThread::msleep(static_cast<unsigned long>(glideStepMs_));
-  };
-  if (ax > ay) {
-    for (int i = 0; i < ax - ay; ++i)
-      step(sx, 0);
-  } else {
-    for (int i = 0; i < ay - ax; ++i)
-      step(0, sy);
-  }
-  for (int i = 0; i < std::min(ax, ay); ++i)
-    step(sx, sy);
-  MoveImage(image, target);
+  glide_.Start(image, {target.left, target.top}, glideStepMs_);
 }
 
 void TBoardForm::PlaceMoveMarker(Square at) {
+  if (glide_.Keep([=, this] { PlaceMoveMarker(at); })) return;
+  glide_.Finish();
   if (OnBoard(at)) MoveImage(*imgLastPosition_, geometry_.MarkerPixel(at));
 }
 
 void TBoardForm::ParkMoveMarker() {
+  if (glide_.Keep([=, this] { ParkMoveMarker(); })) return;
+  glide_.Finish();
   MoveImage(*imgLastPosition_, geometry_.MarkerParking());
 }
 
 void TBoardForm::ResetMoveMarker() {
+  if (glide_.Keep([=, this] { ResetMoveMarker(); })) return;
+  glide_.Finish();
   MoveImage(*imgLastPosition_, kMarkerNewGame);
 }
 
 void TBoardForm::PlayMoveSound() {
+  if (glide_.Keep([this] { PlayMoveSound(); })) return;
   if (!miSoundTTag_->isChecked()) return;
   ++movesSounded_;
   sound_.Play();
@@ -744,17 +783,22 @@ bool TBoardForm::IsHistoryVisible() const {
 }
 
 void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
+  if (glide_.Keep([=, this] { SetHistoryText(lines); })) return;
   if (kiboForm_) kiboForm_->SetLines(lines);
 }
 
-// A move, an undo or redo, or a received move ends any drag, and any glide has arrived.
+// A move, an undo or redo, or a received move ends any drag at once; the image of a received
+// move settles when it has landed.
 void TBoardForm::ClearDragState() {
   drag_.DraggedTag = 0;
   overlay_->ClearTargets();
+  if (glide_.Keep([this] { SettleRaisedImage(); })) return;
+  glide_.Finish();
   SettleRaisedImage();
 }
 
 void TBoardForm::BoardRebuilt() {
+  if (glide_.Keep([this] { BoardRebuilt(); })) return;
   if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
 }
 

@@ -19,6 +19,7 @@
 #include "ui/BoardGeometry.h"
 #include "ui/ComputerPlayer.h"
 #include "ui/GameFileCommands.h"
+#include "ui/Glide.h"
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
 #include "ui/StatusBarPanel.h"
@@ -181,6 +182,10 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // The pause after each one-pixel step of a glide, in milliseconds (10 in the program).
   void SetGlideStepDelay(int ms) { glideStepMs_ = ms; }
   int GlideStepDelay() const { return glideStepMs_; }
+  // The glide of a received move, while it runs.
+  ReceivedGlide& Glide() { return glide_; }
+  // Whether the text from the network being handled now is a chat line.
+  bool ReceivingChat() const { return receivingChat_; }
   // Raises the image above every other image; the status bar stays above all images.
   void BringToFront(QWidget& image);
   // Where the game's sends go.
@@ -248,6 +253,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   MoveSound sound_;
   int movesSounded_ = 0;
   int glideStepMs_ = 10;
+  ReceivedGlide glide_;
+  bool receivingChat_ = false;  // the text being handled from the network is a chat line
 
   DragState drag_;
   bool dropBusy_ = false;

@@ -14,9 +14,9 @@
 #include "rules/Catalogue.h"
 #include "rules/MoveCheck.h"
 #include "tests/ui/UiTestSupport.h"
+#include "tools/devtools/DemoGame.h"
 #include "ui/About.h"
 #include "ui/Chatting.h"
-#include "ui/DevTools.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/Kibo.h"
 

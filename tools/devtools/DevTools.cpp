@@ -1,4 +1,4 @@
-#include "ui/DevTools.h"
+#include "tools/devtools/DevTools.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "rules/Frames.h"
 #include "rules/Influence.h"
 #include "rules/MoveCheck.h"
+#include "tools/devtools/DemoGame.h"
 #include "ui/About.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
@@ -266,6 +268,42 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   return ok ? 0 : 1;
 }
 
+// A received move across the board, Fir's first Ant from (0, 2) to (9, 5): 495 one-pixel steps
+// of 10 ms. A 1 ms timer ticks meanwhile; the longest gap between its ticks is the longest time
+// the window did not answer.
+int MeasureGlide(TBoardForm& board) {
+  board.miNewClick();
+  board.SetGlideStepDelay(10);
+  constexpr PieceId kAnt = 18;
+  const QPoint target(board.Geometry().SquareLeft[9], board.Geometry().SquareTop[5]);
+  QTimer ticker;
+  ticker.setTimerType(Qt::PreciseTimer);
+  QElapsedTimer sinceTick, glide;
+  qint64 longestUs = 0;
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    longestUs = std::max(longestUs, sinceTick.nsecsElapsed() / 1000);
+    sinceTick.restart();
+  });
+  glide.start();
+  sinceTick.start();
+  ticker.start(1);
+  board.game().ApplyReceivedMove({kAnt, -1, 0, 2, 9, 5, 0}, "Move");
+  const qint64 applyUs = glide.nsecsElapsed() / 1000;
+  const bool landed = ProcessUntil(
+      [&] { return !board.Glide().Active() && board.PieceImage(kAnt)->pos() == target; }, 20000);
+  ticker.stop();
+  if (!landed) {
+    std::fprintf(stderr, "tamsok: the received move did not land\n");
+    return 1;
+  }
+  std::printf(
+      "received move of 495 steps: glided in %lld ms; the window's longest stall %.1f ms "
+      "(the move itself applied in %lld us)\n",
+      static_cast<long long>(glide.elapsed()), static_cast<double>(longestUs) / 1000.0,
+      static_cast<long long>(applyUs));
+  return 0;
+}
+
 int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
   PaintCounter counter;
   qApp->installEventFilter(&counter);
@@ -334,7 +372,7 @@ int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
     std::printf("release to repainted board (50 drops, %s): median %.0f us, max %.0f us\n",
                 run.marks, micros[micros.size() / 2], micros.back());
   }
-  return 0;
+  return MeasureGlide(board);
 }
 
 }  // namespace
@@ -358,40 +396,6 @@ std::optional<DevOptions> ParseDevOptions(const QStringList& args) {
 int RunDevOptions(TBoardForm& board, const DevOptions& options, const QElapsedTimer& sinceStart) {
   if (options.measure) return Measure(board, sinceStart);
   return TakeScreenshots(board, options.screenshotDir);
-}
-
-void PlayDemoGame(Game& game, int capturesEach, int maxMoves) {
-  unsigned state = 12345;  // a fixed sequence, so every run shows the same position
-  auto next = [&state] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7fff; };
-  for (int n = 0; n < maxMoves; ++n) {
-    if (game.CapturedCount(Camp::Fir) >= capturesEach &&
-        game.CapturedCount(Camp::Oak) >= capturesEach)
-      return;
-    const Board& board = game.board();
-    struct Candidate {
-      PieceId piece;
-      Square to;
-    };
-    std::vector<Candidate> moves, captures;
-    for (PieceId p = 0; p < kPieceCount; ++p) {
-      if (!board.StandsOnBoard(p) || CampOf(p) != game.SideToMove()) continue;
-      const Square from = board.PiecePos[p];
-      for (int x = 0; x < kBoardSize; ++x) {
-        for (int y = 0; y < kBoardSize; ++y) {
-          if (CheckMove(board, p, from.x, from.y, x, y) != MoveCheckResult::Legal) continue;
-          const PieceId target = board.OccupantAt({x, y});
-          if (target == kNoPiece)
-            moves.push_back({p, {x, y}});
-          else if (KindOf(target) != PieceKind::Tree)
-            captures.push_back({p, {x, y}});
-        }
-      }
-    }
-    const std::vector<Candidate>& pool = captures.empty() ? moves : captures;
-    if (pool.empty()) return;
-    const Candidate c = pool[next() % pool.size()];
-    game.PlayDroppedPiece(c.piece, c.to.x, c.to.y);
-  }
 }
 
 }  // namespace tamsok
