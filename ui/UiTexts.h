@@ -100,6 +100,31 @@ inline constexpr const char* kWriteFailed = "%1 could not be saved: %2";
 inline constexpr const char* kLoaded = "Loaded %1";
 inline constexpr const char* kSaved = "Saved %1";
 
+// ---- Questions before a game is given up (OK goes on, Cancel keeps the game) -------------
+inline constexpr const char* kConfirmCaption = "Confirm";
+inline constexpr const char* kAskSurrender = "Give up this game?";
+inline constexpr const char* kAskScoring =
+    "End this game now and let the captured pieces decide it?";
+inline constexpr const char* kAskLocalAlone = "Leave this game unfinished?";
+inline constexpr const char* kAskNewGame = "Give up this game and start a new one?";
+
+// ---- Stepping through the records, and a finished game ----------------------------------
+// Panel 4 after an undo: %1 is the status text of the move taken back.
+inline constexpr const char* kTakenBack = "Taken back: %1";
+// Panel 4 when a piece is picked up on a finished game in LocalFree.
+inline constexpr const char* kFinishedGame = "The game is over: step through it or start a new one";
+// The result of the game on the board, kept beside the menus until the next game. %1 is the
+// winner's camp; %2 says it from the player's side.
+inline constexpr const char* kResult = "Game over: %1 Win";
+inline constexpr const char* kResultForPlayer = "Game over: %1 Win - %2";
+inline constexpr const char* kYouWin = "You win";
+inline constexpr const char* kYouLose = "You lose";
+
+// ---- Accessible names of the pieces: %1 camp, %2 kind, %3 square ------------------------
+inline constexpr const char* kPieceOnSquare = "%1 %2 on %3";
+inline constexpr const char* kPieceCaptured = "%1 %2, captured";
+inline constexpr const char* kPieceOffBoard = "%1 %2, not on the board";
+
 // ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
 inline constexpr const char* kLegendCloaked = "cannot be captured (cloaked)";
 inline constexpr const char* kLegendFrozen = "cannot move (frozen)";

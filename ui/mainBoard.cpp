@@ -15,6 +15,7 @@
 #include "ui/About.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
+#include "ui/GameDisplays.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
@@ -150,10 +151,6 @@ bool IsChatText(const T&) {
   return false;
 }
 
-QString AccessibleName(PieceId p) {
-  return QString::fromUtf8(CampName(CampOf(p))) + u' ' + QString::fromUtf8(KindName(KindOf(p)));
-}
-
 }  // namespace
 
 // ---- Construction ---------------------------------------------------------------------------
@@ -172,6 +169,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildStatusBar();
   BuildMenus();
   computer_ = std::make_unique<ComputerPlayer>(*this);
+  displays_ = new GameDisplays(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);
 
@@ -181,6 +179,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   connect(timer1_, &QTimer::timeout, this, &TBoardForm::Timer1Timer);
 
   FormCreate();
+  displays_->Sync();
   timer1_->start();
 }
 
@@ -218,7 +217,6 @@ void TBoardForm::BuildBoardArea() {
   for (PieceId p = 0; p < kPieceCount; ++p) {
     auto* image = new PieceImageControl(boardArea_, Text(kPieceImageNames[p]), p + 1, *this);
     image->SetPicture(PiecePicture(CampOf(p), KindOf(p)));
-    image->setAccessibleName(AccessibleName(p));
     image->hide();
     pieceImages_[p] = image;
   }
@@ -586,6 +584,10 @@ void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::M
   if (!(buttons & Qt::LeftButton)) return;
   glide_.Finish();  // a piece on its way lands before another is picked up
   if (game_.RefuseSpectator()) return;
+  if (FinishedGameOnBoard()) {
+    ShowStatus(kPanelGame, ui_text::kFinishedGame);
+    return;
+  }
   if (game_.PassPending() || dropBusy_) return;
   const PieceId piece = image.Tag() - 1;
   if (!IsValidPiece(piece)) return;
@@ -678,10 +680,17 @@ void TBoardForm::ShowSideToMove(Camp side) {
     panels_[kPanelFirClock + Index(c)]->SetTint(c == side ? std::optional(kTurnTint[Index(c)])
                                                           : std::nullopt);
   if (computer_) computer_->PositionChanged();
+  if (displays_) displays_->Schedule();
 }
 
 void TBoardForm::GameModeApplied() {
+  // A finished local game is stepped through with undo and redo, read-only.
+  if (FinishedGameOnBoard())
+    for (MenuItem item :
+         {MenuItem::miUndoFirst, MenuItem::miUndo, MenuItem::miRedo, MenuItem::miRedoLast})
+      SetMenuEnabled(item, true);
   if (computer_) computer_->GameModeApplied();
+  if (displays_) displays_->Schedule();
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
@@ -756,18 +765,21 @@ void TBoardForm::MoveAnimation(PieceId piece, Square to) {
 void TBoardForm::PlaceMoveMarker(Square at) {
   if (glide_.Keep([=, this] { PlaceMoveMarker(at); })) return;
   glide_.Finish();
+  if (displays_) displays_->Schedule();
   if (OnBoard(at)) MoveImage(*imgLastPosition_, geometry_.MarkerPixel(at));
 }
 
 void TBoardForm::ParkMoveMarker() {
   if (glide_.Keep([=, this] { ParkMoveMarker(); })) return;
   glide_.Finish();
+  if (displays_) displays_->Schedule();
   MoveImage(*imgLastPosition_, geometry_.MarkerParking());
 }
 
 void TBoardForm::ResetMoveMarker() {
   if (glide_.Keep([=, this] { ResetMoveMarker(); })) return;
   glide_.Finish();
+  if (displays_) displays_->Schedule();
   MoveImage(*imgLastPosition_, kMarkerNewGame);
 }
 
@@ -799,6 +811,7 @@ void TBoardForm::ClearDragState() {
 
 void TBoardForm::BoardRebuilt() {
   if (glide_.Keep([this] { BoardRebuilt(); })) return;
+  if (displays_) displays_->Schedule();
   if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
 }
 

@@ -34,6 +34,7 @@ class QTimer;
 namespace tamsok {
 
 class BoardOverlay;
+class GameDisplays;
 class TAboutBox;
 class TChatForm;
 class TInputIPForm;
@@ -93,31 +94,27 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miConnectClick();
   void miReqGameClick();
 
-  void miNewClick() { game_.miNewClick(); }
-  void miLocalAloneClick() { game_.miLocalAloneClick(); }
+  // The game's commands as the menu gives them (GameCommands.cpp): a question first where a
+  // click would give up a running game, undo and redo by whole turns against the computer,
+  // and a finished local game stepped through. Code that acts for a player calls the game.
+  void miNewClick();
+  void miLocalAloneClick();
   void miExitClick();
   void miLoadClick();
   void miSaveClick();
   void miSaveasClick();
-  // In a game against the computer undo and redo go by whole turns, and the player passes
-  // only on the player's own turn.
-  void miUndoFirstClick() {
-    if (!computer_->Retract(Retraction::UndoFirst)) game_.miUndoFirstClick();
-  }
-  void miUndoClick() {
-    if (!computer_->Retract(Retraction::Undo)) game_.miUndoClick();
-  }
-  void miRedoClick() {
-    if (!computer_->Retract(Retraction::Redo)) game_.miRedoClick();
-  }
-  void miRedoLastClick() {
-    if (!computer_->Retract(Retraction::RedoLast)) game_.miRedoLastClick();
-  }
+  void miUndoFirstClick() { StepRecords(&Game::miUndoFirstClick, Retraction::UndoFirst); }
+  void miUndoClick() { StepRecords(&Game::miUndoClick, Retraction::Undo); }
+  void miRedoClick() { StepRecords(&Game::miRedoClick, Retraction::Redo); }
+  void miRedoLastClick() { StepRecords(&Game::miRedoLastClick, Retraction::RedoLast); }
   void miPassClick() {
     if (!computer_->RefusePass()) game_.miPassClick();
   }
-  void miLossgameClick() { game_.miLossgameClick(); }
-  void miScoringClick() { game_.miScoringClick(); }
+  void miLossgameClick();
+  void miScoringClick();
+  // A finished game stays on the board in LocalFree until the next game: it can be stepped
+  // through with undo and redo, and no piece can be moved on it.
+  bool FinishedGameOnBoard() const;
   void miWoodClick() { SelectSkin(Skin::Wood); }
   void miSlateClick() { SelectSkin(Skin::Slate); }
   void miMarbteaClick() { SelectSkin(Skin::Marbtea); }
@@ -196,6 +193,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::function<void()> CloseSockets;
   // The computer opponent and its menu.
   ComputerPlayer& Computer() const { return *computer_; }
+  // The last move's outline, the result of a finished game and the pieces' accessible names.
+  GameDisplays& Displays() const { return *displays_; }
 
   // ---- Controls --------------------------------------------------------------------------
   QAction* MenuAction(MenuItem item) const { return menuActions_[static_cast<int>(item)]; }
@@ -233,6 +232,12 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // Creates the other windows that do not exist yet, in their order, up to the `count`th.
   void MakeSecondaryWindows(int count) const;
   void SelectSkin(Skin skin);
+  // Undo or redo by the menu; panel 4 then names the last record taken back or replayed.
+  void StepRecords(void (Game::*step)(), Retraction command);
+  // Asks `question` when `ask` holds; true when the command goes on. It goes on only if the
+  // game is still the one asked about when the answer comes (the clock and the network run
+  // while the box is open).
+  bool GoesOn(bool ask, const char* question);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   void MoveImage(QWidget& image, PixelPos to);
   // Puts the image last brought to the front back under the overlay's marks, still above
@@ -288,6 +293,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
 
   // Made right after the menus, before the game's start-up reports to it; destroyed first.
   std::unique_ptr<ComputerPlayer> computer_;
+  GameDisplays* displays_ = nullptr;  // made with the computer player
 };
 
 }  // namespace tamsok

@@ -272,7 +272,7 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
 // of 10 ms. A 1 ms timer ticks meanwhile; the longest gap between its ticks is the longest time
 // the window did not answer.
 int MeasureGlide(TBoardForm& board) {
-  board.miNewClick();
+  board.game().miNewClick();  // no question: the measured game is given up
   board.SetGlideStepDelay(10);
   constexpr PieceId kAnt = 18;
   const QPoint target(board.Geometry().SquareLeft[9], board.Geometry().SquareTop[5]);

@@ -1,0 +1,167 @@
+#include "ui/GameDisplays.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "rules/Catalogue.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardOverlay.h"
+#include "ui/SquareNames.h"
+#include "ui/UiTexts.h"
+#include "ui/mainBoard.h"
+
+namespace tamsok {
+
+namespace {
+
+QString Text(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The outline: an amber line between a dark rim and a light halo. The amber is no skin's, no
+// camp's and no other mark's colour; the rims carry it on the dark Slate board as on the light
+// Wood, Marbtea and PBfoil ones.
+const QColor kOutline(0xFF, 0xA0, 0x00);
+const QColor kOutlineRim(0x20, 0x14, 0x00, 230);
+const QColor kOutlineHalo(255, 255, 255, 200);
+// Pixels from a square's centre to the edge of its 55 x 47 cell; the outline runs 2 pixels
+// inside, around the 40 x 40 piece picture, and clear of a neighbouring square's outline.
+constexpr int kHalfWidth = 27, kHalfHeight = 23;
+
+}  // namespace
+
+// ---- The last move's squares --------------------------------------------------------------
+
+LastMoveMarks::LastMoveMarks(QWidget* parent, const BoardGeometry& geometry)
+    : QWidget(parent), geometry_(geometry) {
+  setObjectName(QStringLiteral("LastMoveMarks"));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_NoSystemBackground);
+}
+
+QRect LastMoveMarks::CellRect(Square s) const {
+  const PixelPos corner = geometry_.SquarePixel(s);
+  const QPoint centre(corner.left + kPiecePictureSize / 2, corner.top + kPiecePictureSize / 2);
+  return QRect(centre - QPoint(kHalfWidth, kHalfHeight), centre + QPoint(kHalfWidth, kHalfHeight));
+}
+
+void LastMoveMarks::Show(std::optional<std::pair<Square, Square>> move) {
+  if (move == move_) return;
+  for (const auto& shown : {move_, move})
+    if (shown) update(QRegion(CellRect(shown->first)) + CellRect(shown->second));
+  move_ = move;
+}
+
+void LastMoveMarks::paintEvent(QPaintEvent*) {
+  if (!move_) return;
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::NoBrush);
+  auto outline = [&](Square s, Qt::PenStyle style) {
+    const QRectF r = QRectF(CellRect(s)).adjusted(2.5, 2.5, -2, -2);
+    p.setPen(QPen(kOutlineHalo, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawRoundedRect(r, 7, 7);
+    p.setPen(QPen(kOutlineRim, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawRoundedRect(r, 7, 7);
+    p.setPen(QPen(kOutline, 2.5, style, Qt::FlatCap, Qt::RoundJoin));
+    p.drawRoundedRect(r, 7, 7);
+  };
+  outline(move_->first, Qt::DashLine);  // where it came from
+  outline(move_->second, Qt::SolidLine);
+}
+
+// ---- The displays -------------------------------------------------------------------------
+
+GameDisplays::GameDisplays(TBoardForm& form)
+    : QObject(&form),
+      form_(form),
+      outline_(new LastMoveMarks(form.BoardArea(), form.Geometry())),
+      result_(new QLabel(form.menuBar())) {
+  setObjectName(QStringLiteral("GameDisplays"));
+  outline_->setGeometry(form.Overlay()->geometry());  // the board picture
+  outline_->stackUnder(form.PieceImage(0));  // over the board and the marker, under the pieces
+
+  result_->setObjectName(QStringLiteral("ResultLabel"));
+  QFont bold = result_->font();
+  bold.setBold(true);
+  result_->setFont(bold);
+  result_->setContentsMargins(8, 0, 8, 0);
+  form.menuBar()->setCornerWidget(result_, Qt::TopRightCorner);
+  result_->hide();
+}
+
+void GameDisplays::Schedule() {
+  if (scheduled_) return;
+  scheduled_ = true;
+  QTimer::singleShot(0, this, [this] { Sync(); });
+}
+
+void GameDisplays::Sync() {
+  scheduled_ = false;
+  Game& game = form_.game();
+  const int n = game.RecordCount();
+  if (n >= 1 && !game.Record(n).IsPass) {
+    const MoveRecord& r = game.Record(n);
+    outline_->Show(std::pair(Square{r.FromX, r.FromY}, Square{r.ToX, r.ToY}));
+  } else {
+    outline_->Show(std::nullopt);
+  }
+
+  // A network player sees the game from the own camp, as against the computer; the side can
+  // be changed afterwards as always.
+  const std::optional<NetworkTerms>& terms = game.Terms();
+  if (IsNetworkGame(game.Mode()) && terms && terms->playedAs && game.CanHandlePieces() &&
+      turnedGame_ != game.GameNumber()) {
+    turnedGame_ = game.GameNumber();
+    game.miMyViewClick();
+  }
+  if (const std::optional<Camp> computer = form_.Computer().ComputerCamp()) {
+    computerGame_ = game.GameNumber();
+    computerGamePlayer_ = OtherCamp(*computer);
+  }
+  ShowResult();
+  NamePieces();
+}
+
+void GameDisplays::ShowResult() {
+  const Game& game = form_.game();
+  const std::optional<Camp> winner = game.Winner();
+  result_->setVisible(winner.has_value());
+  if (!winner) return;
+  std::optional<Camp> player;
+  if (game.Terms())
+    player = game.Terms()->playedAs;
+  else if (computerGame_ == game.GameNumber())
+    player = computerGamePlayer_;
+  const QString camp = Text(CampName(*winner));
+  result_->setText(
+      player ? Text(ui_text::kResultForPlayer)
+                   .arg(camp, Text(*player == *winner ? ui_text::kYouWin : ui_text::kYouLose))
+             : Text(ui_text::kResult).arg(camp));
+}
+
+void GameDisplays::NamePieces() {
+  const Board& board = form_.game().board();
+  for (PieceId p = 0; p < kPieceCount; ++p) {
+    const QString camp = Text(CampName(CampOf(p))), kind = Text(KindName(KindOf(p)));
+    QString name;
+    if (!board.InPlay[p])
+      name = Text(ui_text::kPieceCaptured).arg(camp, kind);
+    else if (OnBoard(board.PiecePos[p]))
+      name = Text(ui_text::kPieceOnSquare)
+                 .arg(camp, kind, SquareName(board.ViewSide, board.PiecePos[p]));
+    else
+      name = Text(ui_text::kPieceOffBoard).arg(camp, kind);
+    QWidget* image = form_.PieceImage(p);
+    if (image->accessibleName() != name) image->setAccessibleName(name);
+  }
+}
+
+}  // namespace tamsok
