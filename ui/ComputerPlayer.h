@@ -14,6 +14,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <optional>
 
 #include <QObject>
@@ -50,8 +51,14 @@ class ComputerPlayer : public QObject {
   // A new local game in which the computer plays `camp`; the board turns so that the
   // player's camp stands at the bottom. Offered in LocalFree and LocalPlaying.
   void NewGameAgainst(Camp camp);
-  void miComputerOakClick() { NewGameAgainst(Camp::Oak); }
-  void miComputerFirClick() { NewGameAgainst(Camp::Fir); }
+  void miComputerOakClick() {
+    if (!confirmNewGame || confirmNewGame()) NewGameAgainst(Camp::Oak);
+  }
+  void miComputerFirClick() {
+    if (!confirmNewGame || confirmNewGame()) NewGameAgainst(Camp::Fir);
+  }
+  // Asked by the two menu items before their new game replaces the one on the board.
+  std::function<bool()> confirmNewGame;
   void SelectStrength(engine::Strength strength);
   // Searches a move for the side to move and marks it on the board.
   void miHintClick();

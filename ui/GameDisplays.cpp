@@ -122,12 +122,16 @@ void GameDisplays::Sync() {
     turnedGame_ = game.GameNumber();
     game.miMyViewClick();
   }
-  if (const std::optional<Camp> computer = form_.Computer().ComputerCamp()) {
-    computerGame_ = game.GameNumber();
-    computerGamePlayer_ = OtherCamp(*computer);
-  }
+  NoteComputerGame();
   ShowResult();
   NamePieces();
+}
+
+void GameDisplays::NoteComputerGame() {
+  if (const std::optional<Camp> computer = form_.Computer().ComputerCamp()) {
+    computerGame_ = form_.game().GameNumber();
+    computerGamePlayer_ = OtherCamp(*computer);
+  }
 }
 
 void GameDisplays::ShowResult() {

@@ -48,6 +48,9 @@ class GameDisplays : public QObject {
   void Schedule();
   // Brings every display up to date now.
   void Sync();
+  // Remembers the player's camp while a game against the computer runs; the mode that ends
+  // the game ends the computer's part in it.
+  void NoteComputerGame();
 
   LastMoveMarks& Outline() const { return *outline_; }
   QLabel& ResultLabel() const { return *result_; }

@@ -170,6 +170,9 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildMenus();
   computer_ = std::make_unique<ComputerPlayer>(*this);
   displays_ = new GameDisplays(*this);
+  computer_->confirmNewGame = [this] {
+    return GoesOn(IsPlayingMode(game_.Mode()), ui_text::kAskNewGame);
+  };
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);
 
@@ -689,6 +692,7 @@ void TBoardForm::GameModeApplied() {
     for (MenuItem item :
          {MenuItem::miUndoFirst, MenuItem::miUndo, MenuItem::miRedo, MenuItem::miRedoLast})
       SetMenuEnabled(item, true);
+  if (displays_ && game_.Winner()) displays_->NoteComputerGame();  // before the computer leaves
   if (computer_) computer_->GameModeApplied();
   if (displays_) displays_->Schedule();
 }
