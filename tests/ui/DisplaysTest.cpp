@@ -120,7 +120,9 @@ TEST_F(DisplayFixture, EveryDisplayShowsTheGameAfterEveryCommand) {
   for (const Row& row : rows) {
     row.run();
     ExpectDisplaysShowTheGame(row.command);
-    if (row.panel4) EXPECT_EQ(Panel(kPanelGame), row.panel4) << row.command;
+    if (row.panel4) {
+      EXPECT_EQ(Panel(kPanelGame), row.panel4) << row.command;
+    }
     if (std::string(row.command) == "the next game") {
       EXPECT_EQ(Panel(kPanelFirClock), "[Fir][00\"00][30][0/10][0]");
       EXPECT_EQ(Panel(kPanelOakClock), "[Oak][00\"00][30][0/10][0]");
