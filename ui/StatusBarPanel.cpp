@@ -13,8 +13,13 @@ StatusBarPanel::StatusBarPanel(const QString& text, QWidget* parent) : QLabel(pa
 
 void StatusBarPanel::SetText(const QString& text) {
   setText(text);
-  setToolTip(text);
+  setToolTip(explain_ ? explain_(text) : text);
   FitFont();
+}
+
+void StatusBarPanel::SetExplain(std::function<QString(const QString&)> explain) {
+  explain_ = std::move(explain);
+  setToolTip(explain_ ? explain_(text()) : text());
 }
 
 void StatusBarPanel::SetTint(std::optional<QColor> tint) {

@@ -120,6 +120,17 @@ inline constexpr const char* kResultForPlayer = "Game over: %1 Win - %2";
 inline constexpr const char* kYouWin = "You win";
 inline constexpr const char* kYouLose = "You lose";
 
+// ---- Tooltips of the clock panels: %1 the camp, then the figures of the panel --------------
+inline constexpr const char* kClockTip =
+    "%1's clock\n"
+    "Time used: %2 min %3 s\n"
+    "Left for this move: %4 s\n"
+    "Time exceedings: %5 of %6 allowed\n"
+    "Material lost: %7";
+inline constexpr const char* kClockLegendTip =
+    "%1's clock: time used, seconds left for this move, time exceedings used and allowed, "
+    "and the value of the pieces lost";
+
 // ---- Accessible names of the pieces: %1 camp, %2 kind, %3 square ------------------------
 inline constexpr const char* kPieceOnSquare = "%1 %2 on %3";
 inline constexpr const char* kPieceCaptured = "%1 %2, captured";
@@ -135,6 +146,8 @@ inline constexpr const char* kLegendStrike = "Fir's / Oak's Lightning may strike
 inline constexpr const char* kReceiveHeader = "[Receive message]";
 inline constexpr const char* kInitialHead = "Head";
 inline constexpr const char* kInitialMessage = "msg";
+// The check box that hides the protocol lines of the log, leaving the chat lines.
+inline constexpr const char* kChatOnly = "Chat only";
 
 // ---- Move history window ------------------------------------------------------------------
 inline constexpr const char* kInitialHistory = "...";

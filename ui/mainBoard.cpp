@@ -15,6 +15,7 @@
 #include "ui/About.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
+#include "ui/ClockTooltip.h"
 #include "ui/GameDisplays.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
@@ -22,6 +23,7 @@
 #include "ui/LazyIcon.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
+#include "ui/Shortcuts.h"
 #include "ui/StatusBarPanel.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
@@ -170,6 +172,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildMenus();
   computer_ = std::make_unique<ComputerPlayer>(*this);
   displays_ = new GameDisplays(*this);
+  InstallShortcuts(*this);
   computer_->confirmNewGame = [this] {
     return GoesOn(IsPlayingMode(game_.Mode()), ui_text::kAskNewGame);
   };
@@ -241,6 +244,9 @@ void TBoardForm::BuildStatusBar() {
     left += width;
     panels_[i] = panel;
   }
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    panels_[kPanelFirClock + Index(c)]->SetExplain(
+        [c](const QString& text) { return ClockTooltip(c, text); });
 }
 
 void TBoardForm::BuildMenus() {
@@ -381,7 +387,12 @@ void TBoardForm::MakeSecondaryWindows(int count) const {
       case 0:
         chatForm_ = new TChatForm(owner);
         chatForm_->SendChatLine = [this](const QString& line) {
-          net_->SendChatLine(WireText(line));
+          const std::string wire = WireText(line);
+          net_->SendChatLine(wire);
+          // The room lists its own lines too, as its clients see them.
+          const GameMode mode = game_.Mode();
+          if (mode == GameMode::ServerFree || mode == GameMode::ServerPlaying)
+            chatForm_->AppendReceived(ShownQText(wire), /*chat=*/true);
         };
         break;
       case 1:

@@ -2,6 +2,7 @@
 // real mouse events on their windows.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -149,6 +150,28 @@ TEST_F(TwoCopies, ServerModeOffDropsThePlayerAndTheSettingsFileRemembersTheAddre
   };
   player->Item("miConnect")->trigger();
   EXPECT_EQ(player->form.InputIPForm()->cbIP->count(), 1);
+}
+
+// The room lists its own chat lines as its clients see them, and "Chat only" leaves the chat
+// lines of the log: the protocol lines go and come back, the wire is untouched.
+TEST_F(TwoCopies, TheRoomListsItsOwnLinesAndChatOnlyHidesTheProtocol) {
+  player->Item("miReqGame")->trigger();
+  ASSERT_EVENTUALLY(room->Received().contains(QStringLiteral("[127.0.0.1]Requested")), 5000);
+  TChatForm& chat = *room->form.ChatForm();
+  chat.MemoS->setPlainText(QStringLiteral("hi"));
+  QTest::keyClick(chat.MemoS, Qt::Key_Return);
+  EXPECT_TRUE(chat.MemoS->toPlainText().isEmpty());
+  EXPECT_TRUE(room->Received().endsWith(QStringLiteral("\n[Head] hi")));
+  ASSERT_EVENTUALLY(player->Received().endsWith(QStringLiteral("\n[Head] hi")), 5000);
+  QTest::keyClick(player->form.ChatForm()->MemoS, Qt::Key_Return);
+  ASSERT_EVENTUALLY(room->Received().endsWith(QStringLiteral("[127.0.0.1][Head] msg")), 5000);
+
+  const QString everything = room->Received();
+  chat.cbChatOnly->click();
+  EXPECT_EQ(room->Received(),
+            QStringLiteral("[Receive message]\n[Head] hi\n[127.0.0.1][Head] msg"));
+  chat.cbChatOnly->click();
+  EXPECT_EQ(room->Received(), everything);
 }
 
 // A 4 MiB chat line without a blank, with both chat windows open: the room passes it on
