@@ -154,15 +154,7 @@ void GameDisplays::ShowResult() {
 void GameDisplays::NamePieces() {
   const Board& board = form_.game().board();
   for (PieceId p = 0; p < kPieceCount; ++p) {
-    const QString camp = Text(CampName(CampOf(p))), kind = Text(KindName(KindOf(p)));
-    QString name;
-    if (!board.InPlay[p])
-      name = Text(ui_text::kPieceCaptured).arg(camp, kind);
-    else if (OnBoard(board.PiecePos[p]))
-      name = Text(ui_text::kPieceOnSquare)
-                 .arg(camp, kind, SquareName(board.ViewSide, board.PiecePos[p]));
-    else
-      name = Text(ui_text::kPieceOffBoard).arg(camp, kind);
+    const QString name = PieceAccessibleName(board, p);
     QWidget* image = form_.PieceImage(p);
     if (image->accessibleName() != name) image->setAccessibleName(name);
   }

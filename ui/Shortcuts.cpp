@@ -8,26 +8,27 @@ namespace tamsok {
 
 namespace {
 
+// The keys are written out rather than taken from the platform's standard keys, which some
+// platforms leave empty (Quit among them): the same keys everywhere.
 struct ShortcutRow {
   const char* item;
-  QKeySequence::StandardKey standard;  // UnknownKey: the keys below
   const char* keys[2];
 };
 
 // clang-format off
 const ShortcutRow kShortcuts[] = {
-    {"miNew",          QKeySequence::New,        {}},
-    {"miLoad",         QKeySequence::Open,       {}},
-    {"miSave",         QKeySequence::Save,       {}},
-    {"miSaveas",       QKeySequence::UnknownKey, {"Ctrl+Shift+S"}},
-    {"miUndo",         QKeySequence::UnknownKey, {"Ctrl+Z"}},
-    {"miRedo",         QKeySequence::UnknownKey, {"Ctrl+Shift+Z", "Ctrl+Y"}},
-    {"miUndoFirst",    QKeySequence::UnknownKey, {"Ctrl+Home"}},
-    {"miRedoLast",     QKeySequence::UnknownKey, {"Ctrl+End"}},
-    {"miPass",         QKeySequence::UnknownKey, {"Ctrl+P"}},
-    {"miHint",         QKeySequence::UnknownKey, {"Ctrl+H"}},
-    {"miStopThinking", QKeySequence::UnknownKey, {"Ctrl+T"}},
-    {"miExit",         QKeySequence::Quit,       {}},
+    {"miNew",          {"Ctrl+N"}},
+    {"miLoad",         {"Ctrl+O"}},
+    {"miSave",         {"Ctrl+S"}},
+    {"miSaveas",       {"Ctrl+Shift+S"}},
+    {"miUndo",         {"Ctrl+Z"}},
+    {"miRedo",         {"Ctrl+Shift+Z", "Ctrl+Y"}},
+    {"miUndoFirst",    {"Ctrl+Home"}},
+    {"miRedoLast",     {"Ctrl+End"}},
+    {"miPass",         {"Ctrl+P"}},
+    {"miHint",         {"Ctrl+H"}},
+    {"miStopThinking", {"Ctrl+T"}},
+    {"miExit",         {"Ctrl+Q"}},
 };
 // clang-format on
 
@@ -38,7 +39,6 @@ void InstallShortcuts(QWidget& window) {
     auto* action = window.findChild<QAction*>(QString::fromUtf8(row.item));
     if (!action) continue;
     QList<QKeySequence> keys;
-    if (row.standard != QKeySequence::UnknownKey) keys = QKeySequence::keyBindings(row.standard);
     for (const char* key : row.keys)
       if (key) keys << QKeySequence(QString::fromUtf8(key));
     action->setShortcuts(keys);

@@ -1,6 +1,8 @@
 #include "ui/SquareNames.h"
 
+#include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "ui/UiTexts.h"
 
 namespace tamsok {
 
@@ -12,6 +14,18 @@ std::optional<engine::MoveSquares> ParseTypedMove(int viewSide, const QString& t
   QString text = typed.toLower();
   text.remove(u' ');
   return engine::ParseMoveTextToView(viewSide, text.toStdString());
+}
+
+QString PieceAccessibleName(const Board& board, PieceId p) {
+  auto text = [](std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  };
+  const QString camp = text(CampName(CampOf(p))), kind = text(KindName(KindOf(p)));
+  if (!board.InPlay[p]) return QString::fromUtf8(ui_text::kPieceCaptured).arg(camp, kind);
+  if (OnBoard(board.PiecePos[p]))
+    return QString::fromUtf8(ui_text::kPieceOnSquare)
+        .arg(camp, kind, SquareName(board.ViewSide, board.PiecePos[p]));
+  return QString::fromUtf8(ui_text::kPieceOffBoard).arg(camp, kind);
 }
 
 }  // namespace tamsok

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "engine/Notation.h"
+#include "rules/Board.h"
 #include "rules/Types.h"
 
 namespace tamsok {
@@ -18,5 +19,9 @@ QString SquareName(int viewSide, Square view);
 // A typed move, two square names ("a2a3", blanks and case ignored), in the frame of viewing
 // side `viewSide`; nothing for text that is not one.
 std::optional<engine::MoveSquares> ParseTypedMove(int viewSide, const QString& typed);
+
+// What a piece is and where it stands, as assistive technology reads it: "Fir Ant on a2",
+// "Fir Ant, captured", "Fir Ant, not on the board".
+QString PieceAccessibleName(const Board& board, PieceId piece);
 
 }  // namespace tamsok

@@ -131,6 +131,21 @@ inline constexpr const char* kClockLegendTip =
     "%1's clock: time used, seconds left for this move, time exceedings used and allowed, "
     "and the value of the pieces lost";
 
+// ---- Keyboard play ---------------------------------------------------------------------
+// The move being typed, shown over the board; %1 is what was typed.
+inline constexpr const char* kTypedMove = "Move: %1";
+// Panel 4 for a typed move that cannot be read, and for one from an empty square.
+inline constexpr const char* kNotAMove = "Not a move: %1 (type two squares, such as a2a3)";
+inline constexpr const char* kNoPieceOn = "No piece on %1";
+
+// ---- What assistive technology reads --------------------------------------------------------
+inline constexpr const char* kBoardName = "Board";
+inline constexpr const char* kBoardHelp =
+    "Arrow keys move the cursor; Enter or Space picks up the piece under it and drops it; "
+    "Escape puts it back. Or type a move such as a2a3 and press Enter.";
+// A square with no piece; %1 is its name.
+inline constexpr const char* kSquareEmpty = "%1, empty";
+
 // ---- Accessible names of the pieces: %1 camp, %2 kind, %3 square ------------------------
 inline constexpr const char* kPieceOnSquare = "%1 %2 on %3";
 inline constexpr const char* kPieceCaptured = "%1 %2, captured";

@@ -13,6 +13,7 @@
 
 #include "rules/Catalogue.h"
 #include "ui/About.h"
+#include "ui/BoardKeyboard.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/ClockTooltip.h"
@@ -172,6 +173,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildMenus();
   computer_ = std::make_unique<ComputerPlayer>(*this);
   displays_ = new GameDisplays(*this);
+  keyboard_ = new BoardKeyboard(*this);
   InstallShortcuts(*this);
   computer_->confirmNewGame = [this] {
     return GoesOn(IsPlayingMode(game_.Mode()), ui_text::kAskNewGame);
@@ -332,7 +334,8 @@ void TBoardForm::FormCreate() {
     image->setEnabled(true);
     BringToFront(*image);
   }
-  overlay_->raise();  // the marks lie over every piece, under the status bar
+  overlay_->raise();   // the marks lie over every piece, under the status bar
+  keyboard_->raise();  // and the keyboard's cursor over them
   gameStatus_->raise();
   raisedImage_ = nullptr;
   geometry_.Build();
@@ -596,29 +599,34 @@ void TBoardForm::miSoundTTagClick() {
 void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::MouseButtons buttons,
                                 Qt::KeyboardModifiers, int X, int Y) {
   if (!(buttons & Qt::LeftButton)) return;
+  PickUp(image.Tag() - 1, X, Y);
+}
+
+// A press on a piece's image, or Enter on its square: the piece is held.
+bool TBoardForm::PickUp(PieceId piece, int X, int Y) {
   glide_.Finish();  // a piece on its way lands before another is picked up
-  if (game_.RefuseSpectator()) return;
+  if (game_.RefuseSpectator()) return false;
   if (FinishedGameOnBoard()) {
     ShowStatus(kPanelGame, ui_text::kFinishedGame);
-    return;
+    return false;
   }
-  if (game_.PassPending() || dropBusy_) return;
-  const PieceId piece = image.Tag() - 1;
-  if (!IsValidPiece(piece)) return;
-  if (computer_->RefusePress(piece)) return;
+  if (game_.PassPending() || dropBusy_) return false;
+  if (!IsValidPiece(piece)) return false;
+  if (computer_->RefusePress(piece)) return false;
   const Square pos = game_.board().PiecePos[piece];
-  if (!OnBoard(pos)) return;  // only images of pieces on the board take presses
+  if (!OnBoard(pos)) return false;  // only images of pieces on the board take presses
 
-  drag_.DraggedTag = image.Tag();
+  drag_.DraggedTag = piece + 1;
   drag_.ImageLeft = drag_.HomeLeft = geometry_.SquareLeft[pos.x];
   drag_.ImageTop = drag_.HomeTop = geometry_.SquareTop[pos.y];
   drag_.PressX = X;
   drag_.PressY = Y;
-  BringToFront(image);  // drawn above every other piece while it moves
+  BringToFront(*pieceImages_[piece]);  // drawn above every other piece while it moves
   if (miShowLegalMoves_->isChecked())
     overlay_->ShowTargets(game_.board(), game_.DropTargets(piece));
   // The sound is readied while the piece is held, not at the drop, which is timed.
   if (miSoundTTag_->isChecked()) sound_.Prepare();
+  return true;
 }
 
 void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
@@ -646,21 +654,48 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
   // A release on another image than the dragged one does not drop the dragged one.
   if (drag_.DraggedTag != 0 && image.Tag() != drag_.DraggedTag) return;
 
+  const int left = drag_.ImageLeft + X - drag_.PressX;
+  const int top = drag_.ImageTop + Y - drag_.PressY;
+  Drop(geometry_.PixelToSquare(left, top));
+}
+
+// The held piece let go over `square`, or outside the board: the game decides.
+void TBoardForm::Drop(std::optional<Square> square) {
+  if (dropBusy_) return;
   dropBusy_ = true;
   const PieceId piece = drag_.DraggedTag - 1;
   if (piece < 0) {
     dropBusy_ = false;
     return;
   }
-  const int left = drag_.ImageLeft + X - drag_.PressX;
-  const int top = drag_.ImageTop + Y - drag_.PressY;
-  if (const std::optional<Square> square = geometry_.PixelToSquare(left, top)) {
+  if (square)
     game_.PlayDroppedPiece(piece, square->x, square->y);
-  } else {
+  else
     SnapBack(piece, game_.board().PiecePos[piece]);  // outside the board: back, silently
-  }
   drag_.DraggedTag = 0;
   dropBusy_ = false;
+}
+
+void TBoardForm::CarryTo(Square s) {
+  if (drag_.DraggedTag < 1 || dropBusy_ || !OnBoard(s)) return;
+  const PixelPos at = geometry_.SquarePixel(s);
+  pieceImages_[drag_.DraggedTag - 1]->move(at.left, at.top);
+  drag_.ImageLeft = at.left;
+  drag_.ImageTop = at.top;
+}
+
+void TBoardForm::DropHeld(Square s) {
+  if (dropBusy_) return;
+  overlay_->ClearTargets();
+  SettleRaisedImage();
+  Drop(s);
+}
+
+void TBoardForm::CancelHold() {
+  if (drag_.DraggedTag < 1 || dropBusy_) return;
+  const PieceId piece = drag_.DraggedTag - 1;
+  SnapBack(piece, game_.board().PiecePos[piece]);
+  ClearDragState();
 }
 
 // ---- GameView -------------------------------------------------------------------------------

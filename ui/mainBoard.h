@@ -33,6 +33,7 @@ class QTimer;
 
 namespace tamsok {
 
+class BoardKeyboard;
 class BoardOverlay;
 class GameDisplays;
 class TAboutBox;
@@ -145,6 +146,17 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void KimulMouseUp(PieceImageControl& image, Qt::MouseButton button, Qt::MouseButtons buttons,
                     Qt::KeyboardModifiers keys, int X, int Y) override;
 
+  // ---- Holding a piece: the mouse handlers above and the keyboard (BoardKeyboard) --------
+  // Picks the piece up as a press on its image at (X, Y) does; false, with the reason shown
+  // where there is one, when it may not be held now.
+  bool PickUp(PieceId piece, int X, int Y);
+  // The held piece's image onto the square, as a drag carries it.
+  void CarryTo(Square s);
+  // Lets the held piece go over the square, as a release does.
+  void DropHeld(Square s);
+  // Puts the held piece back on its own square; nothing is played.
+  void CancelHold();
+
   // ---- GameView --------------------------------------------------------------------------
   void ShowStatus(int panel, const std::string& text) override;
   BoxAnswer ShowMessageBox(const std::string& text, const std::string& caption,
@@ -195,6 +207,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   ComputerPlayer& Computer() const { return *computer_; }
   // The last move's outline, the result of a finished game and the pieces' accessible names.
   GameDisplays& Displays() const { return *displays_; }
+  // The keyboard's cursor and typed moves over the board.
+  BoardKeyboard& Keyboard() const { return *keyboard_; }
 
   // ---- Controls --------------------------------------------------------------------------
   QAction* MenuAction(MenuItem item) const { return menuActions_[static_cast<int>(item)]; }
@@ -240,6 +254,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   bool GoesOn(bool ask, const char* question);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   void MoveImage(QWidget& image, PixelPos to);
+  // The held piece let go over `square`, or outside the board (nothing): the game decides.
+  void Drop(std::optional<Square> square);
   // Puts the image last brought to the front back under the overlay's marks, still above
   // every other piece: its drag or glide is over.
   void SettleRaisedImage();
@@ -294,6 +310,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // Made right after the menus, before the game's start-up reports to it; destroyed first.
   std::unique_ptr<ComputerPlayer> computer_;
   GameDisplays* displays_ = nullptr;  // made with the computer player
+  BoardKeyboard* keyboard_ = nullptr;
 };
 
 }  // namespace tamsok
