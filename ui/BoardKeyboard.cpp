@@ -25,6 +25,7 @@ QString Text(const char* text) {
 
 constexpr int kSquareCount = kBoardSize * kBoardSize;
 constexpr int kMaxTyped = 8;
+constexpr int kTypedLeft = 100;                           // right of Fir's tray
 constexpr int kCellHalfWidth = 27, kCellHalfHeight = 23;  // the 55 x 47 cell of a square
 
 // ---- What assistive technology reads -------------------------------------------------------
@@ -296,13 +297,14 @@ void BoardKeyboard::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   if (cursorShown_) DrawCursor(p, QRectF(CellRect(cursor_)).adjusted(1, 1, 0, 0), Holding());
   if (typed_.isEmpty()) return;
-  // The move being typed, in a box over the top edge of the board.
+  // The move being typed, in a box over the top edge of the board, left of the middle where a
+  // finished game's result stands.
   const QString text = Text(ui_text::kTypedMove).arg(typed_);
   QFont font = p.font();
   font.setBold(true);
   p.setFont(font);
   const int width = QFontMetrics(font).horizontalAdvance(text) + 16;
-  const QRectF box((this->width() - width) / 2.0, 1, width, TypedRect().height() - 3);
+  const QRectF box(kTypedLeft, 1, width, TypedRect().height() - 3);
   p.setPen(QPen(QColor(0x10, 0x10, 0x10), 1));
   p.setBrush(QColor(255, 255, 255, 235));
   p.drawRoundedRect(box, 4, 4);

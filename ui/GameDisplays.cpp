@@ -1,7 +1,6 @@
 #include "ui/GameDisplays.h"
 
 #include <QLabel>
-#include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
@@ -34,6 +33,8 @@ const QColor kOutlineHalo(255, 255, 255, 200);
 // Pixels from a square's centre to the edge of its 55 x 47 cell; the outline runs 2 pixels
 // inside, around the 40 x 40 piece picture, and clear of a neighbouring square's outline.
 constexpr int kHalfWidth = 27, kHalfHeight = 23;
+// The result's label stands in the band above the board's frame.
+constexpr int kResultHeight = 17;
 
 }  // namespace
 
@@ -83,17 +84,18 @@ GameDisplays::GameDisplays(TBoardForm& form)
     : QObject(&form),
       form_(form),
       outline_(new LastMoveMarks(form.BoardArea(), form.Geometry())),
-      result_(new QLabel(form.menuBar())) {
+      result_(new QLabel(form.BoardArea())) {
   setObjectName(QStringLiteral("GameDisplays"));
   outline_->setGeometry(form.Overlay()->geometry());  // the board picture
   outline_->stackUnder(form.PieceImage(0));  // over the board and the marker, under the pieces
 
+  // Over the band above the board's frame, between the trays, where nothing else is drawn.
   result_->setObjectName(QStringLiteral("ResultLabel"));
-  QFont bold = result_->font();
-  bold.setBold(true);
-  result_->setFont(bold);
-  result_->setContentsMargins(8, 0, 8, 0);
-  form.menuBar()->setCornerWidget(result_, Qt::TopRightCorner);
+  result_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  result_->setAlignment(Qt::AlignCenter);
+  result_->setStyleSheet(QStringLiteral(
+      "QLabel { background: rgba(255, 255, 255, 235); color: #101010; font-weight: bold;"
+      " border: 1px solid #101010; border-radius: 4px; padding: 0 8px; }"));
   result_->hide();
 }
 
@@ -149,6 +151,9 @@ void GameDisplays::ShowResult() {
       player ? Text(ui_text::kResultForPlayer)
                    .arg(camp, Text(*player == *winner ? ui_text::kYouWin : ui_text::kYouLose))
              : Text(ui_text::kResult).arg(camp));
+  const int width = result_->sizeHint().width();
+  result_->setGeometry((TBoardForm::kClientWidth - width) / 2, 0, width, kResultHeight);
+  result_->raise();
 }
 
 void GameDisplays::NamePieces() {

@@ -113,7 +113,7 @@ inline constexpr const char* kAskNewGame = "Give up this game and start a new on
 inline constexpr const char* kTakenBack = "Taken back: %1";
 // Panel 4 when a piece is picked up on a finished game in LocalFree.
 inline constexpr const char* kFinishedGame = "The game is over: step through it or start a new one";
-// The result of the game on the board, kept beside the menus until the next game. %1 is the
+// The result of the game on the board, kept over its top edge until the next game. %1 is the
 // winner's camp; %2 says it from the player's side.
 inline constexpr const char* kResult = "Game over: %1 Win";
 inline constexpr const char* kResultForPlayer = "Game over: %1 Win - %2";

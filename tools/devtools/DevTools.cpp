@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -23,6 +24,7 @@
 #include "rules/MoveCheck.h"
 #include "tools/devtools/DemoGame.h"
 #include "ui/About.h"
+#include "ui/BoardKeyboard.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
@@ -207,6 +209,50 @@ bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
   return ok;
 }
 
+void SendKey(QWidget& target, int key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&target, &release);
+}
+
+// Keyboard play and the end of a game: the cursor carrying a piece, a move being typed, and
+// the result kept beside the menus with the last move outlined.
+bool TakeKeyboardScreenshots(TBoardForm& board, const QString& dir) {
+  Game& game = board.game();
+  if (IsPlayingMode(game.Mode())) game.miLocalAloneClick();
+  board.miNewClick();
+  board.game().SelectViewSide(2);
+  BoardKeyboard& keys = board.Keyboard();
+  auto type = [&](const QString& text) {
+    for (QChar c : text)
+      SendKey(keys, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.unicode() - 'a'), c);
+  };
+  for (const QString& typed : {QStringLiteral("c2c3"), QStringLiteral("a7a6")}) {
+    type(typed);
+    SendKey(keys, Qt::Key_Return);
+  }
+  // The cursor to Fir's Lightning, which is picked up and carried three squares ahead.
+  const Square lightning = game.board().PiecePos[1];
+  while (keys.Cursor().y != lightning.y)
+    SendKey(keys, keys.Cursor().y < lightning.y ? Qt::Key_Down : Qt::Key_Up);
+  while (keys.Cursor().x != lightning.x)
+    SendKey(keys, keys.Cursor().x < lightning.x ? Qt::Key_Right : Qt::Key_Left);
+  SendKey(keys, Qt::Key_Return);
+  for (int n = 0; n < 3; ++n)
+    SendKey(keys, Qt::Key_Up);
+  type(QStringLiteral("e2"));
+  bool ok = Save(board, dir, QStringLiteral("keyboard.png"));
+  SendKey(keys, Qt::Key_Escape);
+  SendKey(keys, Qt::Key_Escape);
+
+  game.miLossgameClick();  // Fir, to move, gives up
+  QCoreApplication::processEvents();
+  ok &= Save(board, dir, QStringLiteral("result.png"));
+  game.SelectViewSide(0);
+  return ok;
+}
+
 int TakeScreenshots(TBoardForm& board, const QString& dir) {
   QDir().mkpath(dir);
   if (!ShowAndWait(board)) {
@@ -254,6 +300,7 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   }
 
   ok &= TakeComputerScreenshots(board, dir);
+  ok &= TakeKeyboardScreenshots(board, dir);
 
   // The menus with pictures: the skin and side submenus, the undo and redo items, and the
   // computer's menu.
@@ -394,6 +441,14 @@ std::optional<DevOptions> ParseDevOptions(const QStringList& args) {
 }
 
 int RunDevOptions(TBoardForm& board, const DevOptions& options, const QElapsedTimer& sinceStart) {
+  // Nobody is there to answer a box: each is answered OK at once.
+  struct AnsweringPrompts : QtPrompts {
+    BoxAnswer MessageBox(QWidget*, const QString&, const QString&, BoxButtons) override {
+      return BoxAnswer::Ok;
+    }
+  };
+  static AnsweringPrompts prompts;
+  board.SetPrompts(&prompts);
   if (options.measure) return Measure(board, sinceStart);
   return TakeScreenshots(board, options.screenshotDir);
 }
