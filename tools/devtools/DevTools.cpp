@@ -243,12 +243,16 @@ bool TakeKeyboardScreenshots(TBoardForm& board, const QString& dir) {
     SendKey(keys, Qt::Key_Up);
   type(QStringLiteral("e2"));
   bool ok = Save(board, dir, QStringLiteral("keyboard.png"));
+  // A part of it, small enough to compare the pictures of a one- and a two-pixel screen.
+  ok &= Save(board, dir, QStringLiteral("keyboard-detail.png"),
+             QRect(board.BoardArea()->mapTo(&board, QPoint(300, 130)), QSize(380, 250)));
   SendKey(keys, Qt::Key_Escape);
   SendKey(keys, Qt::Key_Escape);
 
   game.miLossgameClick();  // Fir, to move, gives up
   QCoreApplication::processEvents();
-  ok &= Save(board, dir, QStringLiteral("result.png"));
+  ok &= Save(board, dir, QStringLiteral("result.png"),
+             QRect(0, 0, board.width(), board.BoardArea()->y() + board.Geometry().SquareTop[3]));
   game.SelectViewSide(0);
   return ok;
 }
