@@ -123,6 +123,9 @@ TEST_F(DisplayFixture, EveryDisplayShowsTheGameAfterEveryCommand) {
     if (row.panel4) {
       EXPECT_EQ(Panel(kPanelGame), row.panel4) << row.command;
     }
+    if (std::string(row.command) == "a network game") {
+      EXPECT_EQ(form.game().ViewSide(), 0);  // Oak, the room's camp, at the bottom
+    }
     if (std::string(row.command) == "the next game") {
       EXPECT_EQ(Panel(kPanelFirClock), "[Fir][00\"00][30][0/10][0]");
       EXPECT_EQ(Panel(kPanelOakClock), "[Oak][00\"00][30][0/10][0]");
