@@ -25,8 +25,7 @@ QString Text(const char* text) {
 
 constexpr int kSquareCount = kBoardSize * kBoardSize;
 constexpr int kMaxTyped = 8;
-constexpr int kTypedLeft = 100;                           // right of Fir's tray
-constexpr int kCellHalfWidth = 27, kCellHalfHeight = 23;  // the 55 x 47 cell of a square
+constexpr int kTypedLeft = 100;  // right of Fir's tray
 
 // ---- What assistive technology reads -------------------------------------------------------
 
@@ -160,10 +159,7 @@ BoardKeyboard::BoardKeyboard(TBoardForm& form) : QWidget(form.BoardArea()), form
 }
 
 QRect BoardKeyboard::CellRect(Square s) const {
-  const PixelPos corner = form_.Geometry().SquarePixel(s);
-  const QPoint centre(corner.left + kPiecePictureSize / 2, corner.top + kPiecePictureSize / 2);
-  return QRect(centre - QPoint(kCellHalfWidth, kCellHalfHeight),
-               centre + QPoint(kCellHalfWidth, kCellHalfHeight));
+  return SquareCell(form_.Geometry(), s);
 }
 
 QString BoardKeyboard::SquareText(Square s) const {

@@ -30,9 +30,6 @@ QString Text(std::string_view text) {
 const QColor kOutline(0xFF, 0xA0, 0x00);
 const QColor kOutlineRim(0x20, 0x14, 0x00, 230);
 const QColor kOutlineHalo(255, 255, 255, 200);
-// Pixels from a square's centre to the edge of its 55 x 47 cell; the outline runs 2 pixels
-// inside, around the 40 x 40 piece picture, and clear of a neighbouring square's outline.
-constexpr int kHalfWidth = 27, kHalfHeight = 23;
 // The result's label stands in the band above the board's frame.
 constexpr int kResultHeight = 17;
 
@@ -47,16 +44,11 @@ LastMoveMarks::LastMoveMarks(QWidget* parent, const BoardGeometry& geometry)
   setAttribute(Qt::WA_NoSystemBackground);
 }
 
-QRect LastMoveMarks::CellRect(Square s) const {
-  const PixelPos corner = geometry_.SquarePixel(s);
-  const QPoint centre(corner.left + kPiecePictureSize / 2, corner.top + kPiecePictureSize / 2);
-  return QRect(centre - QPoint(kHalfWidth, kHalfHeight), centre + QPoint(kHalfWidth, kHalfHeight));
-}
-
 void LastMoveMarks::Show(std::optional<std::pair<Square, Square>> move) {
   if (move == move_) return;
   for (const auto& shown : {move_, move})
-    if (shown) update(QRegion(CellRect(shown->first)) + CellRect(shown->second));
+    if (shown)
+      update(QRegion(SquareCell(geometry_, shown->first)) + SquareCell(geometry_, shown->second));
   move_ = move;
 }
 
@@ -66,7 +58,8 @@ void LastMoveMarks::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(Qt::NoBrush);
   auto outline = [&](Square s, Qt::PenStyle style) {
-    const QRectF r = QRectF(CellRect(s)).adjusted(2.5, 2.5, -2, -2);
+    // Just inside the cell: around the 40 x 40 piece picture, clear of a neighbour's outline.
+    const QRectF r = QRectF(SquareCell(geometry_, s)).adjusted(2.5, 2.5, -2, -2);
     p.setPen(QPen(kOutlineHalo, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawRoundedRect(r, 7, 7);
     p.setPen(QPen(kOutlineRim, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -34,8 +34,6 @@ class LastMoveMarks : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QRect CellRect(Square s) const;
-
   const BoardGeometry& geometry_;
   std::optional<std::pair<Square, Square>> move_;
 };
