@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 PREFIX     ?= /usr/local
 
-.PHONY: all deps configure build test bench run install package clean
+.PHONY: all deps configure build test bench run install package translations clean
 
 all: build
 
@@ -33,6 +33,11 @@ run: build
 	  exit 1; \
 	fi
 	@$(BUILD)/ui/tamsok
+
+# Gathers the marked texts of the code into ui/translations/*.ts; a new text comes in
+# untranslated, and the build's translation test fails until it is translated there.
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 # The program with its sound, menu entry, icons and metainfo under PREFIX (DESTDIR is honoured).
 install: configure

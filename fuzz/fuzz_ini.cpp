@@ -1,7 +1,8 @@
 // The settings file reader and writer on arbitrary file contents. Input: one byte with the
 // key's length (modulo 48), the key, one byte with the value's length (modulo 8), the value,
 // and the rest is the file. The file is written, its "Server IP" keys are read, the key is
-// written with WriteKey and must then read back with every other key kept in its order.
+// written with WriteKey and must then read back, with its value, and with every other key kept
+// in its order.
 #include <unistd.h>
 
 #include <algorithm>
@@ -127,6 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   CheckKeptOrder(keys, ini.ReadKeys(kServerIpSection), key, content);
+  if (ini.ReadValue(kServerIpSection, key) != value)
+    Fail("a written value does not read back", content);
   if (ini.ReadKeys(kOtherSection) != others) Fail("WriteKey changed another section", content);
   // Writing the same again is a no-op, byte for byte.
   if (!ini.WriteKey(kServerIpSection, key, value) || ReadFile(path) != afterWrite)

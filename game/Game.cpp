@@ -9,49 +9,57 @@
 #include "game/Format.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "rules/TextMark.h"
 
 namespace tamsok {
 
 namespace {
 
-// Every text the game layer shows.
+// Every text the game layer shows. The marked ones are translated by the windows.
 namespace text {
-constexpr const char* kSpectator = "You are only a spectator";
-constexpr const char* kNewLocalGame = "New Local Game";
-constexpr const char* kPlaying = "Playing";
-constexpr const char* kFirFirst = "Always fir tree camp First";
-constexpr const char* kPass = "Pass";
-constexpr const char* kPassFromOpposite = "Pass Form Opposite";
-constexpr const char* kGameOver = "Game over";
-constexpr const char* kNotice = "Notice";
-constexpr const char* kConquered = "You are conquered";
-constexpr const char* kRequire50 = "Require 50 Moves at least";
-constexpr const char* kWinSuffix = " Win";      // network results: "Fir Win"
-constexpr const char* kLocalWinSuffix = "Win";  // local scoring: "FirWin"
-constexpr const char* kReceivedPrefix = "[.]";  // what a client shows for a received move
-constexpr const char* kRecordsFull = "The game record is full: no more moves";
-constexpr const char* kMoveStatus = "[%3d][%s %s]{x%dy%d->x%dy%d}";
-constexpr const char* kNewGameClock[kCampCount] = {"[Fir][%02d\"%02d][%2d][%d/10][%d]",
-                                                   "[Oak][%02d\"%02d][%2d][%d/10][%d]"};
-constexpr const char* kTickClock[kCampCount] = {"[Fir][%02d\"%02d][%2d][%d/%d][%d]",
-                                                "[Oak][%02d\"%02d][%2d][%d/%d][%d]"};
-constexpr const char* kHistoryPass = "[%3d][%-4s]";
+constexpr const char* kSpectator = TR_NOOP("tamsok", "You are only a spectator");
+constexpr const char* kNewLocalGame = TR_NOOP("tamsok", "New Local Game");
+constexpr const char* kPlaying = TR_NOOP("tamsok", "Playing");
+constexpr const char* kFirFirst = TR_NOOP("tamsok", "Always fir tree camp First");
+constexpr const char* kPass = TR_NOOP("tamsok", "Pass");
+constexpr const char* kPassFromOpposite = TR_NOOP("tamsok", "Pass Form Opposite");
+constexpr const char* kGameOver = TR_NOOP("tamsok", "Game over");
+constexpr const char* kNotice = TR_NOOP("tamsok", "Notice");
+constexpr const char* kConquered = TR_NOOP("tamsok", "You are conquered");
+constexpr const char* kRequire50 = TR_NOOP("tamsok", "Require 50 Moves at least");
+constexpr const char* kWin = TR_NOOP("tamsok", "%s Win");      // network results: "Fir Win"
+constexpr const char* kLocalWin = TR_NOOP("tamsok", "%sWin");  // local scoring: "FirWin"
+// What a client shows for a received move.
+constexpr const char* kReceivedMove = TR_NOOP("tamsok", "[.]%s");
+constexpr const char* kRecordsFull = TR_NOOP("tamsok", "The game record is full: no more moves");
+constexpr const char* kMoveStatus = TR_NOOP("tamsok", "[%3d][%s %s]{x%dy%d->x%dy%d}");
+constexpr const char* kNewGameClock[kCampCount] = {
+    TR_NOOP("tamsok", "[Fir][%02d\"%02d][%2d][%d/10][%d]"),
+    TR_NOOP("tamsok", "[Oak][%02d\"%02d][%2d][%d/10][%d]")};
+constexpr const char* kTickClock[kCampCount] = {
+    TR_NOOP("tamsok", "[Fir][%02d\"%02d][%2d][%d/%d][%d]"),
+    TR_NOOP("tamsok", "[Oak][%02d\"%02d][%2d][%d/%d][%d]")};
+constexpr const char* kHistoryPass = TR_NOOP("tamsok", "[%3d][PASS]");
 constexpr const char* kHistoryMove = "[%3d][%-4s] {%d%d->%d%d}";
-constexpr const char* kHistoryPassWord = "PASS";
+constexpr const char* kHistoryCapture = TR_NOOP("tamsok", "[%3d][%-4s] {%d%d->%d%d} (Capture<%s>)");
 // Why a received move was not applied.
-constexpr const char* kBadMoveFields = "Refused move: a field is out of range";
-constexpr const char* kBadMovePiece = "Refused move: the piece is not on the board";
+constexpr const char* kBadMoveFields = TR_NOOP("tamsok", "Refused move: a field is out of range");
+constexpr const char* kBadMovePiece =
+    TR_NOOP("tamsok", "Refused move: the piece is not on the board");
 constexpr const char* kBadMoveSource =
-    "Refused move: the piece does not stand on the source square";
+    TR_NOOP("tamsok", "Refused move: the piece does not stand on the source square");
 constexpr const char* kBadMoveCaptured =
-    "Refused move: the captured piece is not on the target square";
+    TR_NOOP("tamsok", "Refused move: the captured piece is not on the target square");
 constexpr const char* kBadMoveOwnCapture =
-    "Refused move: a piece of the mover's own camp is named as captured";
-constexpr const char* kBadMoveOccupied = "Refused move: the target square is occupied";
+    TR_NOOP("tamsok", "Refused move: a piece of the mover's own camp is named as captured");
+constexpr const char* kBadMoveOccupied =
+    TR_NOOP("tamsok", "Refused move: the target square is occupied");
 }  // namespace text
 
-constexpr std::string_view kModeNames[] = {"LocalFree",     "LocalPlaying", "ServerFree",
-                                           "ServerPlaying", "ClientFree",   "ClientPlaying"};
+constexpr std::string_view kModeNames[] = {
+    TR_NOOP("tamsok", "LocalFree"),  TR_NOOP("tamsok", "LocalPlaying"),
+    TR_NOOP("tamsok", "ServerFree"), TR_NOOP("tamsok", "ServerPlaying"),
+    TR_NOOP("tamsok", "ClientFree"), TR_NOOP("tamsok", "ClientPlaying")};
 
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
@@ -90,7 +98,7 @@ std::string PieceTag(PieceId p) {
 }
 
 std::string WinText(Camp winner) {
-  return std::string(CampName(winner)) + text::kWinSuffix;
+  return Format(text::kWin, std::string(CampName(winner)).c_str());
 }
 
 // The camp that wins when `captured` falls: the other camp's, when it is a Tree.
@@ -443,7 +451,7 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
   view_.PlayMoveSound();
   AssertInvariants();
 
-  if (mode_ != GameMode::ServerPlaying) return text::kReceivedPrefix + status;
+  if (mode_ != GameMode::ServerPlaying) return Format(text::kReceivedMove, status.c_str());
   if (!isPass && (m.captured == 0 || m.captured == kPiecesPerCamp)) {
     const Camp winner = m.captured == 0 ? Camp::Oak : Camp::Fir;
     std::string reply = SetLastMessage(BuildWinn(winner));
@@ -461,13 +469,15 @@ std::vector<std::string> Game::HistoryLines() const {
   for (int i = 1; i <= recordCount_; ++i) {
     const MoveRecord& r = Record(i);
     if (r.IsPass) {
-      lines.push_back(Format(text::kHistoryPass, i, text::kHistoryPassWord));
+      lines.push_back(Format(text::kHistoryPass, i));
       continue;
     }
-    std::string line = Format(text::kHistoryMove, i, PieceTag(r.Piece).c_str(), r.FromX,
-                              kBoardSize - 1 - r.FromY, r.ToX, kBoardSize - 1 - r.ToY);
-    if (r.Captured >= 0) line += " (Capture<" + PieceTag(r.Captured) + ">)";
-    lines.push_back(std::move(line));
+    const std::string piece = PieceTag(r.Piece);
+    const int fromY = kBoardSize - 1 - r.FromY, toY = kBoardSize - 1 - r.ToY;
+    lines.push_back(r.Captured >= 0
+                        ? Format(text::kHistoryCapture, i, piece.c_str(), r.FromX, fromY, r.ToX,
+                                 toY, PieceTag(r.Captured).c_str())
+                        : Format(text::kHistoryMove, i, piece.c_str(), r.FromX, fromY, r.ToX, toY));
   }
   return lines;
 }
@@ -667,8 +677,8 @@ void Game::miScoringClick() {
   const Camp winner = ScoringWinner();
   switch (mode_) {
     case GameMode::LocalPlaying:
-      view_.ShowMessageBox(std::string(CampName(winner)) + text::kLocalWinSuffix, text::kGameOver,
-                           BoxButtons::Ok);
+      view_.ShowMessageBox(Format(text::kLocalWin, std::string(CampName(winner)).c_str()),
+                           text::kGameOver, BoxButtons::Ok);
       winner_ = winner;
       SetGameMode(GameMode::LocalFree);
       break;

@@ -17,6 +17,7 @@
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 #include "rules/MoveCheck.h"
+#include "rules/TextMark.h"
 
 namespace tamsok {
 
@@ -40,24 +41,32 @@ constexpr std::string_view kExceedings = "exceedings ";
 constexpr std::string_view kRetractions = "retractions ";
 constexpr std::string_view kWinSuffix = " Win";
 
-constexpr const char* kNotAGameFile = "not a Tamsok Janggi game file";
-constexpr const char* kNewerVersion = "format version %d is newer than this program reads (%d)";
-constexpr const char* kBadHeaderLine = "a header line is \"Key: value\"";
-constexpr const char* kRepeatedKey = "\"%s\" is given twice";
-constexpr const char* kMissingKey = "the header has no \"%s\" line";
-constexpr const char* kBadValue = "\"%s\" is not a valid %s";
-constexpr const char* kCurrentAboveRecords = "Current %d is more than the %d records";
-constexpr const char* kWrongToMove = "%s is not to move after %d records";
-constexpr const char* kNoRecordsPart = "the file is cut short: the header does not end";
-constexpr const char* kCutShort = "the file is cut short: it holds %d of its %d records";
-constexpr const char* kExtraRecord = "more records than the %d the header announces";
-constexpr const char* kNotAMove = "\"%s\" is not a move (two squares such as e3e4, or 0000)";
-constexpr const char* kNoPieceThere = "%s: no piece stands on %s";
-constexpr const char* kRefused = "%s is refused: %s";
-constexpr const char* kTooLong = "%s: the game is longer than a game may be";
-constexpr const char* kCurrentOutOfRange = "the records in force are out of range";
-constexpr const char* kLine = "Line %d: ";
-constexpr const char* kTooLarge = "the file is larger than %zu bytes: not a game file";
+constexpr const char* kNotAGameFile = TR_NOOP("tamsok", "not a Tamsok Janggi game file");
+constexpr const char* kNewerVersion =
+    TR_NOOP("tamsok", "format version %d is newer than this program reads (%d)");
+constexpr const char* kBadHeaderLine = TR_NOOP("tamsok", "a header line is \"Key: value\"");
+constexpr const char* kRepeatedKey = TR_NOOP("tamsok", "\"%s\" is given twice");
+constexpr const char* kMissingKey = TR_NOOP("tamsok", "the header has no \"%s\" line");
+constexpr const char* kBadValue = TR_NOOP("tamsok", "\"%s\" is not a valid %s");
+constexpr const char* kCurrentAboveRecords =
+    TR_NOOP("tamsok", "Current %d is more than the %d records");
+constexpr const char* kWrongToMove = TR_NOOP("tamsok", "%s is not to move after %d records");
+constexpr const char* kNoRecordsPart =
+    TR_NOOP("tamsok", "the file is cut short: the header does not end");
+constexpr const char* kCutShort =
+    TR_NOOP("tamsok", "the file is cut short: it holds %d of its %d records");
+constexpr const char* kExtraRecord =
+    TR_NOOP("tamsok", "more records than the %d the header announces");
+constexpr const char* kNotAMove =
+    TR_NOOP("tamsok", "\"%s\" is not a move (two squares such as e3e4, or 0000)");
+constexpr const char* kNoPieceThere = TR_NOOP("tamsok", "%s: no piece stands on %s");
+constexpr const char* kRefused = TR_NOOP("tamsok", "%s is refused: %s");
+constexpr const char* kTooLong = TR_NOOP("tamsok", "%s: the game is longer than a game may be");
+constexpr const char* kCurrentOutOfRange =
+    TR_NOOP("tamsok", "the records in force are out of range");
+constexpr const char* kLine = TR_NOOP("tamsok", "Line %d: %s");
+constexpr const char* kTooLarge =
+    TR_NOOP("tamsok", "the file is larger than %zu bytes: not a game file");
 }  // namespace text
 
 // Short enough to quote in a message; a whole line can be long.
@@ -288,7 +297,7 @@ ReadGameResult ReadGameFile(std::string_view fileText) {
 }
 
 std::string FileErrorText(const FileError& error) {
-  return error.line > 0 ? Format(text::kLine, error.line) + error.what : error.what;
+  return error.line > 0 ? Format(text::kLine, error.line, error.what.c_str()) : error.what;
 }
 
 SavedGame SaveGame(const Game& game, std::string date) {

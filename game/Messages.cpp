@@ -7,6 +7,7 @@
 
 #include "game/Format.h"
 #include "rules/Catalogue.h"
+#include "rules/TextMark.h"
 
 namespace tamsok {
 
@@ -68,11 +69,11 @@ namespace {
 
 // Texts of the parse errors, in the order of ParseError.
 constexpr std::string_view kParseErrorTexts[] = {
-    "no error",
-    "message too short for its layout",
-    "field is not a number",
-    "field value out of range",
-    "unexpected message head",
+    TR_NOOP("tamsok", "no error"),
+    TR_NOOP("tamsok", "message too short for its layout"),
+    TR_NOOP("tamsok", "field is not a number"),
+    TR_NOOP("tamsok", "field value out of range"),
+    TR_NOOP("tamsok", "unexpected message head"),
 };
 
 // A field at a 1-based message position. The caller has already checked that the text

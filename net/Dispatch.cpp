@@ -1,5 +1,6 @@
 #include "net/Dispatch.h"
 
+#include "game/Format.h"
 #include "net/NetTexts.h"
 #include "net/TextCodec.h"
 #include "rules/Catalogue.h"
@@ -35,7 +36,7 @@ Handled FieldError(std::string_view head, ParseError e) {
 }
 
 std::string WinText(Camp winner) {
-  return std::string(CampName(winner)) + text::kWinSuffix;
+  return Format(text::kWin, std::string(CampName(winner)).c_str());
 }
 
 // The server's game ends on the client's "Loss" or "Fini"; the "Winn" goes back to the

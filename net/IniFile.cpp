@@ -148,6 +148,20 @@ std::vector<std::string> IniFile::ReadKeys(std::string_view section) const {
   return keys;
 }
 
+std::optional<std::string> IniFile::ReadValue(std::string_view section,
+                                              std::string_view key) const {
+  bool missing = false;
+  const std::optional<std::string> content = Load(path_, missing);
+  if (!content) return std::nullopt;
+  bool inSection = false;
+  for (const Line& line : ParseLines(*content)) {
+    if (line.kind == Line::Kind::Section) inSection = line.name == section;
+    if (line.kind == Line::Kind::Key && inSection && line.name == key)
+      return std::string(line.value);
+  }
+  return std::nullopt;
+}
+
 bool IniFile::WriteKey(std::string_view section, std::string_view key,
                        std::string_view value) const {
   if (!Writable(section, key, value)) return false;

@@ -8,11 +8,13 @@
 // (case-sensitive). A section that appears twice is read as one.
 //
 // The file this program keeps is "tamsok.ini": section "Server IP", one key per server
-// address with an empty value ("[Server IP]", then lines like "192.0.2.7=").
+// address with an empty value ("[Server IP]", then lines like "192.0.2.7="), and the windows'
+// own section (see ui/Translation.h).
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,6 +33,10 @@ class IniFile {
   // section is missing, and when the file cannot be read, is not a regular file, holds NUL
   // bytes or is larger than any settings file this program writes (kMaxFileBytes).
   std::vector<std::string> ReadKeys(std::string_view section) const;
+
+  // The value of `key` in `section` (its first line when the key is given twice); nothing when
+  // the key is missing or the file is one that ReadKeys would not read.
+  std::optional<std::string> ReadValue(std::string_view section, std::string_view key) const;
 
   // Sets `key` to `value` in `section`: a key already present keeps its line and place; a
   // new key goes after the section's last key line; a missing section is added at the end of

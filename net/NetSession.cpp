@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "game/Format.h"
 #include "net/IniFile.h"
 #include "net/NetTexts.h"
 #include "net/TextCodec.h"
@@ -25,7 +26,8 @@ NetSession::NetSession(NetWindows& windows, std::filesystem::path iniPath, quint
   client_.onRead = [this](const std::string& t) { ClientSocket1Read(t); };
   client_.onError = [this](int code) { ClientSocket1Error(code); };
   client_.onHostName = [this] {
-    if (game_ && client_.IsConnected()) ShowGameStatus(text::kConnectedTo + client_.HostName());
+    if (game_ && client_.IsConnected())
+      ShowGameStatus(Format(text::kConnectedTo, client_.HostName().c_str()));
   };
 }
 
@@ -97,12 +99,7 @@ void NetSession::miCreateRoomClick() {
     if (!server_.Activate(&error)) {
       // Nothing else of switching the room on happens; the check mark goes back.
       SetRoomChecked(false);
-      char buffer[64];
-      std::snprintf(buffer, sizeof buffer, "%d", server_.Port());
-      std::string message = text::kCannotOpenRoom;
-      message.replace(message.find("%d"), 2, buffer);
-      message.replace(message.find("%s"), 2, error);
-      windows_.ReportError(message);
+      windows_.ReportError(Format(text::kCannotOpenRoom, int{server_.Port()}, error.c_str()));
       return;
     }
     view.ShowStatus(kPanelConnection, text::kServerMode);
@@ -124,7 +121,7 @@ void NetSession::miCreateRoomClick() {
 }
 
 void NetSession::ServerSocket1Accept(const std::string& address) {
-  ShowGameStatus(text::kConnectedTo + address);
+  ShowGameStatus(Format(text::kConnectedTo, address.c_str()));
 }
 
 void NetSession::ServerSocket1ClientConnect(const std::string& address) {
@@ -186,8 +183,8 @@ void NetSession::AcceptRequest(const std::string& line) {
   const std::string made = BuildMadeFromRoomLine(line);
   const Parsed<MadeFields> terms = ReadMade(made);
   if (!terms) {
-    windows_.ReportError(std::string(text::kBugInnerError) + ": " +
-                         std::string(ParseErrorText(terms.error)));
+    windows_.ReportError(
+        Format(text::kBugInnerErrorWhy, std::string(ParseErrorText(terms.error)).c_str()));
     return;
   }
   GameView& view = game().view();
@@ -235,21 +232,21 @@ void NetSession::miConnectClick() {
     return;
   }
   game().SetOwnCamp(Camp::Fir);
-  ShowGameStatus(text::kWaitForSearching + serverAddress_ + text::kWaitForSearchingEnd);
+  ShowGameStatus(Format(text::kWaitForSearching, serverAddress_.c_str()));
 }
 
 void NetSession::ClientSocket1Connect() {
   SetClientChecked(true);
   game().SetGameMode(GameMode::ClientFree);
   game().view().ShowStatus(kPanelConnection, text::kConnected);
-  ShowGameStatus(text::kConnectedTo + client_.HostName());
+  ShowGameStatus(Format(text::kConnectedTo, client_.HostName().c_str()));
 }
 
 void NetSession::ClientSocket1Disconnect() {
   SetClientChecked(false);
   game().SetGameMode(GameMode::LocalFree);
   game().view().ShowStatus(kPanelConnection, text::kDisconnected);
-  ShowGameStatus(text::kDisconnectedFrom + client_.HostName());
+  ShowGameStatus(Format(text::kDisconnectedFrom, client_.HostName().c_str()));
 }
 
 void NetSession::ClientSocket1Error(int code) {

@@ -1,19 +1,23 @@
-// Every text the network layer shows or composes, in one table.
+// Every text the network layer shows or composes, in one table. The marked ones are translated
+// by the windows; the receive list shows the network's texts untranslated, as they come.
 #pragma once
+
+#include "rules/TextMark.h"
 
 namespace tamsok::nettext {
 
 // Dispatchers.
-inline constexpr const char* kPassShown = "pass";
-inline constexpr const char* kGameOver = "Game over";
-inline constexpr const char* kInnerError = "Inner error";
-inline constexpr const char* kBugInnerError = "[BUG] Some inner error";
-inline constexpr const char* kMadeNewGameShown = "Made new game...";
-inline constexpr const char* kMadeSomeGamePanel = "Made some game. ";
-inline constexpr const char* kMadeSomeGameShown = "Made some game";
-inline constexpr const char* kStartNewGame = "Start new game";
-inline constexpr const char* kWinSuffix = " Win";
-inline constexpr const char* kFieldError = "Cannot read the \"%s\" message: %s";
+inline constexpr const char* kPassShown = TR_NOOP("tamsok", "pass");
+inline constexpr const char* kGameOver = TR_NOOP("tamsok", "Game over");
+inline constexpr const char* kInnerError = TR_NOOP("tamsok", "Inner error");
+inline constexpr const char* kBugInnerError = TR_NOOP("tamsok", "[BUG] Some inner error");
+inline constexpr const char* kBugInnerErrorWhy = TR_NOOP("tamsok", "[BUG] Some inner error: %s");
+inline constexpr const char* kMadeNewGameShown = TR_NOOP("tamsok", "Made new game...");
+inline constexpr const char* kMadeSomeGamePanel = TR_NOOP("tamsok", "Made some game. ");
+inline constexpr const char* kMadeSomeGameShown = TR_NOOP("tamsok", "Made some game");
+inline constexpr const char* kStartNewGame = TR_NOOP("tamsok", "Start new game");
+inline constexpr const char* kWin = TR_NOOP("tamsok", "%s Win");
+inline constexpr const char* kFieldError = TR_NOOP("tamsok", "Cannot read the \"%s\" message: %s");
 
 // Why the room refused a text (listed, not sent), and the notice that goes with a game the
 // room ends. None begins with a message head, so no station takes one for a message.
@@ -33,25 +37,25 @@ inline constexpr const char* kGameEndedFull = "The room ends the game: the recor
 inline constexpr const char* kCutMark = " [... cut, %zu bytes in all]";
 
 // Server role.
-inline constexpr const char* kServerMode = "Server mode";
-inline constexpr const char* kDisconnected = "Disconnected";
-inline constexpr const char* kConnected = "Connected";
-inline constexpr const char* kConnectedTo = "Connected to: ";
-inline constexpr const char* kConfirm = "Confirm";
-inline constexpr const char* kMadeNewGame = "Made new game";
-inline constexpr const char* kMadeNewGameComplete = "Made new game(Complete)";
-inline constexpr const char* kCannotOpenRoom = "Cannot open the room on port %d: %s";
+inline constexpr const char* kServerMode = TR_NOOP("tamsok", "Server mode");
+inline constexpr const char* kDisconnected = TR_NOOP("tamsok", "Disconnected");
+inline constexpr const char* kConnected = TR_NOOP("tamsok", "Connected");
+inline constexpr const char* kConnectedTo = TR_NOOP("tamsok", "Connected to: %s");
+inline constexpr const char* kConfirm = TR_NOOP("tamsok", "Confirm");
+inline constexpr const char* kMadeNewGame = TR_NOOP("tamsok", "Made new game");
+inline constexpr const char* kMadeNewGameComplete = TR_NOOP("tamsok", "Made new game(Complete)");
+inline constexpr const char* kCannotOpenRoom =
+    TR_NOOP("tamsok", "Cannot open the room on port %d: %s");
 
 // Client role.
-inline constexpr const char* kDisconnectedFrom = "Disconnected :";
-inline constexpr const char* kWaitForSearching = "Wait for Searching [";
-inline constexpr const char* kWaitForSearchingEnd = "]";
-inline constexpr const char* kTryAgain = "Try again !!!";
-inline constexpr const char* kSocketErrorCaption = "Socket Error";
-inline constexpr const char* kSocketErrorPanel = "Socket error";
-inline constexpr const char* kNoAddress = "No address specified";
-inline constexpr const char* kBadAddress = "Not a dotted IPv4 address: ";
-inline constexpr const char* kAsyncSocketError = "Asynchronous socket error %d";
-inline constexpr const char* kRequestGameWait = "Request Game, wait";
+inline constexpr const char* kDisconnectedFrom = TR_NOOP("tamsok", "Disconnected :%s");
+inline constexpr const char* kWaitForSearching = TR_NOOP("tamsok", "Wait for Searching [%s]");
+inline constexpr const char* kTryAgain = TR_NOOP("tamsok", "Try again !!!");
+inline constexpr const char* kSocketErrorCaption = TR_NOOP("tamsok", "Socket Error");
+inline constexpr const char* kSocketErrorPanel = TR_NOOP("tamsok", "Socket error");
+inline constexpr const char* kNoAddress = TR_NOOP("tamsok", "No address specified");
+inline constexpr const char* kBadAddress = TR_NOOP("tamsok", "Not a dotted IPv4 address: %s");
+inline constexpr const char* kAsyncSocketError = TR_NOOP("tamsok", "Asynchronous socket error %d");
+inline constexpr const char* kRequestGameWait = TR_NOOP("tamsok", "Request Game, wait");
 
 }  // namespace tamsok::nettext

@@ -9,6 +9,7 @@
 #include <QHostAddress>
 #include <QHostInfo>
 
+#include "game/Format.h"
 #include "net/NetTexts.h"
 
 namespace tamsok {
@@ -303,7 +304,7 @@ bool ClientRole::Activate(const std::string& address, std::string* error) {
   QHostAddress host;
   if (!host.setAddress(QString::fromStdString(address)) ||
       host.protocol() != QAbstractSocket::IPv4Protocol) {
-    if (error) *error = nettext::kBadAddress + address;
+    if (error) *error = Format(nettext::kBadAddress, address.c_str());
     return false;
   }
   hostName_.clear();

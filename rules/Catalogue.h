@@ -4,13 +4,15 @@
 #include <array>
 #include <string_view>
 
+#include "rules/TextMark.h"
 #include "rules/Types.h"
 
 namespace tamsok {
 
 // Names of the twelve kinds and the two camps. Columns 0..11 are the kinds in
 // PieceKind order, column 12 is Fir and column 13 Oak. Row 0 holds the short forms,
-// row 1 the English names, row 2 the Korean names (UTF-8).
+// row 1 the English names, row 2 the Korean names (UTF-8). The English names are the texts the
+// game shows; the Korean interface translates them into row 2.
 constexpr int kNameRows = 3;
 constexpr int kNameColumns = 14;
 constexpr int kShortRow = 0;
@@ -20,8 +22,11 @@ constexpr int kKoreanRow = 2;
 // clang-format off
 constexpr std::array<std::array<std::string_view, kNameColumns>, kNameRows> NameTable{{
     {"Tr", "Th", "Dr", "Be", "Gr", "Wa", "Wi", "Cl", "Sp", "Sn", "An", "Ca", "F", "O"},
-    {"Tree", "Lightning", "DragonFly", "DivingBeetle", "Grasshopper", "Wasp", "Wind", "Cloud",
-     "Spider", "Snow", "Ant", "CarpenterAnt", "Fir", "Oak"},
+    {TR_NOOP("tamsok", "Tree"), TR_NOOP("tamsok", "Lightning"), TR_NOOP("tamsok", "DragonFly"),
+     TR_NOOP("tamsok", "DivingBeetle"), TR_NOOP("tamsok", "Grasshopper"), TR_NOOP("tamsok", "Wasp"),
+     TR_NOOP("tamsok", "Wind"), TR_NOOP("tamsok", "Cloud"), TR_NOOP("tamsok", "Spider"),
+     TR_NOOP("tamsok", "Snow"), TR_NOOP("tamsok", "Ant"), TR_NOOP("tamsok", "CarpenterAnt"),
+     TR_NOOP("tamsok", "Fir"), TR_NOOP("tamsok", "Oak")},
     {"나무", "천둥번개", "잠자리", "물방개", "여치", "말벌", "바람", "구름", "거미", "눈", "개미",
      "왕개미", "전나무", "참나무"},
 }};
@@ -70,16 +75,32 @@ constexpr std::array<PieceKind, kPieceCount> KindOfPiece = detail::MakeRoster();
 // Start square of each PieceId, canonical frame.
 constexpr std::array<Square, kPieceCount> InitialPosition = detail::MakeStart();
 
-constexpr Camp CampOf(PieceId p) { return p < kPiecesPerCamp ? Camp::Fir : Camp::Oak; }
+constexpr Camp CampOf(PieceId p) {
+  return p < kPiecesPerCamp ? Camp::Fir : Camp::Oak;
+}
 
 // The kind of a valid piece. Callers check IsValidPiece first when the id comes from outside.
-constexpr PieceKind KindOf(PieceId p) { return KindOfPiece[static_cast<std::size_t>(p)]; }
+constexpr PieceKind KindOf(PieceId p) {
+  return KindOfPiece[static_cast<std::size_t>(p)];
+}
 
-constexpr std::string_view KindName(PieceKind k) { return NameTable[kEnglishRow][Index(k)]; }
-constexpr std::string_view KindCode(PieceKind k) { return NameTable[kShortRow][Index(k)]; }
-constexpr std::string_view KindKoreanName(PieceKind k) { return NameTable[kKoreanRow][Index(k)]; }
-constexpr std::string_view CampName(Camp c) { return NameTable[kEnglishRow][12 + Index(c)]; }
-constexpr std::string_view CampLetter(Camp c) { return NameTable[kShortRow][12 + Index(c)]; }
-constexpr int ValueOf(PieceKind k) { return PieceValue[Index(k)]; }
+constexpr std::string_view KindName(PieceKind k) {
+  return NameTable[kEnglishRow][Index(k)];
+}
+constexpr std::string_view KindCode(PieceKind k) {
+  return NameTable[kShortRow][Index(k)];
+}
+constexpr std::string_view KindKoreanName(PieceKind k) {
+  return NameTable[kKoreanRow][Index(k)];
+}
+constexpr std::string_view CampName(Camp c) {
+  return NameTable[kEnglishRow][12 + Index(c)];
+}
+constexpr std::string_view CampLetter(Camp c) {
+  return NameTable[kShortRow][12 + Index(c)];
+}
+constexpr int ValueOf(PieceKind k) {
+  return PieceValue[Index(k)];
+}
 
 }  // namespace tamsok

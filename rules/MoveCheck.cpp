@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "rules/Catalogue.h"
+#include "rules/TextMark.h"
 
 namespace tamsok {
 
@@ -12,17 +13,21 @@ namespace {
 constexpr std::array<std::string_view, 10> kRefusalText{
     "",
     "",
-    "Stand still",
-    "Is not Enemy",
-    "Out of range",
-    "Invalid move(rule violation)",
-    "Can't capture a piece of enemy under cloaking effect",
-    "Frozen piece can't move & capture",
-    "Myuk (Blocking piece)",
-    "Have not ability of capture",
+    TR_NOOP("tamsok", "Stand still"),
+    TR_NOOP("tamsok", "Is not Enemy"),
+    TR_NOOP("tamsok", "Out of range"),
+    TR_NOOP("tamsok", "Invalid move(rule violation)"),
+    TR_NOOP("tamsok", "Can't capture a piece of enemy under cloaking effect"),
+    TR_NOOP("tamsok", "Frozen piece can't move & capture"),
+    TR_NOOP("tamsok", "Myuk (Blocking piece)"),
+    TR_NOOP("tamsok", "Have not ability of capture"),
 };
+// Code 1: "Not " + camp name + " Turn".
+constexpr std::string_view kNotTurnText = TR_NOOP("tamsok", "Not %s Turn");
 
-constexpr int Sign(int v) { return (v > 0) - (v < 0); }
+constexpr int Sign(int v) {
+  return (v > 0) - (v < 0);
+}
 
 bool Occupied(const Board& b, int x, int y) {
   const BoardCell& c = b.Cells[x][y];
@@ -64,8 +69,7 @@ MoveCheckResult CheckMove(const Board& board, PieceId piece, int fromX, int from
 
   if (hasTarget && Index(CampOf(target)) == own) return R::NotEnemy;
   if (hasTarget && (kind == PieceKind::Cloud || kind == PieceKind::Snow)) return R::CannotCapture;
-  if (hasTarget && to.Cloak[enemy] > 0 && Cloakable[Index(KindOf(target))])
-    return R::TargetCloaked;
+  if (hasTarget && to.Cloak[enemy] > 0 && Cloakable[Index(KindOf(target))]) return R::TargetCloaked;
   if (from.Freeze[own] > 0 && Freezable[Index(KindOf(from.Occupant))]) return R::Frozen;
 
   const int dx = toX - fromX, dy = toY - fromY;
@@ -78,11 +82,10 @@ MoveCheckResult CheckMove(const Board& board, PieceId piece, int fromX, int from
   // The path test of a blockable kind; other kinds pass over pieces.
   auto pathOrthogonal = [&] {
     return blockable && !IsPathClearOrthogonal(board, fromX, fromY, toX, toY) ? R::Blocked
-                                                                               : R::Legal;
+                                                                              : R::Legal;
   };
   auto pathDiagonal = [&] {
-    return blockable && !IsPathClearDiagonal(board, fromX, fromY, toX, toY) ? R::Blocked
-                                                                             : R::Legal;
+    return blockable && !IsPathClearDiagonal(board, fromX, fromY, toX, toY) ? R::Blocked : R::Legal;
   };
 
   switch (kind) {
@@ -143,8 +146,10 @@ MoveCheckResult CheckMove(const Board& board, PieceId piece, int fromX, int from
 }
 
 std::string MoveCheckText(MoveCheckResult code, Camp camp) {
-  if (code == MoveCheckResult::EmptyFromOrNotTurn)
-    return "Not " + std::string(CampName(camp)) + " Turn";
+  if (code == MoveCheckResult::EmptyFromOrNotTurn) {
+    std::string text(kNotTurnText);
+    return text.replace(text.find("%s"), 2, CampName(camp));
+  }
   const auto i = static_cast<std::size_t>(code);
   return i < kRefusalText.size() ? std::string(kRefusalText[i]) : std::string();
 }

@@ -12,16 +12,13 @@
 #include "ui/BoardGeometry.h"
 #include "ui/BoardOverlay.h"
 #include "ui/SquareNames.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
 
 namespace tamsok {
 
 namespace {
-
-QString Text(const char* text) {
-  return QString::fromUtf8(text);
-}
 
 constexpr int kSquareCount = kBoardSize * kBoardSize;
 constexpr int kMaxTyped = 8;
@@ -74,7 +71,7 @@ class SquareAccessible : public QAccessibleInterface {
 class BoardAccessible : public QAccessibleWidget {
  public:
   explicit BoardAccessible(BoardKeyboard* board)
-      : QAccessibleWidget(board, QAccessible::List, Text(ui_text::kBoardName)), board_(board) {}
+      : QAccessibleWidget(board, QAccessible::List, Tr(ui_text::kBoardName)), board_(board) {}
   ~BoardAccessible() override {
     for (QAccessible::Id id : ids_)
       if (id) QAccessible::deleteAccessibleInterface(id);
@@ -104,7 +101,7 @@ class BoardAccessible : public QAccessibleWidget {
     return nullptr;
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description) return Text(ui_text::kBoardHelp);
+    if (t == QAccessible::Description) return Tr(ui_text::kBoardHelp);
     return QAccessibleWidget::text(t);
   }
 
@@ -153,7 +150,7 @@ BoardKeyboard::BoardKeyboard(TBoardForm& form) : QWidget(form.BoardArea()), form
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
   setGeometry(form.Overlay()->geometry());
-  setAccessibleName(Text(ui_text::kBoardName));
+  setAccessibleName(Tr(ui_text::kBoardName));
   raise();
   setFocus();
 }
@@ -166,7 +163,7 @@ QString BoardKeyboard::SquareText(Square s) const {
   const Board& board = form_.game().board();
   const PieceId piece = board.OccupantAt(s);
   if (piece != kNoPiece) return PieceAccessibleName(board, piece);
-  return Text(ui_text::kSquareEmpty).arg(SquareName(board.ViewSide, s));
+  return Tr(ui_text::kSquareEmpty).arg(SquareName(board.ViewSide, s));
 }
 
 void BoardKeyboard::keyPressEvent(QKeyEvent* event) {
@@ -242,14 +239,14 @@ void BoardKeyboard::PlayTyped() {
   const Board& board = form_.game().board();
   const std::optional<engine::MoveSquares> move = ParseTypedMove(board.ViewSide, typed);
   if (!move) {
-    form_.ShowStatus(kPanelGame, Text(ui_text::kNotAMove).arg(typed).toStdString());
+    form_.ShowStatus(kPanelGame, Tr(ui_text::kNotAMove).arg(typed).toStdString());
     return;
   }
   const PieceId piece = board.OccupantAt(move->from);
   if (piece == kNoPiece) {
     form_.ShowStatus(
         kPanelGame,
-        Text(ui_text::kNoPieceOn).arg(SquareName(board.ViewSide, move->from)).toStdString());
+        Tr(ui_text::kNoPieceOn).arg(SquareName(board.ViewSide, move->from)).toStdString());
     return;
   }
   if (!form_.PickUp(piece, kPiecePictureSize / 2, kPiecePictureSize / 2)) return;
@@ -295,7 +292,7 @@ void BoardKeyboard::paintEvent(QPaintEvent*) {
   if (typed_.isEmpty()) return;
   // The move being typed, in a box over the top edge of the board, left of the middle where a
   // finished game's result stands.
-  const QString text = Text(ui_text::kTypedMove).arg(typed_);
+  const QString text = Tr(ui_text::kTypedMove).arg(typed_);
   QFont font = p.font();
   font.setBold(true);
   p.setFont(font);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -236,7 +237,7 @@ void BoardOverlay::paintEvent(QPaintEvent* event) {
 QString BoardOverlay::InfluenceLegend() {
   auto row = [](const QString& images, const char* text) {
     return QStringLiteral("<tr><td>%1</td><td>&nbsp;%2</td></tr>")
-        .arg(images, QString::fromUtf8(text).toHtmlEscaped());
+        .arg(images, Tr(text).toHtmlEscaped());
   };
   auto landing = [](int camp) {
     return MarkImage([camp](QPainter& p, QPointF c) { DrawLanding(p, c, camp, 7); });

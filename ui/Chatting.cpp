@@ -8,6 +8,7 @@
 #include <QTextBlock>
 
 #include "ui/Fonts.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -22,7 +23,7 @@ TChatForm::TChatForm(QWidget* owner)
       MemoR(new QPlainTextEdit(this)),
       EditHead(new QLineEdit(this)),
       MemoS(new QPlainTextEdit(this)),
-      cbChatOnly(new QCheckBox(QString::fromUtf8(ui_text::kChatOnly), this)) {
+      cbChatOnly(new QCheckBox(Tr(ui_text::kChatOnly), this)) {
   SetUpWindow(*this, "ChatForm", ui_text::kChatFormCaption);
   MakeFixedWindow(*this, QSize(588, 118));
 
@@ -30,7 +31,7 @@ TChatForm::TChatForm(QWidget* owner)
   MemoR->setGeometry(8, 8, 569, 89);
   MemoR->setFont(KoreanFont(kChatFontPixels));
   SetSilverBase(*MemoR);
-  MemoR->setPlainText(QString::fromUtf8(ui_text::kReceiveHeader));
+  MemoR->setPlainText(Tr(ui_text::kReceiveHeader));
   QScrollBar* rows = MemoR->verticalScrollBar();
   connect(rows, &QScrollBar::rangeChanged, this, [this] {
     if (followNewest_) FollowNewest();
@@ -67,7 +68,7 @@ void TChatForm::AppendReceived(const QString& line, bool chat) {
 }
 
 void TChatForm::ShowLines() {
-  QString text = QString::fromUtf8(ui_text::kReceiveHeader);
+  QString text = Tr(ui_text::kReceiveHeader);
   for (const Line& line : lines_)
     if (line.chat || !cbChatOnly->isChecked()) text += u'\n' + line.text;
   MemoR->setPlainText(text);

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "rules/Catalogue.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -12,10 +13,10 @@ QString ClockTooltip(Camp camp, const QString& panelText) {
   // exceedings used and allowed, and the material balance (0 or less).
   static const QRegularExpression line(
       QStringLiteral(R"re(^\[\w+\]\[(\d+)"(\d+)\]\[ *(-?\d+)\]\[(\d+)/(\d+)\]\[(-?\d+)\]$)re"));
-  const QString name = QString::fromUtf8(CampName(camp).data(), CampName(camp).size());
+  const QString name = Tr(CampName(camp));
   const QRegularExpressionMatch m = line.match(panelText);
-  if (!m.hasMatch()) return QString::fromUtf8(ui_text::kClockLegendTip).arg(name);
-  return QString::fromUtf8(ui_text::kClockTip)
+  if (!m.hasMatch()) return Tr(ui_text::kClockLegendTip).arg(name);
+  return Tr(ui_text::kClockTip)
       .arg(name, m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5))
       .arg(-m.captured(6).toInt());
 }

@@ -22,6 +22,7 @@
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 #include "ui/Glide.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
 
@@ -39,10 +40,6 @@ constexpr int kWorkerNice = 10;
 
 QString Text(const char* text) {
   return QString::fromUtf8(text);
-}
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The camp to move after `records` records of a game: Fir opens, and every record, a move or
@@ -184,13 +181,13 @@ ComputerPlayer::~ComputerPlayer() {
 
 void ComputerPlayer::BuildMenu() {
   QMenuBar* bar = form_.menuBar();
-  auto* menu = new QMenu(Text(ui_text::kMenuComputer), bar);
+  auto* menu = new QMenu(Tr(ui_text::kMenuComputer), bar);
   menu->setObjectName(QStringLiteral("Computer1"));
   menu->menuAction()->setObjectName(QStringLiteral("Computer1"));
   bar->insertMenu(form_.Action(QStringLiteral("Help1")), menu);  // after "Interface"
 
   auto add = [&](const char* name, const char* caption, void (ComputerPlayer::*handler)()) {
-    QAction* action = menu->addAction(Text(caption));
+    QAction* action = menu->addAction(Tr(caption));
     action->setObjectName(Text(name));
     connect(action, &QAction::triggered, this, handler);
     return action;
@@ -202,7 +199,7 @@ void ComputerPlayer::BuildMenu() {
   menu->addSeparator();
   strengthGroup_ = new QActionGroup(this);
   for (const StrengthRow& row : kStrengths) {
-    QAction* action = menu->addAction(Text(row.caption));
+    QAction* action = menu->addAction(Tr(row.caption));
     action->setObjectName(Text(row.name));
     action->setCheckable(true);
     action->setChecked(row.strength == strength_);
@@ -324,12 +321,12 @@ bool ComputerPlayer::RefusePress(PieceId piece) {
   if (!computerCamp_ || game_.Mode() != GameMode::LocalPlaying) return false;
   const Camp computer = *computerCamp_;
   if (game_.SideToMove() == computer) {
-    ShowStatus(Text(ui_text::kWaitForComputer));
+    ShowStatus(Tr(ui_text::kWaitForComputer));
     return true;
   }
   if (CampOf(piece) == computer) {
-    ShowStatus(Text(ui_text::kComputerPieces)
-                   .arg(Text(CampName(computer)), Text(CampName(OtherCamp(computer)))));
+    ShowStatus(Tr(ui_text::kComputerPieces)
+                   .arg(Tr(CampName(computer)), Tr(CampName(OtherCamp(computer)))));
     return true;
   }
   return false;
@@ -337,7 +334,7 @@ bool ComputerPlayer::RefusePress(PieceId piece) {
 
 bool ComputerPlayer::RefusePass() {
   if (!ComputerToMove()) return false;
-  ShowStatus(Text(ui_text::kWaitForComputer));
+  ShowStatus(Tr(ui_text::kWaitForComputer));
   return true;
 }
 
@@ -533,14 +530,14 @@ void ComputerPlayer::PlayComputerMove() {
 void ComputerPlayer::ShowHint() {
   const Job job = *std::exchange(job_, std::nullopt);
   const engine::BoardMove canonical = engine::ToBoardMove(job.snapshot.position, job.best, 0);
-  hint_ = Hint{canonical, job.snapshot, Text(ui_text::kHintPass)};
+  hint_ = Hint{canonical, job.snapshot, Tr(ui_text::kHintPass)};
   hintRequest_.reset();
   statusShown_.clear();
   if (const std::optional<engine::BoardMove> view = ShownHint()) {
     // Squares written as a move's status text writes them: the column from the left, the row
     // from the bottom of the screen.
-    hint_->text = Text(ui_text::kHintMove)
-                      .arg(Text(CampName(CampOf(view->piece))), Text(KindName(KindOf(view->piece))))
+    hint_->text = Tr(ui_text::kHintMove)
+                      .arg(Tr(CampName(CampOf(view->piece))), Tr(KindName(KindOf(view->piece))))
                       .arg(view->from.x)
                       .arg(kBoardSize - 1 - view->from.y)
                       .arg(view->to.x)
@@ -564,12 +561,11 @@ void ComputerPlayer::ShowStatus(const QString& text) {
 void ComputerPlayer::ShowThinking(int depth) {
   QString text;
   if (job_->purpose == Purpose::Move) {
-    const QString camp = Text(CampName(*job_->snapshot.computer));
-    text = depth > 0 ? Text(ui_text::kComputerThinkingDepth).arg(camp).arg(depth)
-                     : Text(ui_text::kComputerThinking).arg(camp);
+    const QString camp = Tr(CampName(*job_->snapshot.computer));
+    text = depth > 0 ? Tr(ui_text::kComputerThinkingDepth).arg(camp).arg(depth)
+                     : Tr(ui_text::kComputerThinking).arg(camp);
   } else {
-    text =
-        depth > 0 ? Text(ui_text::kHintSearchingDepth).arg(depth) : Text(ui_text::kHintSearching);
+    text = depth > 0 ? Tr(ui_text::kHintSearchingDepth).arg(depth) : Tr(ui_text::kHintSearching);
   }
   statusShown_ = text;
   ShowStatus(text);

@@ -2,24 +2,17 @@
 // would give up a running game, and panel 4 naming the record an undo or redo reached. The
 // game itself asks nothing: the computer and the clock act through it without questions.
 #include "rules/Catalogue.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
 
 namespace tamsok {
 
-namespace {
-
-QString Text(const char* text) {
-  return QString::fromUtf8(text);
-}
-
-}  // namespace
-
 bool TBoardForm::GoesOn(bool ask, const char* question) {
   if (!ask) return true;
   const int gameNumber = game_.GameNumber();
   const GameMode mode = game_.Mode();
-  return prompts_->MessageBox(this, Text(question), Text(ui_text::kConfirmCaption),
+  return prompts_->MessageBox(this, Tr(question), Tr(ui_text::kConfirmCaption),
                               BoxButtons::OkCancel) == BoxAnswer::Ok &&
          game_.GameNumber() == gameNumber && game_.Mode() == mode;
 }
@@ -58,9 +51,9 @@ void TBoardForm::StepRecords(void (Game::*step)(), Retraction command) {
   const int n = now < before ? now + 1 : now;
   const MoveRecord& r = game_.Record(n);
   if (r.IsPass) return;
-  const QString move = QString::fromStdString(Game::MoveStatusText(
-      n, CampOf(r.Piece), KindOf(r.Piece), {r.FromX, r.FromY}, {r.ToX, r.ToY}));
-  ShowStatus(kPanelGame, (now < before ? Text(ui_text::kTakenBack).arg(move) : move).toStdString());
+  const QString move = Tr(Game::MoveStatusText(n, CampOf(r.Piece), KindOf(r.Piece),
+                                               {r.FromX, r.FromY}, {r.ToX, r.ToY}));
+  ShowStatus(kPanelGame, (now < before ? Tr(ui_text::kTakenBack).arg(move) : move).toStdString());
 }
 
 }  // namespace tamsok

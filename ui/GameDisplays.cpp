@@ -9,20 +9,13 @@
 #include "ui/BoardGeometry.h"
 #include "ui/BoardOverlay.h"
 #include "ui/SquareNames.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
 
 namespace tamsok {
 
 namespace {
-
-QString Text(const char* text) {
-  return QString::fromUtf8(text);
-}
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The outline: an amber line between a dark rim and a light halo. The amber is no skin's, no
 // camp's and no other mark's colour; the rims carry it on the dark Slate board as on the light
@@ -139,11 +132,11 @@ void GameDisplays::ShowResult() {
     player = game.Terms()->playedAs;
   else if (computerGame_ == game.GameNumber())
     player = computerGamePlayer_;
-  const QString camp = Text(CampName(*winner));
+  const QString camp = Tr(CampName(*winner));
   result_->setText(
-      player ? Text(ui_text::kResultForPlayer)
-                   .arg(camp, Text(*player == *winner ? ui_text::kYouWin : ui_text::kYouLose))
-             : Text(ui_text::kResult).arg(camp));
+      player ? Tr(ui_text::kResultForPlayer)
+                   .arg(camp, Tr(*player == *winner ? ui_text::kYouWin : ui_text::kYouLose))
+             : Tr(ui_text::kResult).arg(camp));
   const int width = result_->sizeHint().width();
   result_->setGeometry((TBoardForm::kClientWidth - width) / 2, 0, width, kResultHeight);
   result_->raise();

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "game/GameFile.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -39,11 +40,11 @@ void GameFileCommands::Remember(const QString& path) {
 void GameFileCommands::Load(UiPrompts& prompts, QWidget* owner) {
   if (game_.Mode() != GameMode::LocalFree) return;
   const QString path =
-      prompts.OpenFileDialog(owner, Text(ui_text::kLoad), Text(ui_text::kGameFilePattern));
+      prompts.OpenFileDialog(owner, Tr(ui_text::kLoad), Text(ui_text::kGameFilePattern));
   if (path.isEmpty()) return;
   auto fail = [&](const char* format, const std::string& why) {
-    prompts.MessageBox(owner, Text(format).arg(ShortName(path), QString::fromStdString(why)),
-                       Text(ui_text::kLoad), BoxButtons::Ok);
+    prompts.MessageBox(owner, Tr(format).arg(ShortName(path), Tr(why)), Tr(ui_text::kLoad),
+                       BoxButtons::Ok);
   };
   std::string error;
   const std::optional<std::string> text =
@@ -54,7 +55,7 @@ void GameFileCommands::Load(UiPrompts& prompts, QWidget* owner) {
   if (const std::optional<FileError> replayError = LoadGame(game_, *read.game))
     return fail(ui_text::kLoadFailed, FileErrorText(*replayError));
   Remember(path);
-  game_.view().ShowStatus(kPanelGame, Text(ui_text::kLoaded).arg(ShortName(path)).toStdString());
+  game_.view().ShowStatus(kPanelGame, Tr(ui_text::kLoaded).arg(ShortName(path)).toStdString());
 }
 
 void GameFileCommands::Save(UiPrompts& prompts, QWidget* owner) {
@@ -67,7 +68,7 @@ void GameFileCommands::Save(UiPrompts& prompts, QWidget* owner) {
 void GameFileCommands::SaveAs(UiPrompts& prompts, QWidget* owner) {
   if (!game_.CanSave()) return;
   const QString path = GameFilePath(
-      prompts.SaveFileDialog(owner, Text(ui_text::kSaveas), Text(ui_text::kGameFilePattern)));
+      prompts.SaveFileDialog(owner, Tr(ui_text::kSaveas), Text(ui_text::kGameFilePattern)));
   if (path.isEmpty()) return;
   WriteTo(path, ui_text::kSaveas, prompts, owner);
 }
@@ -78,13 +79,12 @@ void GameFileCommands::WriteTo(const QString& path, const char* caption, UiPromp
   const std::string text = WriteGameFile(SaveGame(game_, CurrentDateText()));
   std::string error;
   if (!WriteFileAtomically(path.toStdString(), text, error)) {
-    prompts.MessageBox(
-        owner, Text(ui_text::kWriteFailed).arg(ShortName(path), QString::fromStdString(error)),
-        Text(caption), BoxButtons::Ok);
+    prompts.MessageBox(owner, Tr(ui_text::kWriteFailed).arg(ShortName(path), Tr(error)),
+                       Tr(caption), BoxButtons::Ok);
     return;
   }
   Remember(path);
-  game_.view().ShowStatus(kPanelGame, Text(ui_text::kSaved).arg(ShortName(path)).toStdString());
+  game_.view().ShowStatus(kPanelGame, Tr(ui_text::kSaved).arg(ShortName(path)).toStdString());
 }
 
 }  // namespace tamsok

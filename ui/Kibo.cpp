@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Fonts.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -44,7 +45,7 @@ void TKiboForm::SetLines(const std::vector<std::string>& lines) {
   QString text;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) text += u'\n';
-    text += QString::fromStdString(lines[i]);
+    text += Tr(lines[i]);
   }
   MemoKibo->setPlainText(text);
   followLast_ = true;

@@ -9,6 +9,7 @@
 #include "ui/InputIP.h"
 #include "ui/Request.h"
 #include "ui/SpinEdit.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
@@ -89,7 +90,7 @@ RequestOptions NetBridge::AskRequestOptions() {
 }
 
 void NetBridge::ReportError(const std::string& text) {
-  board_.Prompts().MessageBox(&board_, Q(text), QString::fromUtf8(ui_text::kErrorCaption),
+  board_.Prompts().MessageBox(&board_, Tr(text), QString::fromUtf8(ui_text::kErrorCaption),
                               BoxButtons::Ok);
 }
 

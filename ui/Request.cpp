@@ -7,6 +7,7 @@
 
 #include "game/Messages.h"
 #include "ui/SpinEdit.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -31,11 +32,11 @@ TRequestForm::TRequestForm(QWidget* owner)
   SetUpWindow(*this, "RequestForm", ui_text::kRequestFormCaption);
   SetOuterSize(*this, kOuterSize);
 
-  rgTree = new QGroupBox(QString::fromUtf8(ui_text::kMyTree), this);
+  rgTree = new QGroupBox(Tr(ui_text::kMyTree), this);
   rgTree->setObjectName(QStringLiteral("rgTree"));
   rgTree->setGeometry(16, 16, 81, 57);
-  rbFir = new QRadioButton(QString::fromUtf8(ui_text::kFirGreen), rgTree);
-  rbOak = new QRadioButton(QString::fromUtf8(ui_text::kOakRed), rgTree);
+  rbFir = new QRadioButton(Tr(ui_text::kFirGreen), rgTree);
+  rbOak = new QRadioButton(Tr(ui_text::kOakRed), rgTree);
   rbFir->setObjectName(QStringLiteral("rgTreeFir"));
   rbOak->setObjectName(QStringLiteral("rgTreeOak"));
   rbFir->setGeometry(6, 16, 72, 17);

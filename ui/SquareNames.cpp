@@ -2,6 +2,7 @@
 
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -17,15 +18,12 @@ std::optional<engine::MoveSquares> ParseTypedMove(int viewSide, const QString& t
 }
 
 QString PieceAccessibleName(const Board& board, PieceId p) {
-  auto text = [](std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-  };
-  const QString camp = text(CampName(CampOf(p))), kind = text(KindName(KindOf(p)));
-  if (!board.InPlay[p]) return QString::fromUtf8(ui_text::kPieceCaptured).arg(camp, kind);
+  const QString camp = Tr(CampName(CampOf(p))), kind = Tr(KindName(KindOf(p)));
+  if (!board.InPlay[p]) return Tr(ui_text::kPieceCaptured).arg(camp, kind);
   if (OnBoard(board.PiecePos[p]))
-    return QString::fromUtf8(ui_text::kPieceOnSquare)
+    return Tr(ui_text::kPieceOnSquare)
         .arg(camp, kind, SquareName(board.ViewSide, board.PiecePos[p]));
-  return QString::fromUtf8(ui_text::kPieceOffBoard).arg(camp, kind);
+  return Tr(ui_text::kPieceOffBoard).arg(camp, kind);
 }
 
 }  // namespace tamsok

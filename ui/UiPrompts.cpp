@@ -19,18 +19,25 @@ QString RunFileDialog(QWidget* owner, const QString& title, const QString& fileN
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
+                                            const QString& caption, BoxButtons buttons) {
+  auto box = std::make_unique<QMessageBox>(owner);
+  box->setWindowTitle(caption);
+  box->setText(text);
+  if (buttons == BoxButtons::OkCancel) {
+    box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+  } else {
+    box->setStandardButtons(QMessageBox::Ok);
+  }
+  box->setDefaultButton(QMessageBox::Ok);
+  return box;
+}
+
 BoxAnswer QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                 BoxButtons buttons) {
-  QMessageBox box(owner);
-  box.setWindowTitle(caption);
-  box.setText(text);
-  if (buttons == BoxButtons::OkCancel) {
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-  } else {
-    box.setStandardButtons(QMessageBox::Ok);
-  }
-  box.setDefaultButton(QMessageBox::Ok);
-  return box.exec() == QMessageBox::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+  return MakeMessageBox(owner, text, caption, buttons)->exec() == QMessageBox::Ok
+             ? BoxAnswer::Ok
+             : BoxAnswer::Cancel;
 }
 
 QString QtPrompts::OpenFileDialog(QWidget* owner, const QString& title, const QString& fileName) {

@@ -5,9 +5,12 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "game/GameView.h"
 
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 namespace tamsok {
@@ -24,6 +27,10 @@ class UiPrompts {
   // Shows a dialog window modally and returns when it is closed.
   virtual void RunModal(QDialog& dialog) = 0;
 };
+
+// The message box the real prompts show: the text, the caption, OK (the default) and Cancel.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
+                                            const QString& caption, BoxButtons buttons);
 
 // The real thing: QMessageBox, QFileDialog, QDialog::exec.
 class QtPrompts : public UiPrompts {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -26,7 +27,7 @@ void CenterOver(const QWidget& main, QWidget& window) {
 
 void SetUpWindow(QWidget& window, const char* name, const char* caption) {
   window.setObjectName(QString::fromUtf8(name));
-  window.setWindowTitle(QString::fromUtf8(caption));
+  window.setWindowTitle(Tr(caption));
   window.setAttribute(Qt::WA_QuitOnClose, false);
 }
 
@@ -59,7 +60,7 @@ void SetSilverBase(QWidget& control) {
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QPoint at) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(Tr(text), parent);
   label->setObjectName(QString::fromUtf8(name));
   label->move(at);
   label->adjustSize();
@@ -67,7 +68,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QPoint at
 }
 
 QPushButton* MakeOkButton(QDialog& dialog, const char* name, QRect geometry) {
-  auto* button = new QPushButton(QString::fromUtf8(ui_text::kOk), &dialog);
+  auto* button = new QPushButton(Tr(ui_text::kOk), &dialog);
   button->setObjectName(QString::fromUtf8(name));
   button->setGeometry(geometry);
   button->setDefault(true);

@@ -6,6 +6,7 @@
 
 #include "ui/CommandLine.h"
 #include "ui/Startup.h"
+#include "ui/Translation.h"
 #include "ui/mainBoard.h"
 
 int main(int argc, char* argv[]) {
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   tamsok::InitApplication(app);
+  // The language the user chose, or the system's, before any window shows a text.
+  tamsok::UseLanguage(tamsok::ChosenLanguage(tamsok::NetSession::DefaultIniPath()),
+                      tamsok::TranslationsDir(QApplication::applicationDirPath()));
 
   tamsok::TBoardForm board;
   board.CreateSecondaryWindows();

@@ -26,6 +26,7 @@
 #include "ui/Request.h"
 #include "ui/Shortcuts.h"
 #include "ui/StatusBarPanel.h"
+#include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/WindowParts.h"
 
@@ -80,6 +81,7 @@ enum MenuFlag : unsigned {
   kSkinRadio = 4,
   kSideRadio = 8,
   kSeparatorAfter = 16,
+  kLanguageRadio = 32,
 };
 
 struct MenuRow {
@@ -137,6 +139,11 @@ const MenuRow kInterfaceMenu[] = {
     {"miAttach", ui_text::kAttach, &TBoardForm::miAttachClick, kSeparatorAfter, {}, {}},
     {"miSoundTTag", ui_text::kSoundTTag, &TBoardForm::miSoundTTagClick, kCheckable | kChecked, {}, {}},
 };
+const MenuRow kLanguageMenu[] = {
+    {"miLanguageSystem", ui_text::kLanguageSystem, &TBoardForm::miLanguageSystemClick, kLanguageRadio | kChecked | kSeparatorAfter, {}, {}},
+    {"miLanguageEnglish", ui_text::kLanguageEnglish, &TBoardForm::miLanguageEnglishClick, kLanguageRadio, {}, {}},
+    {"miLanguageKorean", ui_text::kLanguageKorean, &TBoardForm::miLanguageKoreanClick, kLanguageRadio, {}, {}},
+};
 const MenuRow kHelpMenu[] = {
     {"miAbout", ui_text::kAbout, &TBoardForm::miAboutClick, kPlain, {}, {}},
 };
@@ -165,7 +172,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
       sound_(FindMoveSound(QApplication::applicationDirPath()),
              FindSoundModule(QApplication::applicationDirPath())) {
   setObjectName(QStringLiteral("BoardForm"));
-  setWindowTitle(Text(ui_text::kBoardFormCaption));
+  setWindowTitle(Tr(ui_text::kBoardFormCaption));
   setWindowIcon(QIcon(WindowIconPixmap()));
 
   BuildBoardArea();
@@ -239,7 +246,7 @@ void TBoardForm::BuildStatusBar() {
   gameStatus_->setAutoFillBackground(true);
   int left = 0;
   for (int i = 0; i < 5; ++i) {
-    auto* panel = new StatusBarPanel(Text(ui_text::kInitialPanel[i]), gameStatus_);
+    auto* panel = new StatusBarPanel(Tr(ui_text::kInitialPanel[i]), gameStatus_);
     panel->setObjectName(QStringLiteral("GameStatusPanel%1").arg(i));
     const int width = i < 4 ? kPanelWidths[i] : kStatusBarRect.width() - left;
     panel->setGeometry(left, 0, width, kStatusBarRect.height());
@@ -258,19 +265,22 @@ void TBoardForm::BuildMenus() {
 
   auto* skinGroup = new QActionGroup(this);
   auto* sideGroup = new QActionGroup(this);
+  auto* languageGroup = new QActionGroup(this);
   // Radio groups whose marks the handlers set: Qt must be free to clear the checked item.
   skinGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   sideGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  languageGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 
   auto addItems = [&](QMenu* menu, const auto& rows) {
     for (const MenuRow& row : rows) {
-      QAction* action = menu->addAction(Text(row.caption));
+      QAction* action = menu->addAction(Tr(row.caption));
       action->setObjectName(Text(row.name));
-      const bool checkable = row.flags & (kCheckable | kSkinRadio | kSideRadio);
+      const bool checkable = row.flags & (kCheckable | kSkinRadio | kSideRadio | kLanguageRadio);
       action->setCheckable(checkable);
       action->setChecked(row.flags & kChecked);
       if (row.flags & kSkinRadio) skinGroup->addAction(action);
       if (row.flags & kSideRadio) sideGroup->addAction(action);
+      if (row.flags & kLanguageRadio) languageGroup->addAction(action);
       // Menu pictures are made when a menu first shows them, not before the first frame.
       if (const std::optional<MenuPicture> picture = row.picture)
         action->setIcon(LazyIcon([picture] { return QIcon(MenuPicturePixmap(*picture)); }));
@@ -289,8 +299,8 @@ void TBoardForm::BuildMenus() {
     }
   };
   auto addMenu = [&](QWidget* parent, const char* name, const char* caption) {
-    QMenu* menu = parent == bar ? bar->addMenu(Text(caption))
-                                : static_cast<QMenu*>(parent)->addMenu(Text(caption));
+    QMenu* menu = parent == bar ? bar->addMenu(Tr(caption))
+                                : static_cast<QMenu*>(parent)->addMenu(Tr(caption));
     menu->setObjectName(Text(name));
     menu->menuAction()->setObjectName(Text(name));
     return menu;
@@ -310,6 +320,8 @@ void TBoardForm::BuildMenus() {
   addItems(sideMenu, kViewSideMenu);
   interfaceMenu->addSeparator();
   addItems(interfaceMenu, kInterfaceMenu);
+  interfaceMenu->addSeparator();
+  addItems(addMenu(interfaceMenu, "miLanguage", ui_text::kMenuLanguage), kLanguageMenu);
   addItems(addMenu(bar, "Help1", ui_text::kMenuHelp), kHelpMenu);
 
   for (int i = 0; i < kMenuItemCount; ++i)
@@ -322,6 +334,8 @@ void TBoardForm::BuildMenus() {
   miMoveHistory_ = Action(QStringLiteral("miMoveHistory"));
   miChatWindow_ = Action(QStringLiteral("miChatWindow"));
   miSoundTTag_ = Action(QStringLiteral("miSoundTTag"));
+  for (const MenuRow& row : kLanguageMenu)
+    languageActions_[&row - kLanguageMenu] = Action(Text(row.name));
 }
 
 // Window creation: register the images by their Tags, enable them and bring them to the front
@@ -352,6 +366,8 @@ void TBoardForm::CreateSecondaryWindows(quint16 port, const std::filesystem::pat
   peer_.sendToAll = [this](const std::string& text) { net_->SendToAll(text); };
   peer_.sendToServer = [this](const std::string& text) { net_->SendToServer(text); };
   CloseSockets = [this] { net_->CloseSockets(); };
+  settingsPath_ = iniPath;
+  CheckLanguage(ChosenLanguage(iniPath));
 
   // Whatever arrives from the network is handled once a glide under way has landed, and the
   // glide of a move it brings keeps the move's effects only while that message is handled.
@@ -506,7 +522,7 @@ void TBoardForm::miReqGameClick() {
 
 void TBoardForm::miExitClick() {
   if (IsNetworkGame(game_.Mode()) && game_.CanHandlePieces()) {
-    if (prompts_->MessageBox(this, Text(ui_text::kConquered), Text(ui_text::kGameOverBye),
+    if (prompts_->MessageBox(this, Tr(ui_text::kConquered), Tr(ui_text::kGameOverBye),
                              BoxButtons::Ok) != BoxAnswer::Ok)
       return;
     game_.miLossgameClick();
@@ -547,7 +563,7 @@ void TBoardForm::miShowInfluenceClick() {
 void TBoardForm::FlipWindow(QWidget& window, QAction& item, const char* showCaption,
                             const char* hideCaption) {
   const bool show = !window.isVisible();
-  item.setText(Text(show ? hideCaption : showCaption));
+  item.setText(Tr(show ? hideCaption : showCaption));
   window.setVisible(show);
 }
 
@@ -592,6 +608,21 @@ void TBoardForm::miAboutClick() {
 
 void TBoardForm::miSoundTTagClick() {
   miSoundTTag_->setChecked(!miSoundTTag_->isChecked());
+}
+
+void TBoardForm::CheckLanguage(Language language) {
+  for (std::size_t i = 0; i < languageActions_.size(); ++i)
+    languageActions_[i]->setChecked(i == static_cast<std::size_t>(language));
+}
+
+void TBoardForm::SelectLanguage(Language language) {
+  const bool changed = !languageActions_[static_cast<std::size_t>(language)]->isChecked();
+  CheckLanguage(language);
+  if (!changed || settingsPath_.empty() || !RememberLanguage(settingsPath_, language)) return;
+  // Said in the language chosen, which its reader understands.
+  const QString dir = TranslationsDir(QApplication::applicationDirPath());
+  prompts_->MessageBox(this, TrIn(language, ui_text::kLanguageChanged, dir),
+                       TrIn(language, ui_text::kMenuLanguage, dir), BoxButtons::Ok);
 }
 
 // ---- Dragging -------------------------------------------------------------------------------
@@ -702,15 +733,13 @@ void TBoardForm::CancelHold() {
 
 void TBoardForm::ShowStatus(int panel, const std::string& text) {
   if (glide_.Keep([=, this] { ShowStatus(panel, text); })) return;
-  if (panel >= 0 && panel < static_cast<int>(panels_.size()))
-    panels_[panel]->SetText(QString::fromStdString(text));
+  if (panel >= 0 && panel < static_cast<int>(panels_.size())) panels_[panel]->SetText(Tr(text));
 }
 
 BoxAnswer TBoardForm::ShowMessageBox(const std::string& text, const std::string& caption,
                                      BoxButtons buttons) {
   glide_.Finish();
-  return prompts_->MessageBox(this, QString::fromStdString(text), QString::fromStdString(caption),
-                              buttons);
+  return prompts_->MessageBox(this, Tr(text), Tr(caption), buttons);
 }
 
 void TBoardForm::SetMenuEnabled(MenuItem item, bool enabled) {

@@ -23,6 +23,7 @@
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
 #include "ui/StatusBarPanel.h"
+#include "ui/Translation.h"
 #include "ui/UiPrompts.h"
 
 class QAction;
@@ -134,6 +135,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miAttachClick();
   void miAboutClick();
   void miSoundTTagClick();
+  void miLanguageSystemClick() { SelectLanguage(Language::System); }
+  void miLanguageEnglishClick() { SelectLanguage(Language::English); }
+  void miLanguageKoreanClick() { SelectLanguage(Language::Korean); }
 
   // The one-second clock tick.
   void Timer1Timer() { game_.Timer1Timer(); }
@@ -252,6 +256,10 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // game is still the one asked about when the answer comes (the clock and the network run
   // while the box is open).
   bool GoesOn(bool ask, const char* question);
+  // Checks the language's item and keeps the choice in the settings file; the interface shows
+  // in it from the next start.
+  void SelectLanguage(Language language);
+  void CheckLanguage(Language language);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   void MoveImage(QWidget& image, PixelPos to);
   // The held piece let go over `square`, or outside the board (nothing): the game decides.
@@ -290,6 +298,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::array<StatusBarPanel*, 5> panels_{};
   std::array<QAction*, kMenuItemCount> menuActions_{};
   std::array<QAction*, kSkinCount> skinActions_{};
+  std::array<QAction*, 3> languageActions_{};  // by Language
+  std::filesystem::path settingsPath_;         // set by CreateSecondaryWindows
   QAction* miKilledPiece_ = nullptr;
   QAction* miShowLegalMoves_ = nullptr;
   QAction* miShowInfluence_ = nullptr;

@@ -129,6 +129,17 @@ TEST_F(IniFileTest, CrLfFilesAndMissingFinalLineBreaks) {
   EXPECT_EQ(Servers(), Keys{"10.0.0.2"});
 }
 
+TEST_F(IniFileTest, ValuesAreReadFromTheirOwnSectionOnly) {
+  Put("[Server IP]\nLanguage=no\n[Interface]\n Language =  Korean \nLanguage=English\n");
+  const IniFile ini(Path());
+  EXPECT_EQ(ini.ReadValue("Interface", "Language"), "Korean");
+  EXPECT_EQ(ini.ReadValue("Server IP", "Language"), "no");
+  EXPECT_EQ(ini.ReadValue("Interface", "Colour"), std::nullopt);
+  EXPECT_EQ(ini.ReadValue("Window", "Language"), std::nullopt);
+  fs::remove(Path());
+  EXPECT_EQ(ini.ReadValue("Interface", "Language"), std::nullopt);
+}
+
 TEST_F(IniFileTest, ASectionWrittenTwiceIsReadAsOne) {
   Put("[Server IP]\na=\n[X]\n[Server IP]\nb=\na=\n");
   EXPECT_EQ(Servers(), (Keys{"a", "b"}));

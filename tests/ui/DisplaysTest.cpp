@@ -183,13 +183,14 @@ TEST_F(BoardFixture, GivingUpARunningGameAsksFirst) {
     prompts.log.clear();
     prompts.answers = {BoxAnswer::Cancel};
     Item(r.item)->trigger();
-    EXPECT_EQ(prompts.log, std::vector<std::string>{std::string("box:Confirm|") + r.question});
+    EXPECT_EQ(prompts.log,
+              std::vector<std::string>{std::string("box:Please confirm|") + r.question});
     EXPECT_EQ(form.game().Mode(), GameMode::LocalPlaying) << r.item;
     EXPECT_EQ(form.game().RecordCount(), 50) << r.item;
 
     prompts.log.clear();
     Item(r.item)->trigger();
-    std::vector<std::string> shown{std::string("box:Confirm|") + r.question};
+    std::vector<std::string> shown{std::string("box:Please confirm|") + r.question};
     if (r.gameBox) shown.push_back(r.gameBox);
     EXPECT_EQ(prompts.log, shown);
     EXPECT_EQ(form.game().Mode(), r.after) << r.item;

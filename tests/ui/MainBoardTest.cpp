@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include "game/Format.h"
 #include "net/NetTexts.h"
 #include "rules/Catalogue.h"
 #include "rules/MoveCheck.h"
@@ -337,7 +338,7 @@ TEST_F(BoardFixture, GameStatusTextsAreReadableInFull) {
       "[.]" + Game::MoveStatusText(999, Camp::Fir, PieceKind::DivingBeetle, {9, 9}, {9, 9}),
       nettext::kMadeNewGameComplete,
       nettext::kRequestGameWait,
-      std::string(nettext::kWaitForSearching) + "255.255.255.255" + nettext::kWaitForSearchingEnd};
+      Format(nettext::kWaitForSearching, "255.255.255.255")};
   for (int code = 1; code <= 9; ++code)
     for (Camp camp : {Camp::Fir, Camp::Oak})
       texts.push_back(MoveCheckText(static_cast<MoveCheckResult>(code), camp));

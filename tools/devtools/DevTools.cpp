@@ -6,7 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QWindow>
 
@@ -108,6 +111,78 @@ void SendMouse(QWidget& target, QEvent::Type type, QPoint pos, Qt::MouseButtons 
 // The skin items, in their menu order.
 constexpr const char* kSkinItems[] = {"miSlate", "miWood", "miMarbtea", "miPBfoil"};
 
+// A skin's name in picture file names, whatever the language of the menu: "miWood" is "wood".
+QString SkinName(const char* item) {
+  return QString::fromUtf8(item).mid(2).toLower();
+}
+
+// Writes a picture of the main window with the windows `over` it (menus, a box) drawn where
+// they show, as a person sees them. A window with a caption gets a plain frame and title bar,
+// which a display without a window manager does not draw.
+bool SaveWithWindowsOver(TBoardForm& board, std::initializer_list<QWidget*> over,
+                         const QString& dir, const QString& name) {
+  QPixmap picture = board.grab();
+  QPainter painter(&picture);
+  for (QWidget* window : over) {
+    const QRect at(board.mapFromGlobal(window->geometry().topLeft()), window->size());
+    painter.drawPixmap(at.topLeft(), window->grab());
+    if (window->windowTitle().isEmpty()) continue;
+    const QRect title(at.left(), at.top() - 20, at.width(), 20);
+    painter.fillRect(title, window->palette().color(QPalette::Highlight));
+    painter.setPen(window->palette().color(QPalette::HighlightedText));
+    painter.drawText(title.adjusted(6, 0, 0, 0), Qt::AlignVCenter, window->windowTitle());
+    painter.setPen(window->palette().color(QPalette::Dark));
+    painter.drawRect(at.united(title).adjusted(0, 0, -1, -1));
+  }
+  painter.end();
+  const QString path = QDir(dir).filePath(name);
+  const bool ok = picture.save(path, "PNG");
+  std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+  return ok;
+}
+
+// Message boxes shown long enough to take their picture over the main window, each answered
+// with OK.
+class PictureTakingPrompts : public QtPrompts {
+ public:
+  PictureTakingPrompts(TBoardForm& board, QString dir) : board_(board), dir_(std::move(dir)) {}
+  BoxAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                       BoxButtons buttons) override {
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(owner, text, caption, buttons);
+    taken &= ShowAndWait(*box) &&
+             SaveWithWindowsOver(board_, {box.get()}, dir_, QStringLiteral("message-box.png"));
+    return BoxAnswer::Ok;
+  }
+  bool taken = true;
+
+ private:
+  TBoardForm& board_;
+  QString dir_;
+};
+
+// The window with the Interface menu and its Language submenu open, and with the box that
+// ends a local game by scoring, which needs 50 records.
+bool TakeMenuAndBoxScreenshots(TBoardForm& board, const QString& dir) {
+  auto* menu = board.findChild<QMenu*>(QStringLiteral("miEnvironmentEx"));
+  auto* languages = board.findChild<QMenu*>(QStringLiteral("miLanguage"));
+  const QMenuBar& bar = *board.menuBar();
+  menu->popup(bar.mapToGlobal(bar.actionGeometry(menu->menuAction()).bottomLeft()));
+  ShowAndWait(*menu);
+  languages->popup(menu->mapToGlobal(menu->actionGeometry(languages->menuAction()).topRight()));
+  ShowAndWait(*languages);
+  bool ok = SaveWithWindowsOver(board, {menu, languages}, dir, QStringLiteral("window-menus.png"));
+  languages->hide();
+  menu->hide();
+
+  PlayDemoGame(board.game(), kPieceCount, 50 - board.game().RecordCount());
+  PictureTakingPrompts prompts(board, dir);
+  UiPrompts& before = board.Prompts();
+  board.SetPrompts(&prompts);
+  board.game().miScoringClick();  // the game's own box, without the question before it
+  board.SetPrompts(&before);
+  return ok && prompts.taken;
+}
+
 // The board's marks: the legal targets of a held piece, the influence overlay on every skin
 // and from every side, and its legend.
 bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
@@ -129,10 +204,8 @@ bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
     SendMouse(image, QEvent::MouseMove, {44, 36}, Qt::LeftButton);       // on its way
     ok &= Save(board, dir, QStringLiteral("legal-moves.png"), topHalf);  // on the Slate board
     for (const char* name : std::span(kSkinItems).subspan(1)) {
-      QAction* item = board.Action(QString::fromUtf8(name));
-      item->trigger();
-      ok &= Save(board, dir, QStringLiteral("legal-moves-%1.png").arg(item->text().toLower()),
-                 topHalf);
+      board.Action(QString::fromUtf8(name))->trigger();
+      ok &= Save(board, dir, QStringLiteral("legal-moves-%1.png").arg(SkinName(name)), topHalf);
     }
     board.Action(QStringLiteral("miSlate"))->trigger();
     SendMouse(image, QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
@@ -151,9 +224,8 @@ bool TakeMarkScreenshots(TBoardForm& board, const QString& dir) {
 
   board.Action(QStringLiteral("miShowInfluence"))->trigger();
   for (const char* name : kSkinItems) {
-    QAction* item = board.Action(QString::fromUtf8(name));
-    item->trigger();
-    ok &= Save(board, dir, QStringLiteral("influence-%1.png").arg(item->text().toLower()), topHalf);
+    board.Action(QString::fromUtf8(name))->trigger();
+    ok &= Save(board, dir, QStringLiteral("influence-%1.png").arg(SkinName(name)), topHalf);
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
   for (int side = 1; side < 4; ++side) {
@@ -200,8 +272,9 @@ bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
   board.Action(QStringLiteral("miHard"))->trigger();
   game.PlayDroppedPiece(hint.piece, hint.to.x, hint.to.y);
   const QLabel& status = *board.StatusPanel(kPanelGame);
-  if (!ProcessUntil([&] { return status.text().contains(QLatin1String("depth")); }, 10000))
-    return fail("not thinking");
+  // The thinking text ends in the depth reached, in any language.
+  auto depthShown = [&] { return !status.text().isEmpty() && status.text().back().isDigit(); };
+  if (!ProcessUntil(depthShown, 10000)) return fail("not thinking");
   ok &= Save(board, dir, QStringLiteral("computer-thinking.png"));
   board.Action(QStringLiteral("miStopThinking"))->trigger();
   if (!ProcessUntil([&] { return game.RecordCount() == 4 && idle(); }, 20000))
@@ -274,12 +347,9 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   }
   board.game().SelectViewSide(0);
 
-  for (Skin skin : {Skin::Wood, Skin::Marbtea, Skin::PBfoil}) {
-    QAction* item = board.Action(skin == Skin::Wood      ? QStringLiteral("miWood")
-                                 : skin == Skin::Marbtea ? QStringLiteral("miMarbtea")
-                                                         : QStringLiteral("miPBfoil"));
-    item->trigger();
-    ok &= Save(board, dir, QStringLiteral("skin-%1.png").arg(item->text().toLower()));
+  for (const char* name : std::span(kSkinItems).subspan(1)) {
+    board.Action(QString::fromUtf8(name))->trigger();
+    ok &= Save(board, dir, QStringLiteral("skin-%1.png").arg(SkinName(name)));
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
   ok &= TakeMarkScreenshots(board, dir);
@@ -294,6 +364,7 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
   board.KiboForm()->resize(300, 320);
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-enlarged.png"));
+  ok &= TakeMenuAndBoxScreenshots(board, dir);
 
   for (QWidget* window : std::initializer_list<QWidget*>{
            board.AboutBox(), board.ProtocolForm(), board.RequestForm(), board.InputIPForm()}) {
