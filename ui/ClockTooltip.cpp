@@ -16,9 +16,10 @@ QString ClockTooltip(Camp camp, const QString& panelText) {
   const QString name = Tr(CampName(camp));
   const QRegularExpressionMatch m = line.match(panelText);
   if (!m.hasMatch()) return Tr(ui_text::kClockLegendTip).arg(name);
+  auto figure = [&m](int i) { return QString::number(m.captured(i).toInt()); };
   return Tr(ui_text::kClockTip)
-      .arg(name, m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5))
-      .arg(-m.captured(6).toInt());
+      .arg(name, figure(1), figure(2), figure(3), figure(4), figure(5),
+           QString::number(-m.captured(6).toInt()));
 }
 
 }  // namespace tamsok

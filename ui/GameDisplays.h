@@ -9,12 +9,11 @@
 
 #include <optional>
 
+#include <QLabel>
 #include <QObject>
 #include <QWidget>
 
 #include "rules/Types.h"
-
-class QLabel;
 
 namespace tamsok {
 
@@ -38,6 +37,15 @@ class LastMoveMarks : public QWidget {
   std::optional<std::pair<Square, Square>> move_;
 };
 
+// The result of a finished game, on a plate of its own over the board's top edge.
+class ResultPlate : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
 class GameDisplays : public QObject {
  public:
   explicit GameDisplays(TBoardForm& form);
@@ -59,7 +67,7 @@ class GameDisplays : public QObject {
 
   TBoardForm& form_;
   LastMoveMarks* outline_;
-  QLabel* result_;
+  ResultPlate* result_;
   bool scheduled_ = false;
   // The game (by its number) whose network player's board was turned, and the player's camp of
   // the game against the computer, remembered while that game runs.

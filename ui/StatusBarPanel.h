@@ -25,10 +25,13 @@ class StatusBarPanel : public QLabel {
   void SetText(const QString& text);
   // Draws the panel on `tint`, or plain without one. The text is untouched.
   void SetTint(std::optional<QColor> tint);
-  // Makes the tooltip of each text shown from now on, the current one included.
+  // Makes the tooltip of the text shown, when the tooltip is asked for.
   void SetExplain(std::function<QString(const QString&)> explain);
+  // The tooltip for the text shown now.
+  QString ToolTipText() const;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 

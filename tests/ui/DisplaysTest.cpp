@@ -123,6 +123,16 @@ TEST_F(DisplayFixture, EveryDisplayShowsTheGameAfterEveryCommand) {
     if (row.panel4) {
       EXPECT_EQ(Panel(kPanelGame), row.panel4) << row.command;
     }
+    if (std::string(row.command) == "Fir thinks past the unit time") {
+      EXPECT_EQ(form.StatusPanel(kPanelFirClock)->ToolTipText().toStdString(),
+                "Fir's clock\nTime used: 0 min 31 s\nLeft for this move: 30 s\n"
+                "Time exceedings: 1 of 10 allowed\nMaterial lost: 0");
+    }
+    if (std::string(row.command) == "Lightning takes an Ant") {
+      EXPECT_TRUE(form.StatusPanel(kPanelOakClock)
+                      ->ToolTipText()
+                      .endsWith(QStringLiteral("Material lost: 21")));
+    }
     if (std::string(row.command) == "a network game") {
       EXPECT_EQ(form.game().ViewSide(), 0);  // Oak, the room's camp, at the bottom
     }
