@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 PREFIX     ?= /usr/local
 
-.PHONY: all deps configure build test bench run install package translations clean
+.PHONY: all deps configure build test bench run install package translations clean soak
 
 all: build
 
@@ -25,6 +25,11 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+# The network soak (see the README), then the fan-out of a game's moves to 1,000 clients.
+soak: build
+	@nice $(BUILD)/tools/load/tamsok_load --soak
+	@nice $(BUILD)/tools/load/tamsok_load -n 1000
 
 # Starts the game window; it needs a display (under Xvfb: xvfb-run make run).
 run: build

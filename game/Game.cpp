@@ -54,6 +54,8 @@ constexpr const char* kBadMoveOwnCapture =
     TR_NOOP("tamsok", "Refused move: a piece of the mover's own camp is named as captured");
 constexpr const char* kBadMoveOccupied =
     TR_NOOP("tamsok", "Refused move: the target square is occupied");
+// The rules' own reason follows.
+constexpr const char* kBadMoveRules = TR_NOOP("tamsok", "Refused move: %s");
 }  // namespace text
 
 constexpr std::string_view kModeNames[] = {
@@ -205,6 +207,13 @@ void Game::SetGameMode(GameMode mode) {
   ApplyGameMode();
 }
 
+void Game::Interrupt(GameMode freeMode) {
+  interrupted_ = true;
+  awayCamp_.reset();
+  passPending_ = false;
+  SetGameMode(freeMode);
+}
+
 void Game::miLocalAloneClick() {
   SetGameMode(GameMode::LocalFree);
 }
@@ -218,6 +227,8 @@ bool Game::RefuseSpectator() {
 void Game::miNewClick() {
   winner_.reset();
   terms_.reset();
+  interrupted_ = false;
+  awayCamp_.reset();
   ++gameNumber_;
   if (!IsNetworkGame(mode_)) {
     SetGameMode(GameMode::LocalPlaying);
@@ -329,6 +340,7 @@ void Game::ReleaseFromTray(PieceId captured, Square to) {
 
 void Game::EndServerGame(Camp winner, bool boxFirst) {
   winner_ = winner;
+  awayCamp_.reset();
   if (boxFirst) view_.ShowMessageBox(WinText(winner), text::kGameOver, BoxButtons::Ok);
   mode_ = GameMode::ServerFree;
   view_.UnlockRequests();
@@ -427,6 +439,10 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
     } else if (occupant != kNoPiece && occupant != m.piece) {
       return text::kBadMoveOccupied;
     }
+    // The same rules as a drop on this board: nobody wins with a move they refuse.
+    const MoveCheckResult code = CheckMove(board_, m.piece, from.x, from.y, to.x, to.y);
+    if (code != MoveCheckResult::Legal)
+      return Format(text::kBadMoveRules, MoveCheckText(code, mover).c_str());
   }
 
   SetSideToMove(OtherCamp(sideToMove_));
@@ -438,7 +454,10 @@ std::string Game::ApplyReceivedMove(const MoveFields& m, std::string_view receiv
   } else {
     AppendRecord({m.piece, m.captured, from.x, from.y, to.x, to.y, false});
     board_.PiecePos[m.piece] = to;
-    view_.MoveAnimation(m.piece, to);
+    if (quickMoves_)
+      view_.MovePieceImage(m.piece, to);
+    else
+      view_.MoveAnimation(m.piece, to);
     view_.PlaceMoveMarker(to);
     if (m.captured != kNoPiece) CaptureIntoTray(m.captured);
     status = MoveStatusText(recordCount_, mover, KindOf(m.piece), from, to);
@@ -578,6 +597,8 @@ void Game::AdoptReplayed(const Game& replayed, std::optional<Camp> winner,
   tray_ = replayed.tray_;
   winner_ = winner;
   terms_ = std::move(terms);
+  interrupted_ = false;
+  awayCamp_.reset();
   ++gameNumber_;
   totalTime_ = {};
   moveElapsed_ = 0;
@@ -670,7 +691,7 @@ Camp Game::ScoringWinner() const {
 
 void Game::miScoringClick() {
   if (RefuseSpectator()) return;
-  if (recordCount_ < 50) {
+  if (recordCount_ < kScoringMinRecords) {
     view_.ShowMessageBox(text::kRequire50, text::kNotice, BoxButtons::Ok);
     return;
   }
@@ -720,12 +741,21 @@ void Game::RefreshClockPanels() {
 
 void Game::Timer1Timer() {
   if (!clockRunning_) return;
-  ++moveElapsed_;
   const Camp c = sideToMove_;
+  if (awayCamp_ == c) return;  // the player is away: its time stands still
+  ++moveElapsed_;
   const int i = Index(c);
   if (moveElapsed_ > unitTime_) {
     ++exceedCount_[i];
-    if (exceedCount_[i] > exceedLimit_ && IsNetworkGame(mode_) && c == ownCamp_) miLossgameClick();
+    if (exceedCount_[i] > exceedLimit_ && IsNetworkGame(mode_) && c == ownCamp_) {
+      miLossgameClick();
+    } else if (exceedCount_[i] > exceedLimit_ + kOvertimeGrace &&
+               mode_ == GameMode::ServerPlaying && c != ownCamp_) {
+      // The opponent's own station gives the game up when its camp passes the limit; one
+      // that has not done so long after is not to be waited for.
+      SendToAll(SetLastMessage(BuildWinn(ownCamp_)));
+      EndServerGame(ownCamp_, /*boxFirst=*/false);
+    }
     moveElapsed_ = 0;
   }
   ++totalTime_[i];

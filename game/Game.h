@@ -66,6 +66,8 @@ class Game {
   // A hard bound on the records of one game, so that no peer can make the array grow
   // without end. Moves and passes beyond it are refused.
   static constexpr int kMaxRecords = 9999;
+  // Scoring decides a game only from this many records on.
+  static constexpr int kScoringMinRecords = 50;
 
   // `seed` draws the station identifier; without it the clock seeds the generator.
   Game(GameView& view, PeerLink& peer, std::optional<unsigned> seed = std::nullopt);
@@ -97,8 +99,9 @@ class Game {
   std::vector<Square> DropTargets(PieceId piece) const;
   // A "Move" from the peer, read into `fields` from `receivedText`. Returns the reply
   // (server) or the text to show (client); empty when the move is for the side not to
-  // move. A move whose fields are out of range or that does not fit the local board
-  // changes nothing and returns a text that says why.
+  // move. A move whose fields are out of range, that does not fit the local board or that
+  // the rules refuse (as they would refuse the same drop here) changes nothing and returns
+  // a text that says why.
   std::string ApplyReceivedMove(const MoveFields& fields, std::string_view receivedText);
   // The status text of a move: "[%3d][%s %s]{x%dy%d->x%dy%d}".
   static std::string MoveStatusText(int recordNumber, Camp camp, PieceKind kind, Square from,
@@ -133,6 +136,13 @@ class Game {
   // The status text of a move or pass refused because the record is full.
   static std::string_view RecordsFullText();
   void Timer1Timer();
+  // The camp whose player has lost its link to the room: its clock counts nothing while it
+  // is to move. Nothing: both players are there.
+  void SetAwayCamp(std::optional<Camp> camp) { awayCamp_ = camp; }
+  const std::optional<Camp>& AwayCamp() const { return awayCamp_; }
+  // A room's opponent that lets its clock run this many exceedings past the agreed limit
+  // without giving the game up has lost it: the room ends the game itself.
+  static constexpr int kOvertimeGrace = 1;
 
   // ---- Viewing side ----------------------------------------------------------------
 
@@ -184,7 +194,15 @@ class Game {
   int GameNumber() const { return gameNumber_; }
   // Save is offered in the playing modes and, so that a finished game can be kept, while
   // the game that has just ended is still on the board.
-  bool CanSave() const { return IsPlayingMode(mode_) || winner_.has_value(); }
+  bool CanSave() const { return IsPlayingMode(mode_) || winner_.has_value() || interrupted_; }
+  // The network game on the board stopped without an end (the room was lost, or it sent a
+  // move the rules refuse): the mode becomes `freeMode`, and the game stays on the board,
+  // where it can be saved, until the next game.
+  void Interrupt(GameMode freeMode);
+  bool Interrupted() const { return interrupted_; }
+  // While set, a received move is put on its square at once instead of gliding there: the
+  // receiver is catching up with moves that wait behind it.
+  void SetQuickMoves(bool quick) { quickMoves_ = quick; }
   // Takes over a game replayed on another object (a loaded file) as a local game in
   // LocalPlaying: its board, records, trays and turn, with the given result and terms. The
   // clock starts afresh; every image, the marker, the history and the view side's menu
@@ -252,6 +270,9 @@ class Game {
   std::optional<Camp> winner_;
   std::optional<NetworkTerms> terms_;
   int gameNumber_ = 0;
+  bool interrupted_ = false;
+  bool quickMoves_ = false;
+  std::optional<Camp> awayCamp_;
   // Whether the clock panels show a game (not their start-up captions), and the seconds-left
   // figure each last showed.
   bool clockShown_ = false;

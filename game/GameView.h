@@ -50,7 +50,8 @@ inline constexpr int kMenuItemCount = 20;
 
 std::string_view MenuItemName(MenuItem item);
 
-enum class BoxButtons : std::uint8_t { Ok, OkCancel };
+// ReconnectClose: OK and Cancel, named "Reconnect" and "Close".
+enum class BoxButtons : std::uint8_t { Ok, OkCancel, ReconnectClose };
 enum class BoxAnswer : std::uint8_t { Ok, Cancel };
 
 // What the game asks of the picture. Squares are in the current view frame.

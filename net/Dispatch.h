@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/Game.h"
 
@@ -29,6 +30,11 @@ struct Handled {
   // is not the player, or out of turn): shown in its receive list, never sent, so a peer
   // cannot make the room send more than it sent itself.
   std::string refusal;
+  // The room's texts that go, after the reply, to every connection at an address other
+  // than the sender's, so that spectators everywhere follow the game and the talk: the
+  // player's accepted moves and passes, the "Winn" that ends a game on the player's message,
+  // and chat lines.
+  std::vector<std::string> relay;
 
   friend bool operator==(const Handled&, const Handled&) = default;
 };
@@ -48,11 +54,25 @@ struct ClientSender {
 // The server's dispatcher. "Move", "Pass", "Loss" and "Fini" are taken only from the player,
 // and a move or a pass only in the player's turn; anything else changes nothing and gets no
 // answer (see Handled::refusal). A move or pass of the player that the room cannot put into
-// force ends the game, since the player has already passed the turn.
+// force (the rules refuse it, or it does not fit the room's board) ends the game, since the
+// player has already passed the turn. A "Fini" before the scoring minimum changes nothing
+// and gets a short line that no station takes for a message.
 Handled HandleClientMessage(Game& game, RequestList& requests, const ClientSender& sender,
                             std::string_view text);
 
-// The client's dispatcher, for a text from the server.
-Handled HandleServerMessage(Game& game, std::string_view text);
+// The client's dispatcher, for a text from the server. A move of the room that the rules
+// refuse, or that does not fit this board, stops the game in ClientPlaying: it stays on the
+// board, can be saved, and the box says why. With `resuming`, this station is taking its
+// seat back in a game it lost the link to: a "Made" naming it restarts the game even in
+// ClientPlaying, without the "Start new game" box, and the moves that follow catch it up.
+Handled HandleServerMessage(Game& game, std::string_view text, bool resuming = false);
+
+// The game so far as the messages a station that followed it from the start would have
+// got: `made`, then each record as the room's "Move" or "Pass" (squares canonical).
+std::vector<std::string> CatchUpMessages(const Game& game, const std::string& made);
+
+// A "Made" with the requester's identifier left blank, for the stations that join a game
+// under way: none of them takes itself for the player.
+std::string MadeForSpectators(std::string made);
 
 }  // namespace tamsok

@@ -1,6 +1,7 @@
 #include "net/NetSession.h"
 
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -8,6 +9,7 @@
 #include "net/IniFile.h"
 #include "net/NetTexts.h"
 #include "net/TextCodec.h"
+#include "rules/Catalogue.h"
 
 namespace tamsok {
 
@@ -16,8 +18,12 @@ namespace text = nettext;
 NetSession::NetSession(NetWindows& windows, std::filesystem::path iniPath, quint16 port)
     : windows_(windows), iniPath_(std::move(iniPath)), server_(port), client_(port) {
   server_.onAccept = [this](const std::string& a) { ServerSocket1Accept(a); };
-  server_.onConnect = [this](const std::string& a) { ServerSocket1ClientConnect(a); };
-  server_.onDisconnect = [this](const std::string& a) { ServerSocket1ClientDisconnect(a); };
+  server_.onConnect = [this](const std::string& a, ConnectionId id) {
+    ServerSocket1ClientConnect(a, id);
+  };
+  server_.onDisconnect = [this](const std::string& a, ConnectionId id) {
+    ServerSocket1ClientDisconnect(a, id);
+  };
   server_.onRead = [this](const std::string& a, ConnectionId from, const std::string& t) {
     ServerSocket1ClientRead(a, from, t);
   };
@@ -29,6 +35,8 @@ NetSession::NetSession(NetWindows& windows, std::filesystem::path iniPath, quint
     if (game_ && client_.IsConnected())
       ShowGameStatus(Format(text::kConnectedTo, client_.HostName().c_str()));
   };
+  awayTick_.setInterval(1000);
+  QObject::connect(&awayTick_, &QTimer::timeout, &context_, [this] { UpdateAwayNotice(); });
 }
 
 NetSession::~NetSession() = default;
@@ -44,6 +52,12 @@ void NetSession::ShowGameStatus(const std::string& s) {
 
 void NetSession::ShowReceivedStatus(const std::string& wire) {
   ShowGameStatus(ShownText(wire));
+}
+
+void NetSession::ShowRoomLine(const std::string& address, const std::string& line) {
+  const std::string shown = "[" + address + "]" + line;
+  windows_.AppendReceived(shown);
+  ShowReceivedStatus(shown);
 }
 
 void NetSession::SetRoomChecked(bool on) {
@@ -84,6 +98,7 @@ void NetSession::SendChatLine(const std::string& line) {
 }
 
 void NetSession::CloseSockets() {
+  leaving_ = true;
   server_.Deactivate();
   client_.Deactivate();
 }
@@ -111,6 +126,8 @@ void NetSession::miCreateRoomClick() {
   } else {
     SetRoomChecked(false);
     view.SetMenuChecked(MenuItem::miRoomState, false);
+    EndAway();
+    player_ = 0;
     server_.Deactivate();
     view.ShowStatus(kPanelConnection, text::kDisconnected);
     game().SetGameModeOnly(GameMode::LocalFree);
@@ -124,31 +141,111 @@ void NetSession::ServerSocket1Accept(const std::string& address) {
   ShowGameStatus(Format(text::kConnectedTo, address.c_str()));
 }
 
-void NetSession::ServerSocket1ClientConnect(const std::string& address) {
+void NetSession::ServerSocket1ClientConnect(const std::string& address, ConnectionId id) {
   windows_.AddAddressLine(address);
+  // A late joiner follows the game from where it stands. The player's identifier is left
+  // out of its "Made": whoever comes in this way watches, even the player's own station,
+  // which takes its seat back by sending its request again.
+  if (game().Mode() == GameMode::ServerPlaying) SendCatchUp(id, MadeForSpectators(made_));
 }
 
-void NetSession::ServerSocket1ClientDisconnect(const std::string& address) {
+void NetSession::ServerSocket1ClientDisconnect(const std::string& address, ConnectionId id) {
   windows_.RemoveAddressLine(address);
+  for (auto it = requestSenders_.begin(); it != requestSenders_.end();) {
+    std::vector<ConnectionId>& senders = it->second;
+    senders.erase(std::remove(senders.begin(), senders.end(), id), senders.end());
+    if (senders.empty()) {
+      windows_.RemoveRequestLine(it->first);
+      it = requestSenders_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  if (id == player_ && game().Mode() == GameMode::ServerPlaying) PlayerLeft();
+}
+
+void NetSession::SendCatchUp(ConnectionId to, const std::string& made) {
+  for (const std::string& message : CatchUpMessages(game(), made))
+    server_.SendTo(to, message);
+}
+
+Camp NetSession::PlayerCamp() const {
+  return OtherCamp(game_->OwnCamp());
+}
+
+void NetSession::PlayerLeft() {
+  player_ = 0;
+  away_ = true;
+  awaySince_.start();
+  game().SetAwayCamp(PlayerCamp());
+  awayTick_.start();
+  UpdateAwayNotice();
+}
+
+int NetSession::AwaySecondsLeft() const {
+  if (!away_) return 0;
+  const qint64 left = graceSeconds_ - awaySince_.elapsed() / 1000;
+  return left > 0 ? static_cast<int>(left) : 0;
+}
+
+void NetSession::UpdateAwayNotice() {
+  if (!away_) return;
+  if (game().Mode() != GameMode::ServerPlaying) return EndAway();  // the game ended meanwhile
+  const char* camp = CampName(PlayerCamp()).data();
+  const int left = AwaySecondsLeft();
+  if (left > 0)
+    windows_.ShowAwayNotice(Format(text::kPlayerAway, camp, left), false);
+  else
+    windows_.ShowAwayNotice(Format(text::kPlayerAwayOver, camp), true);
+}
+
+void NetSession::EndAway() {
+  if (!away_) return;
+  away_ = false;
+  awayTick_.stop();
+  if (game_) game().SetAwayCamp(std::nullopt);
+  windows_.HideAwayNotice();
+}
+
+void NetSession::ClaimWin() {
+  if (!away_ || AwaySecondsLeft() > 0 || game().Mode() != GameMode::ServerPlaying) return;
+  EndAway();
+  const Camp winner = game().OwnCamp();
+  server_.SendToAll(game().SetLastMessage(BuildWinn(winner)));
+  game().EndServerGame(winner, /*boxFirst=*/false);
+}
+
+void NetSession::Resume(ConnectionId from, const std::string& address) {
+  const ConnectionId old = player_;
+  player_ = from;
+  playerAddress_ = address;
+  // The same station on a new link: the old one is dead, whether or not that was noticed.
+  if (old != 0 && old != from) server_.Abort(old);
+  EndAway();
+  ShowRoomLine(address, Format(text::kPlayerBack, CampName(PlayerCamp()).data()));
+  SendCatchUp(from, made_);
 }
 
 namespace {
 
 // The request list as the room's dispatcher fills it: the window's list, and which
-// connection sent each line.
+// connections sent each line.
 class ListedRequests : public RequestList {
  public:
-  ListedRequests(RequestList& shown, std::unordered_map<std::string, ConnectionId>& senders,
+  ListedRequests(RequestList& shown,
+                 std::unordered_map<std::string, std::vector<ConnectionId>>& senders,
                  ConnectionId from)
       : shown_(shown), senders_(senders), from_(from) {}
   void AddUniqueLine(const std::string& line) override {
-    senders_[line] = from_;
+    std::vector<ConnectionId>& senders = senders_[line];
+    senders.erase(std::remove(senders.begin(), senders.end(), from_), senders.end());
+    senders.push_back(from_);
     shown_.AddUniqueLine(line);
   }
 
  private:
   RequestList& shown_;
-  std::unordered_map<std::string, ConnectionId>& senders_;
+  std::unordered_map<std::string, std::vector<ConnectionId>>& senders_;
   ConnectionId from_;
 };
 
@@ -156,6 +253,14 @@ class ListedRequests : public RequestList {
 
 void NetSession::ServerSocket1ClientRead(const std::string& address, ConnectionId from,
                                          const std::string& text) {
+  // The player's station, back on another link, asks for its seat by its identifier. While
+  // its old link still counts as live, only from the old link's address: nobody else takes a
+  // seat that is still held.
+  if (game().Mode() == GameMode::ServerPlaying && from != player_ && HeadOf(text) == kHeadRequ &&
+      (away_ || address == playerAddress_)) {
+    const Parsed<RequFields> r = ReadRequ(text);
+    if (r && r.value.stationId == playerStation_) return Resume(from, address);
+  }
   ListedRequests requests(windows_, requestSenders_, from);
   const Handled h =
       HandleClientMessage(game(), requests, {address, player_ != 0 && from == player_}, text);
@@ -167,14 +272,18 @@ void NetSession::ServerSocket1ClientRead(const std::string& address, ConnectionI
   windows_.AppendReceived(line);
   ShowReceivedStatus(line);
   server_.ReplyToSender(address, h.reply);
+  for (const std::string& t : h.relay)
+    server_.SendToOthers(address, t);
 }
 
 void NetSession::LBxReqDblClick(const std::string& selected) {
   if (windows_.RequestsLocked() || selected.empty()) return;
-  if (game().view().ShowMessageBox(ShownText(selected), text::kConfirm, BoxButtons::OkCancel) !=
+  // A copy: while the box is open the line may leave the list, its sender gone.
+  const std::string line = selected;
+  if (game().view().ShowMessageBox(ShownText(line), text::kConfirm, BoxButtons::OkCancel) !=
       BoxAnswer::Ok)
     return;
-  AcceptRequest(selected);
+  AcceptRequest(line);
   windows_.HideRoomWindow();
 }
 
@@ -189,7 +298,13 @@ void NetSession::AcceptRequest(const std::string& line) {
   }
   GameView& view = game().view();
   const auto sender = requestSenders_.find(line);
-  player_ = sender == requestSenders_.end() ? 0 : sender->second;
+  player_ = sender == requestSenders_.end() || sender->second.empty() ? 0 : sender->second.back();
+  EndAway();
+  made_ = made;
+  playerStation_ = terms.value.stationId;
+  // The line's address field: right-aligned in the 15 characters after the "[".
+  const std::string field = line.substr(1, 15);
+  playerAddress_ = field.substr(std::min(field.find_first_not_of(' '), field.size()));
   windows_.HideRoomWindow();
   view.SetMenuChecked(MenuItem::miRoomState, false);
   server_.SendToAll(game().SetLastMessage(made));
@@ -201,17 +316,24 @@ void NetSession::AcceptRequest(const std::string& line) {
   game().SetRequestTerms(terms.value.unitTime, terms.value.exceed, terms.value.retract);
   ShowGameStatus(text::kMadeNewGameComplete);
   windows_.LockRequests();
+  // The requester went away before the game was made: the room waits for it as for any
+  // player whose link was lost.
+  if (player_ == 0) PlayerLeft();
 }
 
 // ---- Client role -------------------------------------------------------------------------
 
 void NetSession::miConnectClick() {
+  reconnecting_ = resuming_ = false;
   if (clientChecked_) {
     SetClientChecked(false);
+    RememberGame();
+    leaving_ = true;  // until the next connection: the disconnect event may come later
     client_.Deactivate();
     game().SetGameModeOnly(GameMode::LocalFree);
     return;
   }
+  leaving_ = false;
   SetClientChecked(true);
   game().SetGameModeOnly(GameMode::LocalFree);  // the connection events refresh the menus
   client_.Deactivate();
@@ -236,6 +358,7 @@ void NetSession::miConnectClick() {
 }
 
 void NetSession::ClientSocket1Connect() {
+  lastError_ = 0;
   SetClientChecked(true);
   game().SetGameMode(GameMode::ClientFree);
   game().view().ShowStatus(kPanelConnection, text::kConnected);
@@ -243,33 +366,116 @@ void NetSession::ClientSocket1Connect() {
 }
 
 void NetSession::ClientSocket1Disconnect() {
+  // A game this station did not choose to leave stays on the board.
+  const bool lost = !leaving_ && game().Mode() == GameMode::ClientPlaying;
+  resuming_ = false;
   SetClientChecked(false);
-  game().SetGameMode(GameMode::LocalFree);
+  if (lost) {
+    RememberGame();
+    game().Interrupt(GameMode::LocalFree);
+  } else {
+    game().SetGameMode(GameMode::LocalFree);
+  }
   game().view().ShowStatus(kPanelConnection, text::kDisconnected);
   ShowGameStatus(Format(text::kDisconnectedFrom, client_.HostName().c_str()));
+  if (lost) {
+    // Only timeouts say that the room went silent; any other end is a close.
+    const bool silent = lastError_ == SocketErrorNumber(QAbstractSocket::SocketTimeoutError) ||
+                        lastError_ == SocketErrorNumber(QAbstractSocket::NetworkError);
+    RoomLost(silent ? text::kRoomSilent : text::kRoomClosed);
+  }
+}
+
+void NetSession::RememberGame() {
+  if (game().Mode() != GameMode::ClientPlaying) return;
+  lostMade_ = madeReceived_;
+  lostAsPlayer_ = game().CanHandlePieces();
+}
+
+void NetSession::RoomLost(const char* how) {
+  // Not from inside the socket's own event: the box runs an event loop, and reconnecting
+  // starts the socket again.
+  const std::string message = Format(how, serverAddress_.c_str());
+  QTimer::singleShot(0, &context_, [this, message] {
+    if (windows_.AskReconnect(message)) Reconnect();
+  });
+}
+
+void NetSession::Reconnect() {
+  if (client_.IsActive()) return;
+  leaving_ = false;
+  SetClientChecked(true);
+  game().SetGameModeOnly(GameMode::LocalFree);
+  lastError_ = 0;
+  std::string error;
+  if (!client_.Activate(serverAddress_, &error)) {
+    SetClientChecked(false);
+    windows_.ReportError(error);
+    return;
+  }
+  reconnecting_ = true;
+  ShowGameStatus(Format(text::kWaitForSearching, serverAddress_.c_str()));
 }
 
 void NetSession::ClientSocket1Error(int code) {
+  lastError_ = code;
+  // A lost game, or a way back to one, is told by its own box.
+  if (game().Mode() == GameMode::ClientPlaying) return;
+  if (reconnecting_ && !client_.IsConnected()) {
+    reconnecting_ = false;
+    SetClientChecked(false);
+    RoomLost(text::kRoomUnreachable);
+    return;
+  }
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, text::kAsyncSocketError, code);
   windows_.ReportError(buffer);
 }
 
+namespace {
+
+// Whether a "Made" that left the player out belongs to the game of `lost`, a "Made" that
+// named it: the same terms, and no identifier.
+bool CatchUpOf(const std::string& made, const std::string& lost) {
+  return made.size() == lost.size() && made == MadeForSpectators(lost) && made != lost;
+}
+
+}  // namespace
+
 void NetSession::ClientSocket1Read(const std::string& text) {
-  const Handled h = HandleServerMessage(game(), text);
+  // Moves waiting behind this one are put on their squares at once: the board catches up.
+  game().SetQuickMoves(client_.MessagesWaiting() > 0);
+  const Handled h = HandleServerMessage(game(), text, resuming_);
+  game().SetQuickMoves(false);
   if (h.error) {
     windows_.ReportError(*h.error);
     return;
   }
-  windows_.AppendReceived(h.reply);
-  ShowReceivedStatus(h.reply);
+  std::string shown = h.reply;
+  if (HeadOf(text) == kHeadMade && game().Mode() == GameMode::ClientPlaying &&
+      h.reply != text::kBugInnerError) {
+    madeReceived_ = text;
+    if (h.reply == text::kGameResumed) resuming_ = false;
+    // Back in a room that still plays the game this station played: it asks for its seat.
+    if (lostAsPlayer_ && CatchUpOf(text, lostMade_)) {
+      lostAsPlayer_ = false;
+      resuming_ = true;
+      SendToServer(lastRequest_);
+    }
+    reconnecting_ = false;
+  } else if (!lastRequest_.empty() && text == lastRequest_) {
+    shown = text::kRoomBusy;  // the request came back unchanged
+    resuming_ = false;
+  }
+  windows_.AppendReceived(shown);
+  ShowReceivedStatus(shown);
 }
 
 void NetSession::miReqGameClick() {
   ShowGameStatus(text::kRequestGameWait);
   const RequestOptions o = windows_.AskRequestOptions();
-  SendToServer(game().SetLastMessage(
-      BuildRequ(o.camp, o.unitTime, o.exceed, o.retract, game().StationId())));
+  lastRequest_ = BuildRequ(o.camp, o.unitTime, o.exceed, o.retract, game().StationId());
+  SendToServer(game().SetLastMessage(lastRequest_));
 }
 
 }  // namespace tamsok

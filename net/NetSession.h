@@ -8,15 +8,23 @@
 // list themselves (NetWindows).
 #pragma once
 
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
 #include <filesystem>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "game/Game.h"
 #include "net/NetWindows.h"
 #include "net/Roles.h"
 
 namespace tamsok {
+
+// How long the room waits for a player whose link was lost before its user may claim the
+// win, in seconds.
+inline constexpr int kDefaultGraceSeconds = 60;
 
 class NetSession : public PeerLink {
  public:
@@ -44,10 +52,23 @@ class NetSession : public PeerLink {
   // Exit: close both sockets (closing one that is not open does nothing).
   void CloseSockets();
 
+  // The room's player away: the grace period, whether the room waits now, the seconds left
+  // (0 once the win may be claimed), and the claim itself, which ends the game for the
+  // room's camp. Nothing happens when there is nothing to claim yet.
+  void SetGraceSeconds(int seconds) { graceSeconds_ = seconds; }
+  int GraceSeconds() const { return graceSeconds_; }
+  bool PlayerAway() const { return away_; }
+  int AwaySecondsLeft() const;
+  void ClaimWin();
+
+  // The client's way back to a room it lost during a game: connects to the same address;
+  // if the room still waits for this station, the game resumes where it stood.
+  void Reconnect();
+
   // Socket events.
   void ServerSocket1Accept(const std::string& address);
-  void ServerSocket1ClientConnect(const std::string& address);
-  void ServerSocket1ClientDisconnect(const std::string& address);
+  void ServerSocket1ClientConnect(const std::string& address, ConnectionId id);
+  void ServerSocket1ClientDisconnect(const std::string& address, ConnectionId id);
   void ServerSocket1ClientRead(const std::string& address, ConnectionId from,
                                const std::string& text);
   void ClientSocket1Connect();
@@ -71,6 +92,22 @@ class NetSession : public PeerLink {
   void ShowGameStatus(const std::string& text);
   // Shows text from the wire in the status panel.
   void ShowReceivedStatus(const std::string& wire);
+  // A line of the room's own in the receive list and the status panel.
+  void ShowRoomLine(const std::string& address, const std::string& line);
+
+  // The room: sends the game so far on one connection, as the messages it would have got.
+  void SendCatchUp(ConnectionId to, const std::string& made);
+  void PlayerLeft();
+  void Resume(ConnectionId from, const std::string& address);
+  void UpdateAwayNotice();
+  void EndAway();
+  Camp PlayerCamp() const;
+
+  // The client: the room was lost during a game; the box offers to reconnect.
+  void RoomLost(const char* how);
+  // The client leaves a game it was following: remembers it, so that it can take its seat
+  // back when it finds the room still playing it.
+  void RememberGame();
 
   NetWindows& windows_;
   std::filesystem::path iniPath_;
@@ -80,10 +117,34 @@ class NetSession : public PeerLink {
   bool roomChecked_ = false;
   bool clientChecked_ = false;
   std::string serverAddress_;
-  // The connection that last sent each listed request, and the one whose request was
-  // accepted: the player of the game in progress (0: none).
-  std::unordered_map<std::string, ConnectionId> requestSenders_;
+  // The connections that sent each listed request, latest last, and the one whose request
+  // was accepted: the player of the game in progress (0: none, or away).
+  std::unordered_map<std::string, std::vector<ConnectionId>> requestSenders_;
   ConnectionId player_ = 0;
+  // The room's game in progress: its "Made", and the station identifier of its player.
+  std::string made_;
+  std::string playerStation_;
+  std::string playerAddress_;
+  // The player's link was lost: how long ago, and the countdown shown to the room's user.
+  bool away_ = false;
+  int graceSeconds_ = kDefaultGraceSeconds;
+  QElapsedTimer awaySince_;
+  QTimer awayTick_;
+
+  // The client's side. `leaving_`: the user switched client mode off, so a disconnect is no
+  // loss. `lastError_`: the socket error that came before a loss, for the box's words.
+  bool leaving_ = false;
+  int lastError_ = 0;
+  // The last request this station sent, and the "Made" of the game it follows.
+  std::string lastRequest_;
+  std::string madeReceived_;
+  // The game this station left or lost: its "Made", and whether this station played it.
+  std::string lostMade_;
+  bool lostAsPlayer_ = false;
+  // Reconnecting after a loss; `resuming_` once the request has gone out again.
+  bool reconnecting_ = false;
+  bool resuming_ = false;
+  QObject context_;  // owns deferred calls, which die with the session
 };
 
 }  // namespace tamsok

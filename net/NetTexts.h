@@ -33,6 +33,19 @@ inline constexpr const char* kGameEndedOnRefusal = "The room ends the game. ";
 // The game record is full: nobody can move any more, and the game is scored.
 inline constexpr const char* kGameEndedFull = "The room ends the game: the record is full. Scored.";
 
+// The reply to a "Fini" sent before the scoring minimum; it begins with no message head.
+inline constexpr const char* kScoringTooEarly = "Scoring refused: fewer than 50 records";
+// A client that finds the room's move refused by the rules stops its game: the line it
+// shows and its box, "%s" the reason.
+inline constexpr const char* kRoomMoveRefusedCaption = TR_NOOP("tamsok", "Notice");
+inline constexpr const char* kRoomMoveRefused =
+    TR_NOOP("tamsok", "The room sent a move that is not allowed. %s");
+inline constexpr const char* kRoomMoveRefusedBox =
+    TR_NOOP("tamsok",
+            "The room sent a move that is not allowed. %s\nThe game stops here; it stays on the "
+            "board and can be saved.");
+inline constexpr const char* kGameResumed = TR_NOOP("tamsok", "Game resumed");
+
 // Shown after a received text that was cut for display: its whole length in bytes.
 inline constexpr const char* kCutMark = " [... cut, %zu bytes in all]";
 
@@ -47,6 +60,14 @@ inline constexpr const char* kMadeNewGameComplete = TR_NOOP("tamsok", "Made new 
 inline constexpr const char* kCannotOpenRoom =
     TR_NOOP("tamsok", "Cannot open the room on port %d: %s");
 
+// The room's player away. "%s" is the camp's name, "%d" the seconds left.
+inline constexpr const char* kPlayerAway =
+    TR_NOOP("tamsok", "%s's player left: waiting %d s for them to return");
+inline constexpr const char* kPlayerAwayOver =
+    TR_NOOP("tamsok", "%s's player has not returned. Claim the win, or keep waiting.");
+inline constexpr const char* kPlayerBack =
+    TR_NOOP("tamsok", "%s's player is back: the game goes on");
+
 // Client role.
 inline constexpr const char* kDisconnectedFrom = TR_NOOP("tamsok", "Disconnected :%s");
 inline constexpr const char* kWaitForSearching = TR_NOOP("tamsok", "Wait for Searching [%s]");
@@ -57,5 +78,21 @@ inline constexpr const char* kNoAddress = TR_NOOP("tamsok", "No address specifie
 inline constexpr const char* kBadAddress = TR_NOOP("tamsok", "Not a dotted IPv4 address: %s");
 inline constexpr const char* kAsyncSocketError = TR_NOOP("tamsok", "Asynchronous socket error %d");
 inline constexpr const char* kRequestGameWait = TR_NOOP("tamsok", "Request Game, wait");
+// Our own request came back unchanged: the room is busy with another game.
+inline constexpr const char* kRoomBusy =
+    TR_NOOP("tamsok", "The room is playing a game; try again when it ends");
+// The room was lost during a game; "%s" is its address.
+inline constexpr const char* kRoomClosed =
+    TR_NOOP("tamsok",
+            "The room at %s closed the connection.\nThe game stays on the board and can be saved. "
+            "Reconnect to go on with it if the room still waits for you.");
+inline constexpr const char* kRoomSilent =
+    TR_NOOP("tamsok",
+            "The room at %s stopped answering.\nThe game stays on the board and can be saved. "
+            "Reconnect to go on with it if the room still waits for you.");
+inline constexpr const char* kRoomUnreachable =
+    TR_NOOP("tamsok",
+            "The room at %s cannot be reached.\nThe game stays on the board and can be saved. "
+            "Reconnect to go on with it if the room still waits for you.");
 
 }  // namespace tamsok::nettext

@@ -42,6 +42,22 @@ class NetWindows : public RequestList {
 
   // The application's general error report; the program keeps running.
   virtual void ReportError(const std::string& text) = 0;
+
+  // Takes a request line out of LBxReq: its sender has gone.
+  virtual void RemoveRequestLine(const std::string& line) { (void)line; }
+  // The room's notice that the player of its game is away: `text` says so with the time
+  // left; once `claimable`, the room's user may claim the win (NetSession::ClaimWin).
+  virtual void ShowAwayNotice(const std::string& text, bool claimable) {
+    (void)text;
+    (void)claimable;
+  }
+  virtual void HideAwayNotice() {}
+  // The client lost the room during a game: one box that says so, with the address. True
+  // when the user chose to reconnect.
+  virtual bool AskReconnect(const std::string& text) {
+    (void)text;
+    return false;
+  }
 };
 
 }  // namespace tamsok

@@ -1,6 +1,8 @@
 #include "net/Roles.h"
 
 #ifdef Q_OS_UNIX
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 #include <cerrno>
@@ -43,6 +45,26 @@ void MessageQueue::Deliver() {
 }
 
 // ---- Connection --------------------------------------------------------------------------
+
+void WatchLink(qintptr descriptor, const LinkWatch& w) {
+#ifdef Q_OS_UNIX
+  const int fd = static_cast<int>(descriptor);
+  const int on = 1;
+  setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+#ifdef TCP_KEEPIDLE
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &w.idleSeconds, sizeof w.idleSeconds);
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &w.intervalSeconds, sizeof w.intervalSeconds);
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &w.probes, sizeof w.probes);
+#endif
+#ifdef TCP_USER_TIMEOUT
+  const unsigned timeout = static_cast<unsigned>(w.userTimeoutMs);
+  setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &timeout, sizeof timeout);
+#endif
+#else
+  (void)descriptor;
+  (void)w;
+#endif
+}
 
 std::string DottedAddress(const QHostAddress& address) {
   bool isV4 = false;
@@ -235,9 +257,14 @@ void ServerRole::OnNewConnection() {
     socket->setParent(c);  // the connection owns its socket: both go together
     connections_.push_back(c);
     const std::string address = c->address();
+    WatchLink(socket->socketDescriptor(), watch_);
     connect(socket, &QTcpSocket::disconnected, this, [this, c] { Drop(c); });
+    // A link found dead by its watch may end with an error and no disconnect event.
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, c, socket] {
+      if (socket->state() == QAbstractSocket::UnconnectedState) Drop(c);
+    });
     if (onAccept) onAccept(address);
-    if (onConnect) onConnect(address);
+    if (onConnect) onConnect(address, c->id());
     // Bytes may have arrived with the connection itself.
     if (socket->bytesAvailable() > 0) QMetaObject::invokeMethod(socket, "readyRead");
   }
@@ -248,9 +275,30 @@ void ServerRole::Drop(Connection* c) {
   if (it == connections_.end()) return;
   connections_.erase(it);
   const std::string address = c->address();
+  const ConnectionId id = c->id();
   c->Drain();
   retirement_.Retire(c, queue_);
-  if (onDisconnect) onDisconnect(address);
+  if (onDisconnect) onDisconnect(address, id);
+}
+
+Connection* ServerRole::Find(ConnectionId id) const {
+  for (const QPointer<Connection>& c : connections_)
+    if (c && c->id() == id) return c;
+  return nullptr;
+}
+
+void ServerRole::SendToOthers(const std::string& address, const std::string& bytes) {
+  if (bytes.empty()) return;
+  for (const QPointer<Connection>& c : connections_)
+    if (c && c->address() != address) c->Send(bytes);
+}
+
+void ServerRole::SendTo(ConnectionId to, const std::string& bytes) {
+  if (Connection* c = Find(to)) c->Send(bytes);
+}
+
+void ServerRole::Abort(ConnectionId which) {
+  if (Connection* c = Find(which)) c->socket()->abort();
 }
 
 void ServerRole::SendToAll(const std::string& bytes) {
@@ -308,6 +356,7 @@ bool ClientRole::Activate(const std::string& address, std::string* error) {
     return false;
   }
   hostName_.clear();
+  if (!localAddress_.empty()) socket_->bind(QHostAddress(QString::fromStdString(localAddress_)));
   socket_->connectToHost(host, port_);
   return true;
 }
@@ -325,6 +374,7 @@ void ClientRole::Send(const std::string& bytes) {
 }
 
 void ClientRole::OnConnected() {
+  WatchLink(socket_->socketDescriptor(), watch_);
   connection_ =
       new Connection(socket_, ++lastId_, Direction::ServerToClient, queue_, holdTimeoutMs_, this);
   const QHostAddress peer = socket_->peerAddress();
@@ -339,11 +389,10 @@ void ClientRole::OnConnected() {
 }
 
 void ClientRole::OnDisconnected() {
-  if (connection_) {
-    connection_->Drain();
-    retirement_.Retire(connection_, queue_);
-    connection_ = nullptr;
-  }
+  if (!connection_) return;  // reported already, at the error that ended the link
+  connection_->Drain();
+  retirement_.Retire(connection_, queue_);
+  connection_ = nullptr;
   if (onDisconnect) onDisconnect();
 }
 
@@ -351,6 +400,8 @@ void ClientRole::OnError(QAbstractSocket::SocketError error) {
   // A close by the server is reported by the disconnect event alone.
   if (error == QAbstractSocket::RemoteHostClosedError) return;
   if (onError) onError(SocketErrorNumber(error));
+  // A link found dead by its watch may end here without a disconnect event.
+  if (socket_->state() == QAbstractSocket::UnconnectedState) OnDisconnected();
 }
 
 int SocketErrorNumber(QAbstractSocket::SocketError error) {

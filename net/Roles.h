@@ -42,6 +42,19 @@ inline constexpr std::size_t kMaxQueuedBytes = std::size_t{1} << 20;
 // Tells the connections of one role apart; never reused within a run.
 using ConnectionId = std::uint64_t;
 
+// How a connection notices a peer that has gone silent without closing (a machine switched
+// off, a cable pulled, a firewall dropping everything): TCP keepalive probes an idle link,
+// and the user timeout bounds how long sent bytes or probes may go unanswered. No byte of
+// the game's own is added. With these values a dead link is noticed within about 12 s.
+struct LinkWatch {
+  int idleSeconds = 4;      // quiet time before the first probe
+  int intervalSeconds = 2;  // between probes
+  int probes = 3;           // unanswered probes before the link is dead (no user timeout)
+  int userTimeoutMs = 10000;
+};
+// Applies the watch to a connected socket; does nothing where the system lacks an option.
+void WatchLink(qintptr descriptor, const LinkWatch& watch);
+
 // Delivers queued messages one at a time, never re-entrantly. A handler may run a nested
 // event loop (a modal box); messages that arrive meanwhile wait for it to finish, and the
 // outermost delivery takes them in turn.
@@ -158,15 +171,24 @@ class ServerRole : public QObject {
 
   // One send of the bytes on every accepted connection, in order.
   void SendToAll(const std::string& bytes);
+  // The same on every accepted connection whose remote address is not `address`.
+  void SendToOthers(const std::string& address, const std::string& bytes);
+  // One send on the one connection; nothing when it has gone.
+  void SendTo(ConnectionId to, const std::string& bytes);
+  // Closes one connection at once; its disconnect event follows.
+  void Abort(ConnectionId which);
+  // How the links accepted from now on are watched for silence.
+  void SetLinkWatch(const LinkWatch& watch) { watch_ = watch; }
   // The reply on every connected connection whose remote address equals `address`.
   void ReplyToSender(const std::string& address, const std::string& reply);
 
   // How long an incomplete message is held on a connection accepted from now on.
   void SetHoldTimeoutMs(int ms) { holdTimeoutMs_ = ms; }
 
-  std::function<void(const std::string& address)> onAccept;      // ServerSocket1Accept
-  std::function<void(const std::string& address)> onConnect;     // ServerSocket1ClientConnect
-  std::function<void(const std::string& address)> onDisconnect;  // ServerSocket1ClientDisconnect
+  std::function<void(const std::string& address)> onAccept;  // ServerSocket1Accept
+  // ServerSocket1ClientConnect and ServerSocket1ClientDisconnect, with the connection.
+  std::function<void(const std::string& address, ConnectionId id)> onConnect;
+  std::function<void(const std::string& address, ConnectionId id)> onDisconnect;
   // One message from the connection `from`, at `address`.
   std::function<void(const std::string& address, ConnectionId from, const std::string& text)>
       onRead;
@@ -176,9 +198,12 @@ class ServerRole : public QObject {
   void Drop(Connection* c);
   void OnQueueIdle();
 
+  Connection* Find(ConnectionId id) const;
+
   quint16 port_;
   ConnectionId lastId_ = 0;
   int holdTimeoutMs_ = kHoldTimeoutMs;
+  LinkWatch watch_;
   QTcpServer server_;
   std::vector<QPointer<Connection>> connections_;
   MessageQueue queue_;
@@ -203,6 +228,11 @@ class ClientRole : public QObject {
   // or when none is found).
   const std::string& HostName() const { return hostName_; }
   void SetPort(quint16 port) { port_ = port; }
+  void SetLinkWatch(const LinkWatch& watch) { watch_ = watch; }
+  // Connects from this local address (dotted IPv4) instead of the one the system picks.
+  void SetLocalAddress(const std::string& address) { localAddress_ = address; }
+  // Messages received and not yet handed on (those behind the one being handled).
+  std::size_t MessagesWaiting() const { return queue_.size(); }
 
   std::function<void()> onConnect;                 // ClientSocket1Connect
   std::function<void()> onDisconnect;              // ClientSocket1Disconnect
@@ -217,6 +247,8 @@ class ClientRole : public QObject {
 
   quint16 port_;
   int holdTimeoutMs_ = kHoldTimeoutMs;
+  LinkWatch watch_;
+  std::string localAddress_;
   ConnectionId lastId_ = 0;
   QTcpSocket* socket_ = nullptr;
   Connection* connection_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/CommandLine.h"
 
+#include <cstdlib>
+
 #include "ui/UiTexts.h"
 
 namespace tamsok {
@@ -15,6 +17,17 @@ std::optional<std::string_view> InfoText(int argc, const char* const* argv) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") return ui_text::kUsage;
     if (arg == "--version") return ui_text::kVersionLine;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> GraceSeconds(int argc, const char* const* argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::string_view(argv[i]) != "--grace") continue;
+    char* end = nullptr;
+    const long seconds = std::strtol(argv[i + 1], &end, 10);
+    if (*end != '\0' || seconds < 1 || seconds > 3600) return std::nullopt;
+    return static_cast<int>(seconds);
   }
   return std::nullopt;
 }

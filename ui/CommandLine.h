@@ -11,4 +11,8 @@ namespace tamsok {
 // nothing when the game should start. The first of the two options given wins.
 std::optional<std::string_view> InfoText(int argc, const char* const* argv);
 
+// The value of "--grace SECONDS": how long a room waits for a player whose link was lost
+// before its user may claim the win (1..3600); nothing when not given or not a number in range.
+std::optional<int> GraceSeconds(int argc, const char* const* argv);
+
 }  // namespace tamsok

@@ -80,6 +80,16 @@ void TProtocolForm::AddRequestLine(const std::string& wire, const QString& shown
   LBxReq->addItem(item);
 }
 
+void TProtocolForm::RemoveRequestLine(const std::string& wire) {
+  const QByteArray bytes(wire.data(), static_cast<qsizetype>(wire.size()));
+  for (int i = 0; i < LBxReq->count(); ++i) {
+    if (LBxReq->item(i)->data(kWireRole).toByteArray() == bytes) {
+      delete LBxReq->takeItem(i);
+      return;
+    }
+  }
+}
+
 void TProtocolForm::LBxReqDblClick() {
   if (RequestsLocked || LBxReq->currentRow() < 0) return;
   const QListWidgetItem& item = *LBxReq->currentItem();

@@ -24,6 +24,8 @@ class TProtocolForm : public QWidget {
   // Appends a request line to LBxReq unless a line of the same bytes is listed: the line
   // shows `shown` and keeps `wire`, the bytes it came as, for AcceptLine.
   void AddRequestLine(const std::string& wire, const QString& shown);
+  // Deletes the request line listed with these bytes, if any.
+  void RemoveRequestLine(const std::string& wire);
 
   void LockRequests() { RequestsLocked = true; }
   void UnlockRequests() { RequestsLocked = false; }

@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "net/TextCodec.h"
+#include "ui/AwayNotice.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
@@ -92,6 +93,27 @@ RequestOptions NetBridge::AskRequestOptions() {
 void NetBridge::ReportError(const std::string& text) {
   board_.Prompts().MessageBox(&board_, Tr(text), QString::fromUtf8(ui_text::kErrorCaption),
                               BoxButtons::Ok);
+}
+
+void NetBridge::RemoveRequestLine(const std::string& line) {
+  board_.ProtocolForm()->RemoveRequestLine(line);
+}
+
+void NetBridge::ShowAwayNotice(const std::string& text, bool claimable) {
+  if (!notice_) {
+    notice_ = new AwayNotice(board_.BoardArea());
+    notice_->onClaim = [this] { board_.Net()->ClaimWin(); };
+  }
+  notice_->Show(Tr(text), claimable);
+}
+
+void NetBridge::HideAwayNotice() {
+  if (notice_) notice_->hide();
+}
+
+bool NetBridge::AskReconnect(const std::string& text) {
+  return board_.Prompts().MessageBox(&board_, Tr(text), Tr(ui_text::kRoomLostCaption),
+                                     BoxButtons::ReconnectClose) == BoxAnswer::Ok;
 }
 
 }  // namespace tamsok

@@ -15,6 +15,7 @@ namespace tamsok {
 std::string WireText(const QString& typed);
 QString ShownQText(std::string_view wire);
 
+class AwayNotice;
 class TBoardForm;
 
 class NetBridge : public NetWindows {
@@ -32,9 +33,17 @@ class NetBridge : public NetWindows {
   std::string AskServerAddress(const std::vector<std::string>& known) override;
   RequestOptions AskRequestOptions() override;
   void ReportError(const std::string& text) override;
+  void RemoveRequestLine(const std::string& line) override;
+  void ShowAwayNotice(const std::string& text, bool claimable) override;
+  void HideAwayNotice() override;
+  bool AskReconnect(const std::string& text) override;
+
+  // The room's notice of an absent player; made when first shown.
+  AwayNotice* Notice() const { return notice_; }
 
  private:
   TBoardForm& board_;
+  AwayNotice* notice_ = nullptr;
 };
 
 }  // namespace tamsok

@@ -3,6 +3,10 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/Translation.h"
+#include "ui/UiTexts.h"
 
 namespace tamsok {
 
@@ -24,6 +28,12 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
   auto box = std::make_unique<QMessageBox>(owner);
   box->setWindowTitle(caption);
   box->setText(text);
+  if (buttons == BoxButtons::ReconnectClose) {
+    QPushButton* reconnect = box->addButton(Tr(ui_text::kReconnect), QMessageBox::AcceptRole);
+    box->addButton(Tr(ui_text::kClose), QMessageBox::RejectRole);
+    box->setDefaultButton(reconnect);
+    return box;
+  }
   if (buttons == BoxButtons::OkCancel) {
     box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
   } else {
@@ -35,9 +45,12 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
 
 BoxAnswer QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                 BoxButtons buttons) {
-  return MakeMessageBox(owner, text, caption, buttons)->exec() == QMessageBox::Ok
-             ? BoxAnswer::Ok
-             : BoxAnswer::Cancel;
+  const std::unique_ptr<QMessageBox> box = MakeMessageBox(owner, text, caption, buttons);
+  const int result = box->exec();
+  if (buttons == BoxButtons::ReconnectClose)
+    return box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole ? BoxAnswer::Ok
+                                                                            : BoxAnswer::Cancel;
+  return result == QMessageBox::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
 }
 
 QString QtPrompts::OpenFileDialog(QWidget* owner, const QString& title, const QString& fileName) {

@@ -81,6 +81,12 @@ inline constexpr const char* kLanguageKorean = "한국어";
 inline constexpr const char* kLanguageChanged =
     TR_NOOP("tamsok", "The language changes when the program starts next.");
 
+// ---- Network play: a room waiting for its player, a client that lost its room -------------
+inline constexpr const char* kClaimWin = TR_NOOP("tamsok", "Claim the win");
+inline constexpr const char* kReconnect = TR_NOOP("tamsok", "Reconnect");
+inline constexpr const char* kClose = TR_NOOP("tamsok", "Close");
+inline constexpr const char* kRoomLostCaption = TR_NOOP("tamsok", "Room lost");
+
 // ---- The computer opponent -----------------------------------------------------------------
 inline constexpr const char* kMenuComputer = TR_NOOP("tamsok", "Computer");
 inline constexpr const char* kComputerPlaysOak = TR_NOOP("tamsok", "New game (Computer plays Oak)");
@@ -227,7 +233,9 @@ inline constexpr const char* kUsage =
     "Opens the Tamsok Janggi game window.\n"
     "\n"
     "  -h, --help             print this help and exit\n"
-    "      --version          print the version and exit\n";
+    "      --version          print the version and exit\n"
+    "      --grace SECONDS    in server mode, wait this long for a player whose link was\n"
+    "                         lost before the win may be claimed (default 60)\n";
 inline constexpr const char* kVersionLine = "Tamsok Janggi 1.2.0\n";
 
 }  // namespace tamsok::ui_text

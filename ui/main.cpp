@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
 
   tamsok::TBoardForm board;
   board.CreateSecondaryWindows();
+  if (const auto grace = tamsok::GraceSeconds(argc, argv)) board.Net()->SetGraceSeconds(*grace);
 
   board.show();
   return QApplication::exec();

@@ -501,13 +501,18 @@ void PassUntil(Game& g, Camp camp) {
   if (g.SideToMove() != camp) g.PassBookkeeping();
 }
 
-// Captures `victim` with a received (trusted) move of a piece of the other camp.
-void Capture(Game& g, PieceId mover, PieceId victim) {
-  PassUntil(g, CampOf(mover));
-  const Square from = ToCanonical(g.ViewSide(), g.board().PiecePos[mover]);
-  const Square to = ToCanonical(g.ViewSide(), g.board().PiecePos[victim]);
-  const MoveFields m{mover, victim, from.x, from.y, to.x, to.y, 0};
-  ASSERT_NE(g.ApplyReceivedMove(m, BuildMove(m)).rfind("Refused move", 0), 0u);
+// The camp's Lightning takes the piece on canonical square `target`, by a received move
+// that the rules allow (from the start position a Lightning reaches the enemy's Clouds and
+// its outer Ants).
+void Capture(Game& g, Camp by, Square target) {
+  PassUntil(g, by);
+  const PieceId lightning = by == Camp::Fir ? 1 : kPiecesPerCamp + 1;
+  const Square from = ToCanonical(g.ViewSide(), g.board().PiecePos[lightning]);
+  const PieceId victim = g.board().OccupantAt(FromCanonical(g.ViewSide(), target));
+  const MoveFields m{lightning, victim, from.x, from.y, target.x, target.y, 0};
+  const int before = g.RecordCount();
+  g.ApplyReceivedMove(m, BuildMove(m));
+  ASSERT_EQ(g.RecordCount(), before + 1) << "capture on " << target.x << "," << target.y;
 }
 
 TEST(Scoring, NeedsFiftyRecordsAndTiesGoToOak) {
@@ -525,27 +530,27 @@ TEST(Scoring, NeedsFiftyRecordsAndTiesGoToOak) {
 
 TEST(Scoring, WinnerRuleByMaterial) {
   struct Case {
-    std::vector<std::pair<PieceId, PieceId>> captures;  // (mover, victim)
+    std::vector<std::pair<Camp, Square>> captures;  // (capturing camp, canonical target)
     Camp winner;
   };
   const Case cases[] = {
       {{}, Camp::Oak},
-      {{{38, 12}, {8, 31}}, Camp::Fir},  // Fir loses a Spider (121), Oak a Lightning (301)
-      {{{38, 8}, {6, 36}}, Camp::Oak},   // a Wasp against a Grasshopper: 71 each
-      {{{8, 38}}, Camp::Fir},
+      {{{Camp::Fir, {4, 6}}, {Camp::Oak, {2, 2}}}, Camp::Fir},  // Oak loses a Cloud, Fir an Ant
+      {{{Camp::Fir, {4, 6}}, {Camp::Oak, {5, 3}}}, Camp::Oak},  // a Cloud each: 61 and 61
+      {{{Camp::Fir, {2, 7}}}, Camp::Fir},
   };
   for (const Case& c : cases) {
     LocalGame f;
-    for (auto [mover, victim] : c.captures)
-      Capture(f.game, mover, victim);
+    for (auto [camp, target] : c.captures)
+      Capture(f.game, camp, target);
     EXPECT_EQ(f.game.ScoringWinner(), c.winner);
   }
 }
 
 TEST(Scoring, ServerAndClientBranches) {
   NetworkGame server(GameMode::ServerPlaying, Camp::Oak);
-  Capture(server.game, 38, 12);
-  Capture(server.game, 8, 31);
+  Capture(server.game, Camp::Fir, {4, 6});
+  Capture(server.game, Camp::Oak, {2, 2});
   while (server.game.RecordCount() < 50)
     server.game.PassBookkeeping();
   server.view.log.clear();
@@ -635,12 +640,28 @@ TEST(Clock, ANetworkPlayerSurrendersOnlyPastTheLimit) {
         << c.limit << " " << c.exceedings;
     EXPECT_EQ(n.peer.toAll == std::vector<std::string>{"Winn 1"}, c.surrendered);
   }
-  // The opponent's station counts the same exceedings but waits.
+  // The opponent's station counts the same exceedings and waits for its surrender; a room
+  // waits one exceeding more, then ends the game itself. A client only waits.
   NetworkGame other(GameMode::ServerPlaying, Camp::Oak);
   other.game.SetRequestTerms(10, 0, 0);
-  for (int i = 0; i < 50; ++i)
+  for (int i = 0; i < 21; ++i)
     other.game.Timer1Timer();
   EXPECT_EQ(other.game.Mode(), GameMode::ServerPlaying);
+  other.game.Timer1Timer();
+  EXPECT_EQ(other.game.Mode(), GameMode::ServerFree);
+  EXPECT_EQ(other.peer.toAll, std::vector<std::string>{"Winn 1"});
+  NetworkGame client(GameMode::ClientPlaying, Camp::Oak);
+  client.game.SetRequestTerms(10, 0, 0);
+  for (int i = 0; i < 50; ++i)
+    client.game.Timer1Timer();
+  EXPECT_EQ(client.game.Mode(), GameMode::ClientPlaying);
+  // A player away from the room: its clock stands still.
+  NetworkGame away(GameMode::ServerPlaying, Camp::Oak);
+  away.game.SetAwayCamp(Camp::Fir);
+  for (int i = 0; i < 50; ++i)
+    away.game.Timer1Timer();
+  EXPECT_EQ(away.game.ExceedCount(Camp::Fir), 0);
+  EXPECT_EQ(away.game.TotalTime(Camp::Fir), 0);
 }
 
 // ---- Viewing side ---------------------------------------------------------------------

@@ -52,7 +52,13 @@ struct Station : GameFixture {
 };
 
 Handled Shown(std::string text) {
-  return {std::move(text), std::nullopt, {}};
+  return {std::move(text), std::nullopt, {}, {}};
+}
+
+// A reply that the room also sends to every other address.
+Handled Relayed(std::string text, std::vector<std::string> relay = {}) {
+  if (relay.empty()) relay.push_back(text);
+  return {std::move(text), std::nullopt, {}, std::move(relay)};
 }
 
 TEST(Dispatch, LocalModesReturnEveryTextUnchanged) {
@@ -98,6 +104,7 @@ TEST(ServerDispatch, HeadsByMode) {
     GameMode mode;
     const char* text;
     const char* reply;
+    bool relayed = false;  // chat lines go to every address
   };
   const Case cases[] = {
       {GameMode::ServerFree, "Boad", "Boad"},
@@ -108,42 +115,51 @@ TEST(ServerDispatch, HeadsByMode) {
       {GameMode::ClientPlaying, "Loss", ""},
       {GameMode::ServerPlaying, "UnFi", ""},
       {GameMode::ServerPlaying, "ReLa", ""},
-      {GameMode::ServerFree, "[Head] hello", "[Head] hello"},
-      {GameMode::ServerPlaying, "[Guest] 안녕", "[Guest] 안녕"},
+      {GameMode::ServerFree, "Garbage", "Garbage"},
+      {GameMode::ServerFree, "[Head] hello", "[Head] hello", true},
+      {GameMode::ServerPlaying, "[Guest] 안녕", "[Guest] 안녕", true},
   };
   for (const Case& c : cases) {
     Station s(c.mode);
-    EXPECT_EQ(s.FromClient(c.text), Shown(c.reply)) << c.text;
+    EXPECT_EQ(s.FromClient(c.text), c.relayed ? Relayed(c.reply) : Shown(c.reply)) << c.text;
     EXPECT_EQ(s.game.Mode(), c.mode);
   }
 }
 
-TEST(ServerDispatch, LossAndFiniEndTheGameWithAWinnForTheSender) {
+TEST(ServerDispatch, LossAndFiniEndTheGameWithAWinnForEveryone) {
   Station loss(GameMode::ServerPlaying, Camp::Oak);
   loss.view.log.clear();
-  EXPECT_EQ(loss.FromClient("Loss"), Shown("Winn 1"));
+  EXPECT_EQ(loss.FromClient("Loss"), Relayed("Winn 1"));
   EXPECT_EQ(loss.view.log,
             (std::vector<std::string>{"unlock", "mode:ServerFree", "box:Game over|Oak Win"}));
   EXPECT_EQ(loss.game.Mode(), GameMode::ServerFree);
-  EXPECT_TRUE(loss.peer.toAll.empty());  // the answer goes to the sender only
+  EXPECT_TRUE(loss.peer.toAll.empty());  // the sender's address by reply, the others by relay
 
+  // Scoring needs 50 records on the room's board too: before, nothing changes and the
+  // sender gets a line that no station takes for a message.
   Station fini(GameMode::ServerPlaying, Camp::Fir);
-  EXPECT_EQ(fini.FromClient("Fini"), Shown("Winn 1"));  // equal balances: Oak
+  for (int i = 0; i < Game::kScoringMinRecords - 1; ++i)
+    fini.game.PassBookkeeping();
+  EXPECT_EQ(fini.FromClient("Fini"), Shown("Scoring refused: fewer than 50 records"));
+  EXPECT_EQ(fini.game.Mode(), GameMode::ServerPlaying);
+  EXPECT_EQ(fini.game.RecordCount(), Game::kScoringMinRecords - 1);
+  fini.game.PassBookkeeping();
+  EXPECT_EQ(fini.FromClient("Fini"), Relayed("Winn 1"));  // equal balances: Oak
   EXPECT_EQ(fini.game.LastMessage(), "Winn 1");
 }
 
 TEST(ServerDispatch, OnlyThePlayerMovesAndOnlyInItsTurn) {
   Station s(GameMode::ServerPlaying, Camp::Oak);
-  EXPECT_EQ(s.FromClient("Move18-1 0 2 0 3 0"), Shown("Move18-1 0 2 0 3 0"));
+  EXPECT_EQ(s.FromClient("Move18-1 0 2 0 3 0"), Relayed("Move18-1 0 2 0 3 0"));
   s.game.PassBookkeeping();  // the room's pass
-  EXPECT_EQ(s.FromClient("Pass"), Shown("Pass"));
+  EXPECT_EQ(s.FromClient("Pass"), Relayed("Pass"));
   EXPECT_EQ(s.game.SideToMove(), Camp::Oak);  // the room's turn again
 
   // Nothing a spectator sends, and no move or pass out of turn, changes the game or gets an
   // answer; the room lists why.
-  const Handled notTheTurn{{}, std::nullopt, "Refused: it is not the player's turn"};
+  const Handled notTheTurn{{}, std::nullopt, "Refused: it is not the player's turn", {}};
   const Handled notThePlayer{
-      {}, std::nullopt, "Refused: only the player of the game may send this"};
+      {}, std::nullopt, "Refused: only the player of the game may send this", {}};
   struct Case {
     bool player;
     const char* text;
@@ -172,11 +188,27 @@ TEST(ServerDispatch, OnlyThePlayerMovesAndOnlyInItsTurn) {
 
   // Without a game nobody moves; "Loss" and "Fini" get no answer either.
   Station free(GameMode::ServerFree);
-  const Handled noGame{{}, std::nullopt, "Refused: no game is in progress"};
+  const Handled noGame{{}, std::nullopt, "Refused: no game is in progress", {}};
   EXPECT_EQ(free.FromClient("Move18-1 0 2 0 3 0"), noGame);
   EXPECT_EQ(free.FromClient("Pass"), noGame);
   EXPECT_EQ(free.FromClient("Loss"), Shown(""));
   EXPECT_EQ(free.game.RecordCount(), 0);
+}
+
+// The room's moves are checked as the player's are: one the rules refuse stops the game on
+// the client's board, which keeps it for saving, and the box says why.
+TEST(ClientDispatch, AnIllegalMoveOfTheRoomStopsTheGameAndIsReported) {
+  Station s(GameMode::ClientPlaying, Camp::Oak);
+  s.game.SetCanHandlePieces(true);
+  ASSERT_EQ(s.FromServer("Move18-1 0 2 0 3 0").reply.substr(0, 3), "[.]");
+  const Handled h = s.FromServer("Move30-1 4 9 4 5 0");  // Oak's Tree four rows ahead
+  EXPECT_EQ(h.reply,
+            "The room sent a move that is not allowed. Refused move: Invalid move(rule violation)");
+  EXPECT_EQ(s.game.Mode(), GameMode::ClientFree);
+  EXPECT_EQ(s.game.RecordCount(), 1);
+  EXPECT_TRUE(s.game.Interrupted());
+  EXPECT_TRUE(s.game.CanSave());
+  EXPECT_EQ(s.view.boxes.back().rfind("Notice|The room sent a move that is not allowed.", 0), 0u);
 }
 
 // The player has already passed the turn on its own board when the room cannot play its
@@ -187,6 +219,8 @@ TEST(ServerDispatch, AMoveOfThePlayerThatTheRoomCannotPlayEndsTheGame) {
       "Move30-1 4 9 4 8 0",  // the room's own piece
       "Move18-1 0 2 0 3x0",  // a field that does not read
       "Move99-1 0 2 0 3 0",  // a field out of range
+      "Move 130 5 0 4 9 0",  // Fir's Lightning onto Oak's Tree: the rules refuse it
+      "Move18-1 0 2 1 2 0",  // an Ant sideways onto an empty square
   };
   for (const char* text : bad) {
     Station s(GameMode::ServerPlaying, Camp::Oak);

@@ -24,6 +24,7 @@
 namespace tamsok {
 namespace {
 
+using testing::ExpectSameGame;
 using testing::LoopbackRoom;
 using testing::RunModalLoopUntil;
 using testing::Station;
@@ -60,29 +61,6 @@ class RawPeer {
  private:
   QTcpSocket socket_;
 };
-
-// Positions, records and the side to move of two games, compared in the canonical frame.
-void ExpectSameGame(const Game& a, const Game& b) {
-  ASSERT_EQ(a.RecordCount(), b.RecordCount());
-  EXPECT_EQ(a.SideToMove(), b.SideToMove());
-  const auto canonical = [](const Game& g, Square s) {
-    return OnBoard(s) ? ToCanonical(g.ViewSide(), s) : s;
-  };
-  for (PieceId p = 0; p < kPieceCount; ++p) {
-    EXPECT_EQ(a.board().InPlay[p], b.board().InPlay[p]) << "piece " << p;
-    EXPECT_EQ(canonical(a, a.board().PiecePos[p]), canonical(b, b.board().PiecePos[p]))
-        << "piece " << p;
-  }
-  for (int i = 1; i <= a.RecordCount(); ++i) {
-    const MoveRecord &ra = a.Record(i), &rb = b.Record(i);
-    EXPECT_EQ(ra.IsPass, rb.IsPass) << "record " << i;
-    if (ra.IsPass) continue;
-    EXPECT_EQ(ra.Piece, rb.Piece) << "record " << i;
-    EXPECT_EQ(ra.Captured, rb.Captured) << "record " << i;
-    EXPECT_EQ(canonical(a, {ra.FromX, ra.FromY}), canonical(b, {rb.FromX, rb.FromY}));
-    EXPECT_EQ(canonical(a, {ra.ToX, ra.ToY}), canonical(b, {rb.ToX, rb.ToY}));
-  }
-}
 
 // The room's event loop still turns, every game is sound, and the honest peers that follow
 // the game agree with the room.
@@ -178,6 +156,7 @@ TEST_F(Faults, TheRequesterLeavingInsideTheConfirmBoxLeavesTheSpectatorAGame) {
   room->session.LBxReqDblClick(room->windows.requestLines.back());
   ASSERT_TRUE(inBox);
   EXPECT_EQ(room->game.Mode(), GameMode::ServerPlaying);
+  EXPECT_TRUE(room->session.PlayerAway());  // waited for, as any player that left
   ASSERT_TRUE(WaitUntil([&] { return spectator->game.Mode() == GameMode::ClientPlaying; }));
   EXPECT_FALSE(spectator->game.CanHandlePieces());
   room->game.PlayDroppedPiece(30, 4, 8);  // not Oak's turn: refused, nothing sent
@@ -538,10 +517,12 @@ TEST_F(Faults, APeerFloodingWhileABoxIsOpenIsPushedBack) {
   ASSERT_TRUE(WaitUntil(
       [&] {
         ReadReady(fd, got);
-        return got.size() >= sent.size();
+        return got.size() >= sent.size() + 47;
       },
       20000));
-  EXPECT_TRUE(got == sent);
+  // A late joiner: the game so far ("Made" alone), then the "Winn" of the requester's
+  // surrender, which reaches every address, then the echoes.
+  EXPECT_TRUE(got == "Made[Fir][ 30][  5][  0][               ]Winn 1" + sent);
   ::close(fd);
   ExpectClientsStillServed();
   ExpectHealthy(*room, {requester.get(), spectator.get()});
@@ -582,6 +563,10 @@ TEST_F(Faults, OnlyThePlayersConnectionMovesAndOnlyInItsTurn) {
   RawPeer other(Port());
   ASSERT_TRUE(other.WaitConnected());
   ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 4; }));
+  // A late joiner is caught up as a spectator: the "Made" without the player's identifier.
+  ASSERT_TRUE(WaitUntil([&] { return other.got.size() == 41; }));
+  EXPECT_EQ(other.got.toStdString(), "Made[Fir][ 30][  5][  0][               ]");
+  other.got.clear();
   for (const char* text : {"Move18-1 0 2 0 3 0", "Pass", "Loss", "Fini"}) {
     const std::size_t before = room->windows.received.size();
     other.Send(text);
@@ -696,35 +681,6 @@ TEST_F(Faults, AThousandConnectionsComeAndGoWithoutALeak) {
   EXPECT_EQ(room->windows.addressLines.size(), 0u);  // one address, removed at its first close
   // The two honest clients are still served.
   ExpectClientsStillServed();
-  ExpectHealthy(*room, {requester.get(), spectator.get()});
-}
-
-TEST_F(Faults, TheRequesterReconnectsFromTheSameAddressMidGame) {
-  StartGame({0, 30, 5, 0});
-  requester->game.PlayDroppedPiece(18, 0, 3);
-  ASSERT_TRUE(AllHaveRecords(1));
-  requester->session.miConnectClick();
-  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 1; }));
-  requester->session.miConnectClick();
-  ASSERT_TRUE(WaitUntil([&] { return requester->game.Mode() == GameMode::ClientFree; }));
-  ASSERT_TRUE(WaitUntil([&] { return room->session.server().ConnectionCount() == 2; }));
-  EXPECT_EQ(room->windows.addressLines, std::vector<std::string>{"127.0.0.1"});
-  // The room still plays; a new request comes back unchanged, and the room's moves reach
-  // both connections.
-  requester->session.miReqGameClick();
-  ASSERT_TRUE(
-      WaitUntil([&] { return requester->windows.Received(requester->game.LastMessage()); }));
-  room->game.PlayDroppedPiece(30, 4, 8);
-  ASSERT_TRUE(WaitUntil([&] { return spectator->game.RecordCount() == 2; }));
-  room->game.miLossgameClick();
-  ASSERT_TRUE(WaitUntil([&] { return requester->windows.Received("Game over"); }));
-  // A fresh game with the returned requester works from the start.
-  requester->windows.received.clear();
-  StartGame({1, 30, 5, 0});
-  room->game.PlayDroppedPiece(18, 0, 3);
-  ASSERT_TRUE(AllHaveRecords(1));
-  requester->game.PlayDroppedPiece(30, 4, 8);
-  ASSERT_TRUE(AllHaveRecords(2));
   ExpectHealthy(*room, {requester.get(), spectator.get()});
 }
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "net/NetSession.h"
+#include "rules/Frames.h"
 #include "tests/game/FakeView.h"
 
 namespace tamsok::testing {
@@ -68,10 +69,35 @@ class GlideView : public FakeView {
   }
 };
 
+// Positions, records and the side to move of two games, compared in the canonical frame.
+inline void ExpectSameGame(const Game& a, const Game& b) {
+  ASSERT_EQ(a.RecordCount(), b.RecordCount());
+  EXPECT_EQ(a.SideToMove(), b.SideToMove());
+  const auto canonical = [](const Game& g, Square s) {
+    return OnBoard(s) ? ToCanonical(g.ViewSide(), s) : s;
+  };
+  for (PieceId p = 0; p < kPieceCount; ++p) {
+    EXPECT_EQ(a.board().InPlay[p], b.board().InPlay[p]) << "piece " << p;
+    EXPECT_EQ(canonical(a, a.board().PiecePos[p]), canonical(b, b.board().PiecePos[p]))
+        << "piece " << p;
+  }
+  for (int i = 1; i <= a.RecordCount(); ++i) {
+    const MoveRecord &ra = a.Record(i), &rb = b.Record(i);
+    EXPECT_EQ(ra.IsPass, rb.IsPass) << "record " << i;
+    if (ra.IsPass) continue;
+    EXPECT_EQ(ra.Piece, rb.Piece) << "record " << i;
+    EXPECT_EQ(ra.Captured, rb.Captured) << "record " << i;
+    EXPECT_EQ(canonical(a, {ra.FromX, ra.FromY}), canonical(b, {rb.FromX, rb.FromY}));
+    EXPECT_EQ(canonical(a, {ra.ToX, ra.ToY}), canonical(b, {rb.ToX, rb.ToY}));
+  }
+}
+
 struct FakeNetWindows : NetWindows {
-  std::vector<std::string> requestLines, addressLines, received, errors;
+  std::vector<std::string> requestLines, addressLines, received, errors, lostBoxes;
   std::vector<std::vector<std::string>> knownLists;
   bool roomVisible = false, locked = false;
+  std::string awayNotice;  // empty while hidden
+  bool claimable = false, reconnect = false;
   std::string nextAddress = "127.0.0.1";
   RequestOptions nextOptions;
 
@@ -98,6 +124,19 @@ struct FakeNetWindows : NetWindows {
   }
   RequestOptions AskRequestOptions() override { return nextOptions; }
   void ReportError(const std::string& text) override { errors.push_back(text); }
+  void RemoveRequestLine(const std::string& line) override {
+    auto it = std::find(requestLines.begin(), requestLines.end(), line);
+    if (it != requestLines.end()) requestLines.erase(it);
+  }
+  void ShowAwayNotice(const std::string& text, bool canClaim) override {
+    awayNotice = text;
+    claimable = canClaim;
+  }
+  void HideAwayNotice() override { awayNotice.clear(); }
+  bool AskReconnect(const std::string& text) override {
+    lostBoxes.push_back(text);
+    return reconnect;
+  }
 
   bool Received(const std::string& line) const {
     return std::find(received.begin(), received.end(), line) != received.end();

@@ -149,21 +149,35 @@ TEST_F(DisplayFixture, EveryDisplayShowsTheGameAfterEveryCommand) {
 TEST_F(BoardFixture, AReceivedMoveGlidesWithoutHoldingTheWindow) {
   NewGame();
   form.SetGlideStepDelay(60000);  // it does not land by itself during the test
+  // Fir's legal move of the longest glide (side 0: view squares are canonical ones).
+  PieceId piece = kNoPiece;
+  Square to;
+  for (PieceId p = 0; p < kPiecesPerCamp; ++p)
+    for (Square s : form.game().DropTargets(p))
+      if (piece == kNoPiece ||
+          GlideSteps(ImagePos(p), SquarePos(s)) > GlideSteps(ImagePos(piece), SquarePos(to)))
+        piece = p, to = s;
+  ASSERT_GT(GlideSteps(ImagePos(piece), SquarePos(to)), 200);
+  const Square from = form.game().board().PiecePos[piece];
   const int sounds = form.MoveSoundsPlayed();
   const QPoint marker = MarkerPos();
-  form.game().ApplyReceivedMove({kFirAnt1, -1, 0, 2, 9, 5, 0}, "Move");
+  const PieceId taken = form.game().board().OccupantAt(to);
+  ASSERT_NE(form.game()
+                .ApplyReceivedMove({piece, taken, from.x, from.y, to.x, to.y, 0}, "Move")
+                .rfind("[.]", 0),
+            std::string::npos);
   bool answered = false;
   QTimer::singleShot(0, [&] { answered = true; });
   ASSERT_EVENTUALLY(answered, 5000);
   EXPECT_TRUE(form.Glide().Active());
-  EXPECT_NE(ImagePos(kFirAnt1), SquarePos({9, 5}));
+  EXPECT_NE(ImagePos(piece), SquarePos(to));
   EXPECT_EQ(MarkerPos(), marker);
   EXPECT_EQ(form.MoveSoundsPlayed(), sounds);
 
   form.Net()->client().onRead("[Guest] hello");  // as a message read from the room
   EXPECT_FALSE(form.Glide().Active());
-  EXPECT_EQ(ImagePos(kFirAnt1), SquarePos({9, 5}));
-  EXPECT_EQ(MarkerPos(), SquarePos({9, 5}) - QPoint(5, 5));
+  EXPECT_EQ(ImagePos(piece), SquarePos(to));
+  EXPECT_EQ(MarkerPos(), SquarePos(to) - QPoint(5, 5));
   EXPECT_EQ(form.MoveSoundsPlayed(), sounds + 1);
   EXPECT_EQ(Panel(kPanelGame), "[Guest] hello");  // after the move's own text
 }

@@ -709,7 +709,8 @@ TEST_F(BoardFixture, ExitAsASpectatorClosesWithoutAsking) {
   EXPECT_FALSE(form.isVisible());
 }
 
-// A received move glides in one-pixel steps: 39 down, then 55 diagonally, ending on the square.
+// A received move glides in one-pixel steps: a Grasshopper's step two columns across and one
+// row down goes 63 pixels across, then 47 diagonally, ending on the square.
 TEST_F(BoardFixture, AReceivedMoveGlidesPixelByPixel) {
   struct MoveCounter : QObject {
     int moves = 0;
@@ -719,12 +720,13 @@ TEST_F(BoardFixture, AReceivedMoveGlidesPixelByPixel) {
     }
   } counter;
   NewGame();
-  form.PieceImage(kFirAnt1)->installEventFilter(&counter);
-  const MoveFields move{kFirAnt1, -1, 0, 2, 1, 4, 0};
+  const PieceId grasshopper = form.game().board().OccupantAt({1, 0});
+  form.PieceImage(grasshopper)->installEventFilter(&counter);
+  const MoveFields move{grasshopper, -1, 1, 0, 3, 1, 0};
   form.game().ApplyReceivedMove(move, "Move");
-  EXPECT_EQ(counter.moves, 39 + 55);
-  EXPECT_EQ(ImagePos(kFirAnt1), SquarePos({1, 4}));
-  EXPECT_EQ(MarkerPos(), SquarePos({1, 4}) - QPoint(5, 5));
+  EXPECT_EQ(counter.moves, 63 + 47);
+  EXPECT_EQ(ImagePos(grasshopper), SquarePos({3, 1}));
+  EXPECT_EQ(MarkerPos(), SquarePos({3, 1}) - QPoint(5, 5));
 }
 
 TEST_F(BoardFixture, ParkedMarkerAfterAReceivedPass) {

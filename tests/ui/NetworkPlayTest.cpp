@@ -6,11 +6,13 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
 #include "net/TextCodec.h"
+#include "rules/Frames.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
@@ -197,6 +199,62 @@ TEST_F(TwoCopies, AHugeChatLineIsRelayedWholeAndShownCut) {
     EXPECT_LE(copy->form.StatusPanel(kPanelGame)->text().size(),
               static_cast<int>(kMaxShownBytes) + 64);
   }
+}
+
+// The room goes away in the middle of a game: the player's window keeps the game, saves it,
+// and reconnects into it once the room is back; the room's window says it is waiting, and
+// its user can claim the win when the wait is over.
+TEST_F(TwoCopies, ALostRoomKeepsTheGameForSavingAndReconnecting) {
+  player->Item("miReqGame")->trigger();
+  QListWidget* requests = room->form.ProtocolForm()->LBxReq;
+  ASSERT_EVENTUALLY(requests->count() == 1, 5000);
+  const QPoint at = requests->visualItemRect(requests->item(0)).center();
+  QTest::mouseClick(requests->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(requests->viewport(), Qt::LeftButton, {}, at);
+  ASSERT_EVENTUALLY(player->form.game().Mode() == GameMode::ClientPlaying, 5000);
+  QCoreApplication::processEvents();  // the player's board turns to Fir's camp
+  const Square ahead = FromCanonical(player->form.game().ViewSide(), {0, 3});
+  player->DragTo(18, ahead);
+  ASSERT_EVENTUALLY(room->form.game().RecordCount() == 1, 5000);
+
+  // The player's link breaks; the room says so over its board and the player gets one box.
+  player->prompts.answers = {BoxAnswer::Cancel};  // "Close"
+  player->form.Net()->client().Deactivate();
+  ASSERT_EVENTUALLY(room->form.Net()->PlayerAway(), 5000);
+  auto* notice = room->form.findChild<QWidget*>(QStringLiteral("AwayNotice"));
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(notice->isVisible());
+  EXPECT_EQ(notice->findChild<QLabel*>(QStringLiteral("AwayNoticeText"))->text(),
+            QStringLiteral("Fir's player left: waiting 60 s for them to return"));
+  auto* claim = notice->findChild<QPushButton*>(QStringLiteral("btnClaimWin"));
+  EXPECT_FALSE(claim->isVisible());
+  ASSERT_EVENTUALLY(player->Logged("box:Room lost|The room at 127.0.0.1 closed the connection.\n"
+                                   "The game stays on the board and can be saved. Reconnect to "
+                                   "go on with it if the room still waits for you."),
+                    5000);
+  EXPECT_EQ(player->ImagePos(18), player->SquarePos(ahead));
+  ASSERT_TRUE(player->Item("miSave")->isEnabled());
+  player->prompts.savePath = QString::fromStdString(Ini("kept.TMK").string());
+  player->Item("miSaveas")->trigger();
+  EXPECT_TRUE(std::filesystem::exists(Ini("kept.TMK")));
+
+  // Reconnect: the game goes on from where it stood, the player's turn again after Oak.
+  player->form.Net()->Reconnect();
+  ASSERT_EVENTUALLY(!room->form.Net()->PlayerAway(), 5000);
+  EXPECT_FALSE(notice->isVisible());
+  ASSERT_EVENTUALLY(player->form.game().CanHandlePieces() && player->form.game().RecordCount() == 1,
+                    5000);
+  room->DragTo(30, {4, 8});
+  ASSERT_EVENTUALLY(player->form.game().RecordCount() == 2, 5000);
+
+  // Gone again, with no wait left: the room's user claims the win with the button.
+  room->form.Net()->SetGraceSeconds(0);
+  player->form.Net()->client().Deactivate();
+  ASSERT_EVENTUALLY(claim->isVisible(), 5000);
+  QTest::mouseClick(claim, Qt::LeftButton);
+  EXPECT_EQ(room->form.game().Mode(), GameMode::ServerFree);
+  EXPECT_TRUE(room->Logged("box:Game over|Oak Win"));
+  EXPECT_FALSE(notice->isVisible());
 }
 
 }  // namespace

@@ -31,6 +31,7 @@
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
+#include "ui/Glide.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
 #include "ui/Request.h"
@@ -390,14 +391,27 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   return ok ? 0 : 1;
 }
 
-// A received move across the board, Fir's first Ant from (0, 2) to (9, 5): 495 one-pixel steps
-// of 10 ms. A 1 ms timer ticks meanwhile; the longest gap between its ticks is the longest time
-// the window did not answer.
+// A received move: Fir's legal move of the longest glide from the start position, one-pixel
+// steps of 10 ms. A 1 ms timer ticks meanwhile; the longest gap between its ticks is the longest
+// time the window did not answer.
 int MeasureGlide(TBoardForm& board) {
-  board.game().miNewClick();  // no question: the measured game is given up
+  Game& game = board.game();
+  game.miNewClick();  // no question: the measured game is given up
   board.SetGlideStepDelay(10);
-  constexpr PieceId kAnt = 18;
-  const QPoint target(board.Geometry().SquareLeft[9], board.Geometry().SquareTop[5]);
+  const BoardGeometry& geometry = board.Geometry();
+  auto corner = [&](Square s) {
+    const PixelPos p = geometry.SquarePixel(s);
+    return QPoint(p.left, p.top);
+  };
+  PieceId piece = kNoPiece;
+  Square to;
+  int steps = 0;
+  for (PieceId p = 0; p < kPiecesPerCamp; ++p)
+    for (Square s : game.DropTargets(p))
+      if (const int n = GlideSteps(corner(game.board().PiecePos[p]), corner(s)); n > steps)
+        piece = p, to = s, steps = n;
+  const Square from = game.board().PiecePos[piece];
+  const Square cf = ToCanonical(game.ViewSide(), from), ct = ToCanonical(game.ViewSide(), to);
   QTimer ticker;
   ticker.setTimerType(Qt::PreciseTimer);
   QElapsedTimer sinceTick, glide;
@@ -409,19 +423,20 @@ int MeasureGlide(TBoardForm& board) {
   glide.start();
   sinceTick.start();
   ticker.start(1);
-  board.game().ApplyReceivedMove({kAnt, -1, 0, 2, 9, 5, 0}, "Move");
+  game.ApplyReceivedMove({piece, game.board().OccupantAt(to), cf.x, cf.y, ct.x, ct.y, 0}, "Move");
   const qint64 applyUs = glide.nsecsElapsed() / 1000;
   const bool landed = ProcessUntil(
-      [&] { return !board.Glide().Active() && board.PieceImage(kAnt)->pos() == target; }, 20000);
+      [&] { return !board.Glide().Active() && board.PieceImage(piece)->pos() == corner(to); },
+      20000);
   ticker.stop();
   if (!landed) {
     std::fprintf(stderr, "tamsok: the received move did not land\n");
     return 1;
   }
   std::printf(
-      "received move of 495 steps: glided in %lld ms; the window's longest stall %.1f ms "
+      "received move of %d steps: glided in %lld ms; the window's longest stall %.1f ms "
       "(the move itself applied in %lld us)\n",
-      static_cast<long long>(glide.elapsed()), static_cast<double>(longestUs) / 1000.0,
+      steps, static_cast<long long>(glide.elapsed()), static_cast<double>(longestUs) / 1000.0,
       static_cast<long long>(applyUs));
   return 0;
 }

@@ -3,7 +3,9 @@
 // moves without a capture.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <random>
 
 #include "rules/Board.h"
 #include "rules/Types.h"
@@ -28,5 +30,21 @@ class ShufflePlayer {
  private:
   std::optional<PlannedMove> last_;
 };
+
+// A player of random legal moves, captures included, from a seeded generator.
+class RandomPlayer {
+ public:
+  explicit RandomPlayer(std::uint64_t seed) : random_(seed) {}
+  // A legal move of `camp` chosen at random; nothing when it has none.
+  std::optional<PlannedMove> Next(const Board& board, Camp camp);
+
+ private:
+  std::mt19937_64 random_;
+};
+
+class Game;
+// A key of the position that two stations compare: every piece's canonical square and
+// whether it is in play, the side to move and the number of records.
+std::uint64_t PositionKey(const Game& game);
 
 }  // namespace tamsok

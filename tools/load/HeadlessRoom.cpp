@@ -24,9 +24,19 @@ class HeadlessRoom::RoomWindows : public NetWindows {
   explicit RoomWindows(HeadlessRoom& room) : room_(room) {}
 
   void AddUniqueLine(const std::string& line) override {
-    if (std::find(requests_.begin(), requests_.end(), line) != requests_.end()) return;
-    requests_.push_back(line);
+    // A line listed already is accepted again: the same station asks for another game.
+    if (std::find(requests_.begin(), requests_.end(), line) == requests_.end())
+      requests_.push_back(line);
     if (!locked_) room_.AcceptLater(line);
+  }
+  void RemoveRequestLine(const std::string& line) override {
+    const auto it = std::find(requests_.begin(), requests_.end(), line);
+    if (it != requests_.end()) requests_.erase(it);
+  }
+  void ShowAwayNotice(const std::string& text, bool claimable) override {
+    if (room_.options_.onAway) room_.options_.onAway(text, claimable);
+    if (claimable && room_.options_.autoClaim)
+      QTimer::singleShot(0, &room_.context_, [this] { room_.session_.ClaimWin(); });
   }
   void ShowRoomWindow() override {}
   void HideRoomWindow() override {}
@@ -43,6 +53,7 @@ class HeadlessRoom::RoomWindows : public NetWindows {
   void Unlock() { locked_ = false; }
   void AppendReceived(const std::string& line) override {
     if (room_.options_.onReceived) room_.options_.onReceived(line);
+    room_.ReportPosition();
     room_.PlayLater();  // after the reply to this text has gone out
   }
   std::string AskServerAddress(const std::vector<std::string>&) override { return {}; }
@@ -87,6 +98,8 @@ HeadlessRoom::HeadlessRoom(HeadlessRoomOptions options)
       session_(*windows_, NetSession::DefaultIniPath(), options_.port),
       game_(*view_, *link_) {
   session_.Attach(game_);
+  session_.SetGraceSeconds(options_.graceSeconds);
+  if (options_.randomSeed) random_.emplace(*options_.randomSeed);
   game_.FormCreate();
   // The move clock, as the main window runs it.
   QObject::connect(&clock_, &QTimer::timeout, &context_, [this] { game_.Timer1Timer(); });
@@ -114,6 +127,7 @@ void HeadlessRoom::AcceptLater(const std::string& line) {
     if (game_.Mode() == GameMode::ServerPlaying) {
       ++gamesAccepted_;
       player_.Reset();
+      ReportPosition();
       PlayLater();  // the room may have the first move
     }
   });
@@ -123,11 +137,22 @@ void HeadlessRoom::PlayLater() {
   if (!options_.autoPlay) return;
   QTimer::singleShot(0, &context_, [this] {
     if (game_.Mode() != GameMode::ServerPlaying || game_.SideToMove() != game_.OwnCamp()) return;
-    if (const auto move = player_.Next(game_.board(), game_.OwnCamp()))
+    const auto move = random_ ? random_->Next(game_.board(), game_.OwnCamp())
+                              : player_.Next(game_.board(), game_.OwnCamp());
+    if (move)
       game_.PlayDroppedPiece(move->piece, move->to.x, move->to.y);
     else
       game_.miPassClick();
+    ReportPosition();
   });
+}
+
+void HeadlessRoom::ReportPosition() {
+  if (!options_.onPosition || game_.GameNumber() == 0) return;
+  if (game_.GameNumber() == reportedGame_ && game_.RecordCount() == reportedRecords_) return;
+  reportedGame_ = game_.GameNumber();
+  reportedRecords_ = game_.RecordCount();
+  options_.onPosition(reportedGame_, reportedRecords_, PositionKey(game_));
 }
 
 }  // namespace tamsok

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,14 @@ namespace tamsok {
 struct HeadlessRoomOptions {
   quint16 port = kGamePort;
   bool autoPlay = true;  // play the room's camp whenever it is to move
+  // With a seed, the room plays random legal moves, captures included; without, quiet
+  // shuffles that never end a game.
+  std::optional<std::uint64_t> randomSeed;
+  int graceSeconds = kDefaultGraceSeconds;
+  bool autoClaim = false;  // claim the win as soon as the wait for a lost player is over
+  // Gets the room's position after every change of its record count: the game's number,
+  // the records, and PositionKey.
+  std::function<void(int game, int records, std::uint64_t key)> onPosition;
   // Called around each send of the game to every connection (moves, passes, "Winn"), with
   // the monotonic time before and after the sends were queued.
   std::function<void(const std::string& text, std::int64_t startNs, std::int64_t endNs)>
@@ -30,6 +39,8 @@ struct HeadlessRoomOptions {
   std::function<void(const std::string& text)> onError;
   // Gets the caption and text of every box, as "caption|text".
   std::function<void(const std::string& box)> onBox;
+  // Gets each showing of the notice that the player is away.
+  std::function<void(const std::string& text, bool claimable)> onAway;
 };
 
 class HeadlessRoom {
@@ -51,6 +62,7 @@ class HeadlessRoom {
 
   void AcceptLater(const std::string& line);
   void PlayLater();
+  void ReportPosition();
 
   HeadlessRoomOptions options_;
   QObject context_;  // owns the deferred calls; they die with the room
@@ -60,6 +72,8 @@ class HeadlessRoom {
   NetSession session_;
   Game game_;
   ShufflePlayer player_;
+  std::optional<RandomPlayer> random_;
+  int reportedGame_ = -1, reportedRecords_ = -1;
   QTimer clock_;
   std::size_t gamesAccepted_ = 0;
   std::string lastError_;  // the last error report

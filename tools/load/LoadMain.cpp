@@ -1,6 +1,15 @@
 // tamsok_load: many clients against one room, one complete game, and the figures.
 //
 //   tamsok_load [-n N] [--moves M] [--room PATH | --port P [--pid PID]] [--batch B]
+//   tamsok_load --soak [--games G] [--spectators S] [--grace S] [--seed N] [--room PATH]
+//
+// --soak      one room, a player and S spectators (default 50) at their own addresses play
+//             G games (default 200) of random legal moves; the player's link is killed at
+//             random and comes back within the room's wait (--grace, default 3 s) or after
+//             it, when the room claims the game; spectators leave and join at random. Every
+//             spectator's position is compared with the room's after every move. Before the
+//             games, links are cut in a network namespace (root and iproute2) to time how
+//             soon the room notices a silent link. Prints the counts and the times.
 //
 // -n N        connections, requester included (default 100)
 // --moves M   records of the game before the requester surrenders (default 200)
@@ -45,21 +54,19 @@
 #include "net/Framing.h"
 #include "tools/load/AutoPlay.h"
 #include "tools/load/LoadClock.h"
+#include "tools/load/LoadLinks.h"
+#include "tools/load/Soak.h"
 
 namespace tamsok {
 namespace {
 
-// The room this program started, stopped on every way out.
-pid_t spawnedRoom = -1;
-
-[[noreturn]] void Fail(const std::string& what) {
-  std::fprintf(stderr, "tamsok_load: %s\n", what.c_str());
-  if (spawnedRoom > 0) {
-    kill(spawnedRoom, SIGTERM);
-    waitpid(spawnedRoom, nullptr, 0);
-  }
-  std::exit(1);
-}
+using load::Fail;
+using load::Link;
+using load::OpenLink;
+using load::Received;
+using load::RoomProcess;
+using load::SendAll;
+using load::Stamp;
 
 struct Options {
   int connections = 100;
@@ -68,12 +75,15 @@ struct Options {
   int port = -1;
   pid_t pid = -1;
   int batch = 50;
+  bool soak = false;
+  load::SoakOptions soakOptions;
 };
 
 [[noreturn]] void Usage() {
   std::fprintf(stderr,
                "usage: tamsok_load [-n N] [--moves M] [--room PATH | --port P [--pid PID]] "
-               "[--batch B]\n");
+               "[--batch B]\n       tamsok_load --soak [--games G] [--spectators S] [--grace S] "
+               "[--seed N] [--silent R] [--room PATH]\n");
   std::exit(2);
 }
 
@@ -100,6 +110,18 @@ Options ParseOptions(int argc, char** argv) {
       o.pid = static_cast<pid_t>(number(i, 1, 1 << 30));
     else if (a == "--batch")
       o.batch = static_cast<int>(number(i, 1, 1000));
+    else if (a == "--soak")
+      o.soak = true;
+    else if (a == "--games")
+      o.soakOptions.games = static_cast<int>(number(i, 1, 100000));
+    else if (a == "--spectators")
+      o.soakOptions.spectators = static_cast<int>(number(i, 1, 10000));
+    else if (a == "--grace")
+      o.soakOptions.graceSeconds = static_cast<int>(number(i, 1, 3600));
+    else if (a == "--seed")
+      o.soakOptions.seed = static_cast<std::uint64_t>(number(i, 0, 1L << 40));
+    else if (a == "--silent")
+      o.soakOptions.silentRounds = static_cast<int>(number(i, 0, 100));
     else
       Usage();
   }
@@ -107,162 +129,6 @@ Options ParseOptions(int argc, char** argv) {
   return o;
 }
 
-// ---- The room's process ------------------------------------------------------------------
-
-struct Stamp {
-  std::int64_t start = 0, end = 0;
-  std::string text;
-};
-
-class RoomProcess {
- public:
-  // Starts the room on a free port with stamps on its standard output.
-  void Spawn(const std::string& path) {
-    int fds[2];
-    if (pipe(fds) != 0) Fail("pipe: " + std::string(std::strerror(errno)));
-    pid_ = fork();
-    if (pid_ < 0) Fail("fork: " + std::string(std::strerror(errno)));
-    if (pid_ == 0) {
-      dup2(fds[1], STDOUT_FILENO);
-      close(fds[0]);
-      close(fds[1]);
-      execl(path.c_str(), path.c_str(), "--port", "0", "--stamp", static_cast<char*>(nullptr));
-      std::fprintf(stderr, "tamsok_load: cannot start %s: %s\n", path.c_str(),
-                   std::strerror(errno));
-      _exit(127);
-    }
-    close(fds[1]);
-    out_ = fds[0];
-    spawned_ = true;
-    spawnedRoom = pid_;
-    // The first line names the port.
-    std::string line;
-    while (!NextLine(&line, /*block=*/true)) {
-    }
-    unsigned port = 0;
-    long pid = 0;
-    if (std::sscanf(line.c_str(), "listening on port %u pid %ld", &port, &pid) != 2)
-      Fail("unexpected first line from the room: " + line);
-    port_ = static_cast<std::uint16_t>(port);
-    fcntl(out_, F_SETFL, O_NONBLOCK);
-  }
-  void Attach(int port, pid_t pid) {
-    port_ = static_cast<std::uint16_t>(port);
-    pid_ = pid;
-  }
-  ~RoomProcess() {
-    if (!spawned_) return;
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-    spawnedRoom = -1;
-  }
-
-  std::uint16_t port() const { return port_; }
-  pid_t pid() const { return pid_; }
-  int out() const { return out_; }
-  bool stamped() const { return spawned_; }
-  const std::vector<Stamp>& stamps() const { return stamps_; }
-
-  // Reads what the room has printed; keeps the stamps.
-  void Drain() {
-    std::string line;
-    while (NextLine(&line, /*block=*/false)) {
-      Stamp s;
-      int used = 0;
-      if (std::sscanf(line.c_str(), "sent %" SCNd64 " %" SCNd64 " %n", &s.start, &s.end, &used) ==
-          2) {
-        s.text = line.substr(static_cast<std::size_t>(used));
-        stamps_.push_back(std::move(s));
-      }
-    }
-  }
-
-  // The room's resident and peak resident memory in kB, from /proc.
-  std::pair<long, long> Memory() const {
-    if (pid_ <= 0) return {-1, -1};
-    std::ifstream in("/proc/" + std::to_string(pid_) + "/status");
-    long rss = -1, hwm = -1;
-    for (std::string l; std::getline(in, l);) {
-      if (l.rfind("VmRSS:", 0) == 0) rss = std::atol(l.c_str() + 6);
-      if (l.rfind("VmHWM:", 0) == 0) hwm = std::atol(l.c_str() + 6);
-    }
-    return {rss, hwm};
-  }
-
- private:
-  bool NextLine(std::string* line, bool block) {
-    for (;;) {
-      const std::size_t nl = buffer_.find('\n');
-      if (nl != std::string::npos) {
-        *line = buffer_.substr(0, nl);
-        buffer_.erase(0, nl + 1);
-        return true;
-      }
-      char chunk[4096];
-      const ssize_t n = read(out_, chunk, sizeof chunk);
-      if (n > 0) {
-        buffer_.append(chunk, static_cast<std::size_t>(n));
-        continue;
-      }
-      if (n == 0 && block) Fail("the room ended before it was listening");
-      return false;
-    }
-  }
-
-  pid_t pid_ = -1;
-  int out_ = -1;
-  std::uint16_t port_ = 0;
-  bool spawned_ = false;
-  std::string buffer_;
-  std::vector<Stamp> stamps_;
-};
-
-// ---- Connections -------------------------------------------------------------------------
-
-struct Received {
-  std::string text;
-  std::int64_t ns = 0;
-};
-
-struct Link {
-  int fd = -1;
-  MessageSplitter splitter{Direction::ServerToClient};
-  std::vector<Received> got;
-  bool closed = false;
-};
-
-int OpenLink(const std::string& source, std::uint16_t port) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  if (fd < 0) Fail("socket: " + std::string(std::strerror(errno)));
-  const int one = 1;
-  setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-  sockaddr_in local{};
-  local.sin_family = AF_INET;
-  inet_pton(AF_INET, source.c_str(), &local.sin_addr);
-  if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0)
-    Fail("bind " + source + ": " + std::strerror(errno));
-  sockaddr_in room{};
-  room.sin_family = AF_INET;
-  room.sin_port = htons(port);
-  room.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (connect(fd, reinterpret_cast<sockaddr*>(&room), sizeof room) != 0)
-    Fail("connect: " + std::string(std::strerror(errno)));
-  fcntl(fd, F_SETFL, O_NONBLOCK);
-  return fd;
-}
-
-void SendAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = send(fd, text.data() + done, text.size() - done, MSG_NOSIGNAL);
-    if (n > 0)
-      done += static_cast<std::size_t>(n);
-    else if (n < 0 && errno != EAGAIN && errno != EINTR)
-      Fail("send: " + std::string(std::strerror(errno)));
-  }
-}
-
-// The requester's link to the room, for its Game.
 class SocketLink : public PeerLink {
  public:
   explicit SocketLink(int fd) : fd_(fd) {}
@@ -376,6 +242,7 @@ class Load {
   std::vector<Received>
       broadcast_;  // the room's sends to every connection, as the requester saw them
   std::vector<std::int64_t> moveSent_;  // when the requester sent each of its moves
+  std::vector<std::string> seen_;       // what each spectator gets of the game
   bool gameOver_ = false;
   std::int64_t gameStart_ = 0, gameEnd_ = 0;
   std::pair<long, long> idleMemory_{-1, -1}, busyMemory_{-1, -1};
@@ -438,8 +305,11 @@ void Load::PlayGame() {
   PumpUntil([&] { return gameOver_; }, "the room's \"Winn\"");
   gameEnd_ = MonotonicNs();
 
-  // Every spectator gets the probe's echo, then each of the room's sends to every connection.
-  const std::size_t want = 1 + broadcast_.size();
+  // Every spectator gets the probe's echo, then the whole game: the "Made", every move of
+  // either side (the requester's passed on by the room), and the "Winn".
+  seen_ = CatchUpMessages(*game_, broadcast_.at(0).text);
+  seen_.push_back(BuildWinn(OtherCamp(game_->OwnCamp())));
+  const std::size_t want = 1 + seen_.size();
   PumpUntil(
       [&] {
         for (std::size_t i = 0; i < spectators(); ++i)
@@ -477,9 +347,9 @@ bool Load::Report() {
   std::size_t delivered = 0;
   for (std::size_t i = 0; i < spectators(); ++i) {
     const Link& l = links_[i];
-    bool ok = !l.got.empty() && l.got[0].text == kHeadBoad && l.got.size() == 1 + broadcast_.size();
-    for (std::size_t k = 0; ok && k < broadcast_.size(); ++k)
-      ok = l.got[k + 1].text == broadcast_[k].text;
+    bool ok = !l.got.empty() && l.got[0].text == kHeadBoad && l.got.size() == 1 + seen_.size();
+    for (std::size_t k = 0; ok && k < seen_.size(); ++k)
+      ok = l.got[k + 1].text == seen_[k];
     if (ok) ++complete;
     for (const Received& r : l.got)
       if (r.ns >= gameStart_) {
@@ -490,7 +360,8 @@ bool Load::Report() {
   for (const Received& r : links_[requester()].got)
     if (r.ns >= gameStart_) ++delivered;
 
-  // The room's moves are broadcast_[1..]; the first is "Made".
+  // The room's own moves are stamped; in a spectator's stream (after the probe's echo and
+  // the "Made") the requester's move k comes at 2k + 2 and the room's answer at 2k + 3.
   const std::vector<Stamp>& stamps = room_.stamps();
   bool stampsMatch = room_.stamped() && stamps.size() + 1 == broadcast_.size();
   for (std::size_t k = 0; stampsMatch && k < stamps.size(); ++k)
@@ -501,11 +372,12 @@ bool Load::Report() {
     std::int64_t last = 0;
     for (std::size_t i = 0; i < spectators(); ++i) {
       const Link& l = links_[i];
-      if (l.got.size() < k + 3) continue;
-      const std::int64_t read = l.got[k + 2].ns;
+      if (l.got.size() < 2 * k + 4) continue;
+      const std::int64_t read = l.got[2 * k + 3].ns;
       last = std::max(last, read);
       if (stampsMatch) fromSend.push_back(static_cast<double>(read - stamps[k].start) / 1e6);
-      if (k < moveSent_.size()) fromMove.push_back(static_cast<double>(read - moveSent_[k]) / 1e6);
+      if (k < moveSent_.size())
+        fromMove.push_back(static_cast<double>(l.got[2 * k + 2].ns - moveSent_[k]) / 1e6);
     }
     if (stampsMatch && last > 0)
       lastFromSend.push_back(static_cast<double>(last - stamps[k].start) / 1e6);
@@ -551,6 +423,12 @@ int main(int argc, char** argv) {
     Fail("the open-file limit (" + std::to_string(limit) + ") is too low for " +
          std::to_string(options.connections) + " connections");
   signal(SIGPIPE, SIG_IGN);
+  if (options.soak) {
+    if (options.roomPath.empty())
+      options.roomPath =
+          (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "tamsok_room").string();
+    return load::RunSoak(options.soakOptions, options.roomPath);
+  }
   RoomProcess room;
   if (options.port > 0) {
     room.Attach(options.port, options.pid);

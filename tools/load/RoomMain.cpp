@@ -1,12 +1,18 @@
 // tamsok_room: a room without a display, for load runs.
 //
-//   tamsok_room [--port N] [--stamp] [--no-play] [--verbose]
+//   tamsok_room [--port N] [--stamp] [--no-play] [--random SEED] [--grace S] [--claim]
+//               [--verbose]
 //
-// --port N   listen on port N (default 1024; 0 picks a free port)
-// --stamp    print "sent <startNs> <endNs> <text>" for every send of the game to every
-//            connection, times on the monotonic clock
-// --no-play  accept requests but never move
-// --verbose  print the receive list and every box
+// --port N       listen on port N (default 1024; 0 picks a free port)
+// --stamp        print "sent <startNs> <endNs> <text>" for every send of the game to every
+//                connection, "pos <game> <records> <key>" after every change of the record
+//                count, and "away <ns> <claimable>" at every showing of the notice that the
+//                player is away; times on the monotonic clock
+// --no-play      accept requests but never move
+// --random SEED  play random legal moves, captures included
+// --grace S      wait S seconds for a lost player (default 60)
+// --claim        claim the win as soon as that wait is over
+// --verbose      print the receive list and every box
 //
 // The first line of output is "listening on port <N> pid <P>". The room accepts each
 // request as it is listed and plays the other camp until it is stopped.
@@ -22,7 +28,9 @@
 namespace {
 
 void Usage() {
-  std::fprintf(stderr, "usage: tamsok_room [--port N] [--stamp] [--no-play] [--verbose]\n");
+  std::fprintf(stderr,
+               "usage: tamsok_room [--port N] [--stamp] [--no-play] [--random SEED] [--grace S] "
+               "[--claim] [--verbose]\n");
   std::exit(2);
 }
 
@@ -45,6 +53,20 @@ int main(int argc, char** argv) {
         std::printf("sent %" PRId64 " %" PRId64 " %s\n", start, end, text.c_str());
         std::fflush(stdout);
       };
+      options.onPosition = [](int game, int records, std::uint64_t key) {
+        std::printf("pos %d %d %" PRIu64 "\n", game, records, key);
+        std::fflush(stdout);
+      };
+      options.onAway = [](const std::string&, bool claimable) {
+        std::printf("away %" PRId64 " %d\n", MonotonicNs(), claimable ? 1 : 0);
+        std::fflush(stdout);
+      };
+    } else if (arg == "--random" && i + 1 < argc) {
+      options.randomSeed = std::strtoull(argv[++i], nullptr, 10);
+    } else if (arg == "--grace" && i + 1 < argc) {
+      options.graceSeconds = std::atoi(argv[++i]);
+    } else if (arg == "--claim") {
+      options.autoClaim = true;
     } else if (arg == "--no-play") {
       options.autoPlay = false;
     } else if (arg == "--verbose") {

@@ -901,5 +901,73 @@ Material lost: %7</source>
         <source>Please confirm</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>Refused move: %s</source>
+        <translation>거부된 수: %s</translation>
+    </message>
+    <message>
+        <source>The room sent a move that is not allowed. %s</source>
+        <translation>방이 허용되지 않는 수를 보냈습니다. %s</translation>
+    </message>
+    <message>
+        <source>The room sent a move that is not allowed. %s
+The game stops here; it stays on the board and can be saved.</source>
+        <translation>방이 허용되지 않는 수를 보냈습니다. %s
+대국은 여기서 멈춥니다. 판은 그대로 남아 있으며 저장할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Game resumed</source>
+        <translation>대국을 이어서 둡니다</translation>
+    </message>
+    <message>
+        <source>%s&apos;s player left: waiting %d s for them to return</source>
+        <translation>%s 쪽 선수가 나갔습니다: 돌아오기를 %d초 기다립니다</translation>
+    </message>
+    <message>
+        <source>%s&apos;s player has not returned. Claim the win, or keep waiting.</source>
+        <translation>%s 쪽 선수가 돌아오지 않았습니다. 승리를 선언하거나 계속 기다리세요.</translation>
+    </message>
+    <message>
+        <source>%s&apos;s player is back: the game goes on</source>
+        <translation>%s 쪽 선수가 돌아왔습니다: 대국을 계속합니다</translation>
+    </message>
+    <message>
+        <source>The room is playing a game; try again when it ends</source>
+        <translation>방에서 대국이 진행 중입니다. 대국이 끝나면 다시 요청하세요</translation>
+    </message>
+    <message>
+        <source>The room at %s closed the connection.
+The game stays on the board and can be saved. Reconnect to go on with it if the room still waits for you.</source>
+        <translation>%s의 방이 연결을 끊었습니다.
+판은 그대로 남아 있으며 저장할 수 있습니다. 방이 아직 기다리고 있다면 다시 연결하여 대국을 이어 가세요.</translation>
+    </message>
+    <message>
+        <source>The room at %s stopped answering.
+The game stays on the board and can be saved. Reconnect to go on with it if the room still waits for you.</source>
+        <translation>%s의 방이 응답하지 않습니다.
+판은 그대로 남아 있으며 저장할 수 있습니다. 방이 아직 기다리고 있다면 다시 연결하여 대국을 이어 가세요.</translation>
+    </message>
+    <message>
+        <source>The room at %s cannot be reached.
+The game stays on the board and can be saved. Reconnect to go on with it if the room still waits for you.</source>
+        <translation>%s의 방에 연결할 수 없습니다.
+판은 그대로 남아 있으며 저장할 수 있습니다. 방이 아직 기다리고 있다면 다시 연결하여 대국을 이어 가세요.</translation>
+    </message>
+    <message>
+        <source>Claim the win</source>
+        <translation>승리 선언</translation>
+    </message>
+    <message>
+        <source>Reconnect</source>
+        <translation>다시 연결</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Room lost</source>
+        <translation>방 연결 끊김</translation>
+    </message>
 </context>
 </TS>
