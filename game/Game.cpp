@@ -260,8 +260,12 @@ void Game::miNewClick() {
                      Format(text::kNewGameClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
                             30 - moveElapsed_, exceedCount_[i], materialBalance_[i]));
   }
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    secondsLeftShown_[Index(c)] = 30 - moveElapsed_;
+  clockShown_ = true;
   view_.ShowStatus(kPanelMode, text::kPlaying);
   view_.ShowStatus(kPanelGame, text::kFirFirst);
+  RebuildHistory();  // the previous game's records go at once, not at the first move
   AssertInvariants();
 }
 
@@ -321,6 +325,7 @@ void Game::CaptureIntoTray(PieceId captured) {
   capturedCount_[camp] += 1;
   materialBalance_[camp] -= ValueOf(KindOf(captured));
   tray_[camp].push_back(captured);
+  RefreshClockPanels();
 }
 
 // The piece captured last in its camp is always on top of that camp's tray.
@@ -559,6 +564,7 @@ void Game::miUndoClick() {
   if (recordCount_ < 1) return;
   UndoOne();
   ResetDragAndRebuild();
+  RefreshClockPanels();
   AssertInvariants();
 }
 
@@ -572,6 +578,7 @@ void Game::miRedoClick() {
   if (recordCount_ >= redoLimit_) return;
   RedoOne();
   ResetDragAndRebuild();
+  RefreshClockPanels();
   AssertInvariants();
 }
 
@@ -629,6 +636,7 @@ bool Game::PassBookkeeping() {
   SetSideToMove(OtherCamp(sideToMove_));
   view_.ShowStatus(kPanelGame, text::kPass);
   AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
+  RebuildHistory();  // the PASS line shows at once, not from the next move on
   return true;
 }
 
@@ -638,8 +646,8 @@ void Game::miPassClick() {
   if (mode_ == GameMode::ServerPlaying) {
     if (PassBookkeeping()) SendToAll(SetLastMessage(BuildPass()));
   } else if (mode_ == GameMode::LocalPlaying) {
-    // Both camps sit at this machine: the pass is in force at once, and listed at once.
-    if (PassBookkeeping()) RebuildHistory();
+    // Both camps sit at this machine: the pass is in force at once.
+    PassBookkeeping();
   } else if (mode_ == GameMode::ClientPlaying) {
     if (RecordsFull()) {
       view_.ShowStatus(kPanelGame, text::kRecordsFull);
@@ -712,14 +720,24 @@ void Game::miScoringClick() {
 
 // ---- Clock -----------------------------------------------------------------------------
 
-std::string Game::ClockPanelText(Camp c, int unitTime, int exceedLimit) const {
+std::string Game::ClockPanelText(Camp c, int secondsLeft) const {
   const int i = Index(c);
-  return Format(text::kTickClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
-                unitTime - moveElapsed_, exceedCount_[i], exceedLimit, materialBalance_[i]);
+  return Format(text::kTickClock[i], totalTime_[i] / 60, totalTime_[i] % 60, secondsLeft,
+                exceedCount_[i], exceedLimit_, materialBalance_[i]);
 }
 
 void Game::ShowClockPanel(Camp c) {
-  view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, unitTime_, exceedLimit_));
+  secondsLeftShown_[Index(c)] = unitTime_ - moveElapsed_;
+  clockShown_ = true;
+  view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, unitTime_ - moveElapsed_));
+}
+
+// The material figure follows captures, undo and redo at once; the seconds left stay as each
+// panel last showed them, so the panel of the camp not to move keeps its frozen figure.
+void Game::RefreshClockPanels() {
+  if (!clockShown_) return;  // the panels still show their captions, not a game
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, secondsLeftShown_[Index(c)]));
 }
 
 void Game::Timer1Timer() {

@@ -20,6 +20,7 @@
 
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "ui/Glide.h"
 #include "ui/LearningTools.h"
 #include "ui/MoveNames.h"
 #include "ui/Translation.h"
@@ -444,8 +445,7 @@ void ComputerPlayer::StartGlide() {
   const PixelPos target = form_.Geometry().SquarePixel(move.to);
   glideFrom_ = image.pos();
   glideTo_ = {target.left, target.top};
-  const QPoint d = glideTo_ - glideFrom_;
-  const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+  const int steps = GlideSteps(glideFrom_, glideTo_);
   if (steps == 0) {
     PlayComputerMove();
     return;
@@ -460,15 +460,7 @@ void ComputerPlayer::StartGlide() {
 
 void ComputerPlayer::GlideStep(double step) {
   if (!job_ || job_->gliding == kNoPiece) return;
-  const QPoint d = glideTo_ - glideFrom_;
-  const int ax = std::abs(d.x()), ay = std::abs(d.y());
-  const int sx = (d.x() > 0) - (d.x() < 0), sy = (d.y() > 0) - (d.y() < 0);
-  const int k = static_cast<int>(step);
-  const int straight = std::abs(ax - ay), diagonal = std::max(0, k - straight);
-  const int along = std::min(k, straight);
-  const QPoint offset = ax > ay ? QPoint(sx * (along + diagonal), sy * diagonal)
-                                : QPoint(sx * diagonal, sy * (along + diagonal));
-  form_.PieceImage(job_->gliding)->move(glideFrom_ + offset);
+  form_.PieceImage(job_->gliding)->move(GlidePoint(glideFrom_, glideTo_, static_cast<int>(step)));
 }
 
 void ComputerPlayer::GlideEnded() {
@@ -490,8 +482,7 @@ void ComputerPlayer::PlayComputerMove() {
 void ComputerPlayer::ShowHint() {
   const Job job = *std::exchange(job_, std::nullopt);
   const engine::BoardMove canonical = engine::ToBoardMove(job.snapshot.position, job.best, 0);
-  hint_ =
-      Hint{canonical, job.snapshot, Tr(job.claim ? ui_text::kHintScoring : ui_text::kHintPass)};
+  hint_ = Hint{canonical, job.snapshot, Tr(job.claim ? ui_text::kHintScoring : ui_text::kHintPass)};
   hintRequest_.reset();
   statusShown_.clear();
   if (const std::optional<engine::BoardMove> view = ShownHint()) {

@@ -7,6 +7,7 @@
 
 #include "ui/Analysis.h"
 #include "ui/EdgeLabels.h"
+#include "ui/GameDisplays.h"
 #include "ui/Review.h"
 #include "ui/Translation.h"
 #include "ui/UiTexts.h"
@@ -31,6 +32,7 @@ QAction* AddItem(QMenu* menu, QAction* before, const char* name, const char* cap
 }  // namespace
 
 LearningTools::LearningTools(TBoardForm& form) : form_(form) {
+  SetSquareNaming(SquareNaming::Letters);  // as the menu starts
   setObjectName(QStringLiteral("LearningTools"));
   columnLabels_ =
       new EdgeLabelStrip(form_.BoardArea(), form_.Geometry(), EdgeLabelStrip::Edge::Foot);
@@ -100,7 +102,7 @@ void LearningTools::BuildMenus() {
 LessonLook LearningTools::Look() const {
   LessonLook look;
   look.scene.skin = form_.CurrentSkin();
-  look.scene.naming = naming_;
+  look.scene.naming = Naming();
   look.scene.picture = form_.BoardImage(look.scene.skin)->Picture();
   look.viewSide = form_.game().ViewSide();
   return look;
@@ -108,7 +110,7 @@ LessonLook LearningTools::Look() const {
 
 void LearningTools::ShowLabels() {
   const int side = form_.game().ViewSide();
-  const EdgeLabels labels = BoardEdgeLabels(naming_, side);
+  const EdgeLabels labels = BoardEdgeLabels(Naming(), side);
   columnLabels_->Show(labels, form_.CurrentSkin());
   rowLabels_->Show(labels, form_.CurrentSkin());
   columnLabels_->show();
@@ -134,8 +136,8 @@ void LearningTools::Sync() {
     ShowLabels();
     if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
   }
-  analysis_->Follow(naming_);
-  review_->Follow(naming_);
+  analysis_->Follow(Naming());
+  review_->Follow(Naming());
   miReviewGame_->setEnabled(review_->Offered());
 }
 
@@ -170,20 +172,21 @@ void LearningTools::miHowToPlayClick() {
 }
 
 void LearningTools::SelectNaming(SquareNaming naming) {
-  naming_ = naming;
+  SetSquareNaming(naming);
   (naming == SquareNaming::Letters ? miLabelsLetters_ : miLabelsDigits_)->setChecked(true);
   ShowLabels();
   if (howToPlay_ && howToPlay_->isVisible()) howToPlay_->Refresh();
-  analysis_->Follow(naming_);
-  review_->Follow(naming_);
+  analysis_->Follow(Naming());
+  review_->Follow(Naming());
   form_.game().RebuildHistory();
+  form_.Displays().Schedule();  // the pieces' accessible names name their squares
 }
 
 void LearningTools::miAnalyseClick() {
   const bool on = miAnalyse_->isChecked() && LocalMode(form_.game().Mode());
   miAnalyse_->setChecked(on);
   analysis_->SetOn(on);
-  if (on) analysis_->Follow(naming_);
+  if (on) analysis_->Follow(Naming());
 }
 
 void LearningTools::miReviewGameClick() {

@@ -13,6 +13,7 @@
 
 #include "game/SquareNames.h"
 #include "ui/HowToPlay.h"
+#include "ui/SquareNames.h"
 
 class QAction;
 class QActionGroup;
@@ -46,7 +47,7 @@ class LearningTools : public QObject {
   std::vector<std::string> DecorateHistory(std::vector<std::string> lines) const;
 
   // ---- State -----------------------------------------------------------------------------
-  SquareNaming Naming() const { return naming_; }
+  SquareNaming Naming() const { return CurrentSquareNaming(); }
   // The rules window; null until it is first shown.
   THowToPlayForm* HowToPlay() const { return howToPlay_; }
   AnalysisView& Analysis() const { return *analysis_; }
@@ -63,7 +64,6 @@ class LearningTools : public QObject {
   void Sync();
 
   TBoardForm& form_;
-  SquareNaming naming_ = SquareNaming::Letters;
   bool syncScheduled_ = false;
   int shownSide_ = -1;  // the viewing side the labels and the rules window were drawn for
   EdgeLabelStrip* columnLabels_ = nullptr;

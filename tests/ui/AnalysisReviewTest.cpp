@@ -170,27 +170,32 @@ TEST_F(LearningFixture, ReviewMarksTheBlunderStepsThroughTheGameAndIsSavedWithIt
   EXPECT_TRUE(form.KiboForm()->MemoKibo->toPlainText().contains(QLatin1String("{46->28}  ??")));
 }
 
-// The game goes on at the board after Oak's Lightning has taken Fir's Tree; the review ends at
-// the capture and marks nothing after it.
-TEST_F(LearningFixture, AReviewEndsWhereATreeFell) {
+// A game that has ended, here by Oak's Lightning striking Fir's Tree, is reviewed up to its
+// end and stepped through from the graph.
+TEST_F(LearningFixture, AFinishedGameIsReviewedToItsEnd) {
   Item("miMoveHistory")->trigger();
   NewGame();
   DragTo(kFirCloud, View({2, 1}));
   DragTo(31, View({4, 0}));  // Oak's Lightning strikes the Tree
   ASSERT_EQ(form.game().Winner(), Camp::Oak);
-  DragTo(kFirAnt, View({0, 3}));
-  ASSERT_EQ(form.game().RecordCount(), 3);
   Settle();
+  ASSERT_TRUE(Item("miReviewGame")->isEnabled());
   Item("miReviewGame")->trigger();
   GameReview& review = learning.Review();
   ASSERT_EVENTUALLY(!review.Running(), kWaitMs);
   ASSERT_EQ(review.Result()->moves.size(), 2u);
+  EXPECT_EQ(review.Result()->evals[2].score, -engine::kWinScore);  // Fir has lost its Tree
   EXPECT_EQ(review.Fitting(), 2);
-  EXPECT_EQ(review.Window()->LbxReview->count(), 2);
   const QStringList lines = form.KiboForm()->MemoKibo->toPlainText().split(u'\n');
-  ASSERT_EQ(lines.size(), 3);
+  ASSERT_EQ(lines.size(), 2);
   EXPECT_TRUE(lines[0].endsWith(QLatin1String("??")));
-  EXPECT_FALSE(lines[2].contains(u'?'));
+  EvalGraph& graph = *review.Window()->ReviewGraph;
+  QTest::mouseClick(&graph, Qt::LeftButton, Qt::NoModifier, graph.PointOf(1));
+  Settle();
+  EXPECT_EQ(form.game().RecordCount(), 1);
+  QTest::mouseClick(&graph, Qt::LeftButton, Qt::NoModifier, graph.PointOf(2));
+  Settle();
+  EXPECT_EQ(form.game().RecordCount(), 2);
 }
 
 TEST_F(LearningFixture, ACancelledReviewKeepsWhatItFound) {

@@ -9,12 +9,14 @@
 #include <set>
 
 #include "rules/Catalogue.h"
+#include "rules/Frames.h"
 #include "rules/Influence.h"
 #include "rules/MoveCheck.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/EdgeLabels.h"
 #include "ui/HowToPlay.h"
 #include "ui/LearningTools.h"
+#include "ui/SquareNames.h"
 
 namespace tamsok {
 namespace {
@@ -284,6 +286,22 @@ TEST_F(HowToPlayFixture, EdgeLabelsFollowTheViewAndTheNaming) {
   EXPECT_TRUE(Item("miLabelsDigits")->isChecked());
   EXPECT_FALSE(Item("miLabelsLetters")->isChecked());
   EXPECT_EQ(labels(), "0123456789/9876543210");
+
+  // Accessible names and typed moves name squares as the labels do; the engine's notation is
+  // still understood.
+  NewGame();
+  QCoreApplication::processEvents();
+  const Square ant = form.game().board().PiecePos[18];  // Fir's first Ant
+  const std::string name = SquareName(SquareNaming::Digits, 1, ant);
+  EXPECT_TRUE(form.PieceImage(18)->accessibleName().endsWith(QString::fromStdString(name)))
+      << form.PieceImage(18)->accessibleName().toStdString();
+  const Square ahead = FromCanonical(1, {0, 3});
+  const std::optional<engine::MoveSquares> typed = ParseTypedMove(
+      1, QString::fromStdString(name + "->" + SquareName(SquareNaming::Digits, 1, ahead)));
+  ASSERT_TRUE(typed);
+  EXPECT_EQ(typed->from, ant);
+  EXPECT_EQ(typed->to, ahead);
+  EXPECT_EQ(ParseTypedMove(1, QStringLiteral("a2a3")), typed);
 }
 
 }  // namespace
