@@ -212,11 +212,12 @@ Position CrowdedMiddleGame() {
 }
 
 // Nodes per second of a search of two million nodes, table cleared before each.
-void SearchSpeed(benchmark::State& state, const Position& pos) {
+void SearchSpeed(benchmark::State& state, const Position& pos, int multiPv = 1) {
   Searcher searcher(64);
   std::atomic<bool> stop{false};
   Limits limits;
   limits.nodes = 2'000'000;
+  limits.multiPv = multiPv;
   std::uint64_t nodes = 0;
   for (auto _ : state) {
     searcher.Clear();
@@ -235,6 +236,31 @@ void BM_SearchCrowdedMiddleGame(benchmark::State& state) {
   SearchSpeed(state, CrowdedMiddleGame());
 }
 BENCHMARK(BM_SearchCrowdedMiddleGame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The price of several lines: the same speed with three lines, and the time to depth 7 with
+// one line and with three (the argument).
+void BM_SearchCrowdedMiddleGameThreeLines(benchmark::State& state) {
+  SearchSpeed(state, CrowdedMiddleGame(), 3);
+}
+BENCHMARK(BM_SearchCrowdedMiddleGameThreeLines)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_DepthSevenByLines(benchmark::State& state) {
+  Searcher searcher(64);
+  std::atomic<bool> stop{false};
+  Limits limits;
+  limits.depth = 7;
+  limits.multiPv = static_cast<int>(state.range(0));
+  const Position pos = CrowdedMiddleGame();
+  std::uint64_t nodes = 0;
+  for (auto _ : state) {
+    searcher.Clear();
+    nodes += searcher.Search(pos, limits, stop).info.nodes;
+  }
+  state.counters["nodes"] = static_cast<double>(nodes) / static_cast<double>(state.iterations());
+  state.counters["nodes/s"] =
+      benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DepthSevenByLines)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The deepest iteration completed within one second from the start (wall clock).
 void BM_DepthInOneSecond(benchmark::State& state) {

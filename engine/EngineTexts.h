@@ -14,6 +14,9 @@ inline constexpr std::string_view kOptionStrength =
     "option name Strength type combo default Full var Easy var Medium var Hard var Full";
 inline constexpr std::string_view kOptionSeed =
     "option name Seed type spin default 0 min 0 max 2147483647";
+inline constexpr std::string_view kOptionMultiPv =
+    "option name MultiPV type spin default 1 min 1 max 16";
+inline constexpr std::string_view kBestMoveScoring = "bestmove scoring";
 inline constexpr std::string_view kUciOk = "uciok";
 inline constexpr std::string_view kReadyOk = "readyok";
 inline constexpr std::string_view kErrorPrefix = "info string error ";

@@ -80,7 +80,10 @@ bool SetWeight(Weights& w, std::string_view assignment) {
 int Evaluate(const Position& pos, const Weights& w) {
   const Camp us = pos.SideToMove(), them = OtherCamp(us);
   const Mobility ours = MobilityOf(pos, us), theirs = MobilityOf(pos, them);
-  return CampScore(pos, us, w, ours, theirs) - CampScore(pos, them, w, theirs, ours) + w.tempo;
+  const int records = std::min(pos.Records(), kScoringRecords);
+  const int scoring = w.scoring * records * records / (kScoringRecords * kScoringRecords);
+  return CampScore(pos, us, w, ours, theirs) - CampScore(pos, them, w, theirs, ours) + w.tempo +
+         (pos.ScoringFavours() == us ? scoring : -scoring);
 }
 
 }  // namespace tamsok::engine

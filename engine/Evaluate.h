@@ -47,6 +47,12 @@ struct Weights {
   int landing = 2;
   // Tempo: having the move.
   int tempo = 4;
+  // Scoring: from 50 records on the value each camp has lost decides the game, and a tie
+  // goes to Oak, so Fir must be strictly ahead. The camp the rule favours now gains this
+  // many points, in proportion to the square of the records played (all of it at 50, where
+  // the search scores the game as won or lost): material decides early on, the sign of the
+  // balance late.
+  int scoring = 100;
 };
 
 inline constexpr Weights kDefaultWeights{};
@@ -56,7 +62,7 @@ struct WeightField {
   std::string_view name;
   int Weights::*field;
 };
-inline constexpr std::array<WeightField, 12> kWeightFields{{
+inline constexpr std::array<WeightField, 13> kWeightFields{{
     {"material", &Weights::material},
     {"mobility", &Weights::mobility},
     {"cloaked", &Weights::cloaked},
@@ -69,6 +75,7 @@ inline constexpr std::array<WeightField, 12> kWeightFields{{
     {"treeGuard", &Weights::treeGuard},
     {"landing", &Weights::landing},
     {"tempo", &Weights::tempo},
+    {"scoring", &Weights::scoring},
 }};
 
 // Sets one weight from "name=value"; false (and nothing changed) for any other text.

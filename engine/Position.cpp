@@ -1,5 +1,7 @@
 #include "engine/Position.h"
 
+#include <algorithm>
+
 #include "rules/Frames.h"
 #include "rules/MoveCheck.h"
 
@@ -17,6 +19,9 @@ constexpr std::uint64_t SplitMix(std::uint64_t& state) {
 struct KeyTable {
   std::uint64_t piece[kCampCount][kKindCount][kSquares]{};
   std::uint64_t oakToMove = 0;
+  // By record count; every count from kScoringRecords on shares the last key. No records
+  // have no key, so that the keys of a game's first position do not change with them.
+  std::uint64_t records[kScoringRecords + 1]{};
 };
 
 // Fixed seed: keys, and with them the search, are the same in every run.
@@ -28,6 +33,8 @@ constexpr KeyTable kKeys = [] {
       for (auto& key : kind)
         key = SplitMix(state);
   t.oakToMove = SplitMix(state);
+  for (int r = 1; r <= kScoringRecords; ++r)
+    t.records[r] = SplitMix(state);
   return t;
 }();
 
@@ -90,6 +97,9 @@ std::uint64_t PieceKey(Camp c, PieceKind k, Sq s) {
 std::uint64_t OakToMoveKey() {
   return kKeys.oakToMove;
 }
+std::uint64_t RecordsKey(int records) {
+  return kKeys.records[std::clamp(records, 0, kScoringRecords)];
+}
 
 Sq ToEngineSq(int viewSide, Square view) {
   if (!tamsok::OnBoard(view)) return kNoSq;
@@ -107,9 +117,13 @@ Position Position::Start() {
   return FromBoard(b, Camp::Fir);
 }
 
-Position Position::FromBoard(const Board& board, Camp sideToMove) {
+Position Position::FromBoard(const Board& board, Camp sideToMove, int records,
+                             std::array<int, kCampCount> lost) {
   Position pos;
   pos.side_ = sideToMove;
+  pos.records_ = std::max(records, 0);
+  pos.lost_[0] = lost[0];
+  pos.lost_[1] = lost[1];
   for (PieceId p = 0; p < kPieceCount; ++p) {
     if (!board.InPlay[p]) continue;
     const Sq s = ToEngineSq(board.ViewSide, board.PiecePos[p]);
@@ -185,7 +199,7 @@ void Position::DeriveZones() {
 }
 
 std::uint64_t Position::ComputeKey() const {
-  std::uint64_t key = side_ == Camp::Oak ? kKeys.oakToMove : 0;
+  std::uint64_t key = (side_ == Camp::Oak ? kKeys.oakToMove : 0) ^ RecordsKey(records_);
   for (PieceId p = 0; p < kPieceCount; ++p)
     if (square_[p] != kNoSq) key ^= kKeys.piece[Index(CampOf(p))][Index(KindOf(p))][square_[p]];
   return key;
@@ -202,11 +216,15 @@ void Position::Make(Move m, Undo& undo) {
   undo.influenceSaved = moverInfluences || capturedInfluences;
   if (undo.influenceSaved) undo.influence = influence_;
 
-  if (captured != kNoPiece) Lift(captured);
+  if (captured != kNoPiece) {
+    Lift(captured);
+    lost_[Index(CampOf(captured))] += ValueOf(KindOf(captured));
+  }
   Lift(mover);
   Put(mover, to);
   side_ = OtherCamp(side_);
-  key_ ^= kKeys.oakToMove;
+  key_ ^= kKeys.oakToMove ^ RecordsKey(records_) ^ RecordsKey(records_ + 1);
+  ++records_;
   if (moverInfluences) RefreshAreas(KindOf(mover), Index(CampOf(mover)));
   if (capturedInfluences) RefreshAreas(KindOf(captured), Index(CampOf(captured)));
   if (undo.influenceSaved) DeriveZones();
@@ -217,20 +235,34 @@ void Position::Unmake(Move m, const Undo& undo) {
   const PieceId mover = board_[to];
   Lift(mover);
   Put(mover, from);
-  if (undo.captured != kNoPiece) Put(undo.captured, to);
+  if (undo.captured != kNoPiece) {
+    Put(undo.captured, to);
+    lost_[Index(CampOf(undo.captured))] -= ValueOf(KindOf(undo.captured));
+  }
   side_ = OtherCamp(side_);
+  --records_;
   key_ = undo.key;
   if (undo.influenceSaved) influence_ = undo.influence;
 }
 
 void Position::MakePass() {
   side_ = OtherCamp(side_);
-  key_ ^= kKeys.oakToMove;
+  key_ ^= kKeys.oakToMove ^ RecordsKey(records_) ^ RecordsKey(records_ + 1);
+  ++records_;
+}
+
+void Position::UnmakePass() {
+  side_ = OtherCamp(side_);
+  key_ ^= kKeys.oakToMove ^ RecordsKey(records_) ^ RecordsKey(records_ - 1);
+  --records_;
 }
 
 bool Position::IsConsistent() const {
   Position fresh;
   fresh.side_ = side_;
+  fresh.records_ = records_;
+  fresh.lost_[0] = lost_[0];
+  fresh.lost_[1] = lost_[1];
   for (PieceId p = 0; p < kPieceCount; ++p) {
     if (square_[p] == kNoSq) continue;
     if (board_[square_[p]] != p) return false;

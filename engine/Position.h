@@ -18,7 +18,8 @@
 namespace tamsok::engine {
 
 // A move: the piece standing on From() goes to To(), capturing what stands there. The
-// default value is "no move" (a pass where one is allowed): no real move has From() == To().
+// default value is the pass, which is legal in every turn (MakePass plays it); no real move
+// has From() == To().
 class Move {
  public:
   constexpr Move() = default;
@@ -84,13 +85,27 @@ class Position {
   static Position Start();
 
   // The pieces of a game board (those in play and standing on a square, seen from the
-  // board's ViewSide) with the given side to move. The board's grid is not read. A piece
-  // that shares its square with a piece of higher id is left out, as the grid would show
-  // only the higher one.
-  static Position FromBoard(const Board& board, Camp sideToMove);
+  // board's ViewSide) with the given side to move, after `records` records of the game in
+  // which each camp has lost `lost` value to captures (a game's MaterialBalance, negated).
+  // The board's grid is not read. A piece that shares its square with a piece of higher id
+  // is left out, as the grid would show only the higher one.
+  static Position FromBoard(const Board& board, Camp sideToMove, int records = 0,
+                            std::array<int, kCampCount> lost = {});
 
   Camp SideToMove() const { return side_; }
+  // Part of the key: the position's pieces, the side to move and the record count up to
+  // the point where Scoring may be called (so that a position met with fewer records to go
+  // is not taken for the same).
   std::uint64_t Key() const { return key_; }
+
+  // Records (moves and passes) played since the start of the game.
+  int Records() const { return records_; }
+  // The summed value of the camp's pieces captured so far, its Tree included.
+  int Lost(Camp c) const { return lost_[Index(c)]; }
+  // From kScoringRecords records on the game is over as soon as the camp the rule favours
+  // calls Scoring, which it may do in either camp's turn.
+  bool ScoringOpen() const { return records_ >= kScoringRecords; }
+  Camp ScoringFavours() const { return ScoringWinner(lost_[0], lost_[1]); }
 
   PieceId PieceAt(Sq s) const { return board_[s]; }
   Sq SquareOf(PieceId p) const { return square_[p]; }
@@ -111,9 +126,9 @@ class Position {
   void Make(Move m, Undo& undo);
   void Unmake(Move m, const Undo& undo);
 
-  // Hands the turn over without a move.
+  // Hands the turn over without a move: a record like any move.
   void MakePass();
-  void UnmakePass() { MakePass(); }
+  void UnmakePass();
 
   // Recomputes every area and zone from the pieces.
   void RebuildZones();
@@ -141,6 +156,8 @@ class Position {
   Bits freezable_[kCampCount]{};
   Influence influence_;
   int material_[kCampCount]{};
+  int lost_[kCampCount]{};
+  int records_ = 0;
   std::uint64_t key_ = 0;
   Camp side_ = Camp::Fir;
 };
@@ -151,6 +168,7 @@ bool Influences(PieceKind k);
 // Zobrist key of one piece of a camp and kind on a square, and of Oak to move.
 std::uint64_t PieceKey(Camp c, PieceKind k, Sq s);
 std::uint64_t OakToMoveKey();
+std::uint64_t RecordsKey(int records);  // 0 for none
 
 // Square conversions between a board's view frame and the engine's canonical frame.
 Sq ToEngineSq(int viewSide, Square view);  // kNoSq when off the board

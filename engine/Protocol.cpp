@@ -75,13 +75,31 @@ std::vector<std::string> BoardText(const Position& pos) {
     rows.push_back(row);
   }
   rows.push_back(std::string(CampName(pos.SideToMove())) + " to move");
+  rows.push_back("Records: " + std::to_string(pos.Records()) + "; lost value: Fir " +
+                 std::to_string(pos.Lost(Camp::Fir)) + ", Oak " +
+                 std::to_string(pos.Lost(Camp::Oak)));
   return rows;
 }
 
 std::string ScoreText(int score) {
-  if (score >= kWinBound) return "mate " + std::to_string((kWinScore - score + 1) / 2);
-  if (score <= -kWinBound) return "mate -" + std::to_string((kWinScore + score) / 2);
-  return "cp " + std::to_string(score);
+  if (!IsWinScore(score)) return "cp " + std::to_string(score);
+  return (score > 0 ? "mate " : "mate -") + std::to_string(MovesToEnd(score));
+}
+
+std::vector<std::string> InfoLines(const SearchInfo& info) {
+  std::vector<std::string> out;
+  const std::int64_t ms = std::max<std::int64_t>(info.elapsedMs, 1);
+  for (std::size_t k = 0; k < info.lines.size(); ++k) {
+    const PvLine& pv = info.lines[k];
+    std::ostringstream line;
+    line << "info depth " << info.depth << " multipv " << k + 1 << " score " << ScoreText(pv.score)
+         << " nodes " << info.nodes << " nps " << info.nodes * 1000 / static_cast<std::uint64_t>(ms)
+         << " time " << info.elapsedMs << " pv";
+    for (Move m : pv.pv)
+      line << ' ' << MoveText(m);
+    out.push_back(line.str());
+  }
+  return out;
 }
 
 ProtocolSession::ProtocolSession(Output output)
@@ -128,6 +146,7 @@ bool ProtocolSession::HandleLine(std::string_view line) {
     Write(texts::kOptionHash);
     Write(texts::kOptionStrength);
     Write(texts::kOptionSeed);
+    Write(texts::kOptionMultiPv);
     Write(texts::kUciOk);
   } else if (command == "isready") {
     Write(texts::kReadyOk);
@@ -202,6 +221,11 @@ void ProtocolSession::SetOption(std::string_view args) {
     }
   } else if (name == "Seed") {
     if (!ParseNumber(value, seed_)) return Error(texts::kBadOptionValue, value);
+  } else if (name == "MultiPV") {
+    int lines = 0;
+    if (!ParseNumber(value, lines) || lines < 1 || lines > kMaxMultiPv)
+      return Error(texts::kBadOptionValue, value);
+    multiPv_ = lines;
   } else {
     Error(texts::kUnknownOption, name);
   }
@@ -216,6 +240,7 @@ void ProtocolSession::Go(std::string_view args) {
     limits.moveTimeMs = preset.moveTimeMs;
   }
   limits.seed = seed_;
+  limits.multiPv = multiPv_;
 
   const auto words = Words(args);
   std::int64_t clock[kCampCount] = {-1, -1}, increment[kCampCount] = {0, 0};
@@ -258,16 +283,11 @@ void ProtocolSession::Go(std::string_view args) {
   thinker_ = std::thread([this, limits, root = position_] {
     const SearchResult result =
         searcher_->Search(root, limits, stop_, [this](const SearchInfo& info) {
-          const std::int64_t ms = std::max<std::int64_t>(info.elapsedMs, 1);
-          std::ostringstream line;
-          line << "info depth " << info.depth << " score " << ScoreText(info.score) << " nodes "
-               << info.nodes << " nps " << info.nodes * 1000 / static_cast<std::uint64_t>(ms)
-               << " time " << info.elapsedMs << " pv";
-          for (Move m : info.pv)
-            line << ' ' << MoveText(m);
-          Write(line.str());
+          for (const std::string& line : InfoLines(info))
+            Write(line);
         });
-    Write("bestmove " + MoveText(result.best));
+    Write(result.claim ? std::string(texts::kBestMoveScoring)
+                       : "bestmove " + MoveText(result.best));
   });
 }
 

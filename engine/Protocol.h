@@ -53,17 +53,22 @@ class ProtocolSession {
   Position position_;
   std::optional<Strength> strength_;
   std::uint64_t seed_ = 0;
+  int multiPv_ = 1;
   std::atomic<bool> stop_{false};
   bool bounded_ = false;  // the running search has a depth, time or node limit
   std::thread thinker_;
 };
 
-// The score as the protocol writes it: "cp N", or "mate N" in moves (negative when losing).
+// The score as the protocol writes it: "cp N", or "mate N" for a game won within N moves of
+// the side to move, by the Tree or by Scoring ("mate -N" when lost).
 std::string ScoreText(int score);
+
+// The "info" lines of one report of the search, one per line of play (multipv 1, 2, ...).
+std::vector<std::string> InfoLines(const SearchInfo& info);
 
 // The board in the canonical frame, row 0 at the top as seen from viewing side 0: Fir's
 // pieces by their two-letter codes, Oak's in lower case, empty squares as dots; then the
-// side to move.
+// side to move, the record count and the value each camp has lost.
 std::vector<std::string> BoardText(const Position& pos);
 
 }  // namespace tamsok::engine

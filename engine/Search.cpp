@@ -5,6 +5,7 @@
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -28,7 +29,8 @@ const auto kReduction = [] {
 }();
 
 // Win scores are stored relative to the stored position, so that a transposition reached at
-// another distance from the root still reads the right distance to the end.
+// another distance from the root still reads the right distance to the end: a win n plies
+// below the root found at ply `ply` is a win n - ply plies below the stored position.
 int ToTable(int score, int ply) {
   if (score >= kWinBound) return score + ply;
   if (score <= -kWinBound) return score - ply;
@@ -46,8 +48,29 @@ int VictimValue(const Position& pos, Sq s) {
   return p == kNoPiece ? 0 : ValueOf(KindOf(p));
 }
 
+// The score of the side to move in a position where Scoring may be called: the camp the rule
+// favours calls it at once.
+int ScoringScore(const Position& pos, int ply) {
+  return pos.ScoringFavours() == pos.SideToMove() ? kClaimWinScore - ply : -(kClaimWinScore - ply);
+}
+
+// Plays a move or the pass (Move()).
+void Play(Position& pos, Move m, Undo& undo) {
+  if (m.IsNone())
+    pos.MakePass();
+  else
+    pos.Make(m, undo);
+}
+void TakeBack(Position& pos, Move m, const Undo& undo) {
+  if (m.IsNone())
+    pos.UnmakePass();
+  else
+    pos.Unmake(m, undo);
+}
+
 // Move ordering keys: table move, then captures by victim (larger first) and attacker
-// (smaller first), then killers, then quiet moves by history.
+// (smaller first), then killers, then quiet moves by history. The pass has a history of its
+// own (from and to square 0, which no real move has) and is never a killer.
 constexpr int kTableMoveKey = 1 << 30;
 constexpr int kCaptureKey = 1 << 28;
 constexpr int kKillerKey = 1 << 27;
@@ -122,7 +145,9 @@ struct Searcher::Run {
     for (int i = 0; i < moves.list.size(); ++i) {
       const Move m = moves.list[i];
       int key;
-      if (m == tableMove) {
+      if (m.IsNone()) {
+        key = history[side][0][0];
+      } else if (m == tableMove) {
         key = kTableMoveKey;
       } else if (pos.PieceAt(m.To()) != kNoPiece) {
         key = kCaptureKey + VictimValue(pos, m.To()) * 16 - VictimValue(pos, m.From()) / 32;
@@ -145,7 +170,8 @@ struct Searcher::Run {
   }
 
   int Quiesce(int ply, int alpha, int beta);
-  int Negamax(int depth, int ply, int alpha, int beta, bool allowNull, bool afterPass);
+  int Negamax(int depth, int ply, int alpha, int beta, bool allowNull);
+  void CompleteLine(const Position& root, std::vector<Move>& line, int score);
 };
 
 int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
@@ -153,6 +179,7 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   pvLength[ply] = ply;
   if (ShouldStop()) return 0;
   if (!pos.TreeStands(pos.SideToMove())) return -(kWinScore - ply);
+  if (pos.ScoringOpen()) return ScoringScore(pos, ply);
   const int standPat = Evaluate(pos, weights);
   if (ply >= kMaxPly || standPat >= beta) return standPat;
   alpha = std::max(alpha, standPat);
@@ -185,13 +212,14 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   return best;
 }
 
-int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNull,
-                           bool afterPass) {
+int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNull) {
   ++nodes;
   pvLength[ply] = ply;
   if (ShouldStop()) return 0;
   const Camp us = pos.SideToMove(), them = OtherCamp(us);
   if (!pos.TreeStands(us)) return -(kWinScore - ply);
+  // Scoring may be called: whoever the rule favours calls it before anything else happens.
+  if (pos.ScoringOpen()) return ScoringScore(pos, ply);
   // Taking the enemy Tree now ends the game: nothing else needs a look.
   if (pos.TreeStands(them) && Threatens(pos, us, pos.SquareOf(Position::TreeOf(them))))
     return kWinScore - ply - 1;
@@ -226,11 +254,13 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   if (!pvNode && !threatened && !IsWinScore(beta)) {
     // Far enough above beta that a few plies will not bring it back.
     if (depth <= 3 && staticEval - 120 * depth >= beta) return staticEval;
-    // Handing the turn over (a pass) and still holding beta: a real move would do better.
-    if (allowNull && depth >= 3 && staticEval >= beta && pos.Material(us) > 200) {
+    // The pass, searched less deeply first: when it holds beta the node is cut. The pass is
+    // a legal move, so this is only a reduction, and there is no zugzwang to fear: having
+    // the move is never worse than passing it on.
+    if (allowNull && depth >= 3 && staticEval >= beta) {
       const int reduction = 2 + depth / 4;
       pos.MakePass();
-      const int score = -Negamax(depth - 1 - reduction, ply + 1, -beta, -beta + 1, false, false);
+      const int score = -Negamax(depth - 1 - reduction, ply + 1, -beta, -beta + 1, false);
       pos.UnmakePass();
       if (stopped) return 0;
       if (score >= beta) return IsWinScore(score) ? beta : score;
@@ -239,14 +269,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
 
   ScoredMoves moves;
   GenerateMoves(pos, moves.list);
-  if (moves.list.size() == 0) {
-    // A camp without a legal move passes; when neither has one the position stands.
-    if (afterPass) return staticEval;
-    pos.MakePass();
-    const int score = -Negamax(depth - 1, ply + 1, -beta, -alpha, false, true);
-    pos.UnmakePass();
-    return score;
-  }
+  moves.list.Add(Move());  // the pass
   Order(moves, tableMove, ply);
 
   const int originalAlpha = alpha;
@@ -255,24 +278,24 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   Undo undo;
   for (int i = 0; i < moves.list.size(); ++i) {
     const Move m = moves.PickNext(i);
-    const bool quiet = pos.PieceAt(m.To()) == kNoPiece;
-    pos.Make(m, undo);
+    const bool pass = m.IsNone();
+    const bool quiet = pass || pos.PieceAt(m.To()) == kNoPiece;
+    Play(pos, m, undo);
     int score;
     if (i == 0) {
-      score = -Negamax(depth - 1, ply + 1, -beta, -alpha, true, false);
+      score = -Negamax(depth - 1, ply + 1, -beta, -alpha, !pass);
     } else {
       // Late quiet moves are first searched less deeply, the more so the later and the
       // deeper; a surprise earns the full depth.
       int reduction = 0;
       if (depth >= 3 && i >= 3 && quiet && !threatened && moves.key[i] < kKillerKey)
         reduction = std::min(kReduction[std::min(depth, 63)][std::min(i, 63)], depth - 2);
-      score = -Negamax(depth - 1 - reduction, ply + 1, -alpha - 1, -alpha, true, false);
+      score = -Negamax(depth - 1 - reduction, ply + 1, -alpha - 1, -alpha, !pass);
       if (score > alpha && reduction > 0)
-        score = -Negamax(depth - 1, ply + 1, -alpha - 1, -alpha, true, false);
-      if (score > alpha && score < beta)
-        score = -Negamax(depth - 1, ply + 1, -beta, -alpha, true, false);
+        score = -Negamax(depth - 1, ply + 1, -alpha - 1, -alpha, !pass);
+      if (score > alpha && score < beta) score = -Negamax(depth - 1, ply + 1, -beta, -alpha, !pass);
     }
-    pos.Unmake(m, undo);
+    TakeBack(pos, m, undo);
     if (stopped) return 0;
 
     if (score > best) {
@@ -283,7 +306,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
         UpdatePv(ply, m);
         if (score >= beta) {
           if (quiet) {
-            if (killers[ply][0] != m) {
+            if (!pass && killers[ply][0] != m) {
               killers[ply][1] = killers[ply][0];
               killers[ply][0] = m;
             }
@@ -312,6 +335,36 @@ void Searcher::Clear() {
   table_.Clear();
 }
 
+// A line that ends the game is followed to its end. The search stops a line where the
+// enemy Tree can be taken without playing the capture, and a line below a table hit or a
+// null-window search may be shorter still; the rest comes from the table, checked move by
+// move, and a Tree's line ends with the capture of the Tree. (The table holds no pass: a
+// line that goes on by a pass stops there.)
+void Searcher::Run::CompleteLine(const Position& root, std::vector<Move>& line, int score) {
+  if (!IsWinScore(score)) return;
+  const int plies = PliesToEnd(score);
+  Position p = root;
+  Undo u;
+  for (Move m : line)
+    Play(p, m, u);
+  while (static_cast<int>(line.size()) < plies && !p.ScoringOpen()) {
+    const Camp us = p.SideToMove(), them = OtherCamp(us);
+    if (!p.TreeStands(us) || !p.TreeStands(them)) break;
+    Move next;
+    MoveList captures;
+    GenerateCaptures(p, captures);
+    for (Move m : captures)
+      if (m.To() == p.SquareOf(Position::TreeOf(them))) next = m;
+    if (next.IsNone()) {
+      const TableEntry* entry = table.Probe(p.Key());
+      if (!entry || !IsLegal(p, Move::FromRaw(entry->move))) break;
+      next = Move::FromRaw(entry->move);
+    }
+    line.push_back(next);
+    p.Make(next, u);
+  }
+}
+
 SearchResult Searcher::Search(const Position& root, const Limits& limits,
                               const std::atomic<bool>& stop, const ProgressFn& progress) {
   SearchResult result;
@@ -322,96 +375,139 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
   // The root moves in search order, with their scores from the last completed iteration.
   struct RootMove {
     Move move;
-    int score = 0;
+    int score = 0;  // exact when `exact`, else an upper bound
+    bool exact = false;
+    std::vector<Move> pv;
   };
+  // From kScoringRecords records on, the side the rule favours calls Scoring; the other side
+  // searches for a capture that turns the balance (the opponent may not call at once).
+  if (root.ScoringOpen() && root.ScoringFavours() == root.SideToMove()) {
+    result.claim = true;
+    result.info.score = kClaimWinScore;
+    return result;
+  }
   std::vector<RootMove> rootMoves;
   {
     ScoredMoves ordered;
     GenerateMoves(pos, ordered.list);
+    ordered.list.Add(Move());  // the pass
     const TableEntry* entry = table_.Probe(pos.Key());
     run->Order(ordered, entry ? Move::FromRaw(entry->move) : Move(), 0);
     for (int i = 0; i < ordered.list.size(); ++i)
-      rootMoves.push_back({ordered.PickNext(i)});
+      rootMoves.push_back({ordered.PickNext(i), 0, false, {}});
   }
-  if (rootMoves.empty()) return result;
   result.best = rootMoves[0].move;
 
   // With a random margin every root move gets the full window, so that each score is exact.
   const bool spread = limits.randomMargin > 0;
   const int maxDepth = std::clamp(limits.depth, 1, kMaxDepth);
-  std::vector<int> scores(rootMoves.size());
+  const std::size_t lineCount = std::min(
+      static_cast<std::size_t>(std::clamp(limits.multiPv, 1, kMaxMultiPv)), rootMoves.size());
+  // The best `lineCount` moves, best first, among those given.
+  auto linesOf = [&](std::vector<RootMove> moves) {
+    std::stable_sort(moves.begin(), moves.end(), [](const RootMove& a, const RootMove& b) {
+      return a.score > b.score || (a.score == b.score && a.exact && !b.exact);
+    });
+    std::vector<PvLine> lines;
+    for (std::size_t i = 0; i < moves.size() && lines.size() < lineCount && moves[i].exact; ++i)
+      lines.push_back({moves[i].score, moves[i].pv});
+    return lines;
+  };
+  auto setLines = [&](int depth, std::vector<PvLine> lines) {
+    for (PvLine& line : lines)
+      run->CompleteLine(root, line.pv, line.score);
+    result.info.depth = depth;
+    result.info.score = lines.front().score;
+    result.info.pv = lines.front().pv;
+    result.info.lines = std::move(lines);
+    result.info.nodes = run->nodes;
+    result.info.elapsedMs = run->ElapsedMs();
+  };
+
   Undo undo;
   for (int depth = 1; depth <= maxDepth; ++depth) {
-    int alpha = -kInfinity;
-    const int beta = kInfinity;
-    int best = -kInfinity;
-    std::size_t bestIndex = 0;
-    bool finished = true;
+    // This iteration's results in root move order, and the exact scores found so far, best
+    // first: a move earns an exact score only by beating the last line's.
+    std::vector<RootMove> current = rootMoves;
+    std::vector<int> top;
+    std::size_t searched = 0;
     for (std::size_t i = 0; i < rootMoves.size(); ++i) {
-      const Move m = rootMoves[i].move;
+      RootMove& r = current[i];
+      const int threshold = spread || top.size() < lineCount ? -kInfinity : top[lineCount - 1];
       ++run->nodes;
-      pos.Make(m, undo);
+      const bool allowNull = !r.move.IsNone();
+      Play(pos, r.move, undo);
       int score;
       if (!pos.TreeStands(pos.SideToMove())) {
         score = kWinScore - 1;
         run->pvLength[1] = 1;
-      } else if (i == 0 || spread) {
-        score = -run->Negamax(depth - 1, 1, -beta, -alpha, true, false);
+      } else if (threshold == -kInfinity) {
+        score = -run->Negamax(depth - 1, 1, -kInfinity, kInfinity, allowNull);
       } else {
-        score = -run->Negamax(depth - 1, 1, -alpha - 1, -alpha, true, false);
-        if (score > alpha && !run->stopped)
-          score = -run->Negamax(depth - 1, 1, -beta, -alpha, true, false);
+        score = -run->Negamax(depth - 1, 1, -threshold - 1, -threshold, allowNull);
+        if (score > threshold && !run->stopped)
+          score = -run->Negamax(depth - 1, 1, -kInfinity, -threshold, allowNull);
       }
-      pos.Unmake(m, undo);
-      if (run->stopped) {
-        finished = false;
-        break;
-      }
-      scores[i] = score;
-      if (score > best) {
-        best = score;
-        bestIndex = i;
-        run->UpdatePv(0, m);
-        // A better move found before a stop is played even if the iteration is not done.
-        result.best = m;
-        if (!spread) alpha = std::max(alpha, score);
+      TakeBack(pos, r.move, undo);
+      if (run->stopped) break;
+      ++searched;
+      r.score = score;
+      r.exact = score > threshold;
+      if (r.exact) {
+        r.pv.assign(1, r.move);
+        r.pv.insert(r.pv.end(), run->pv[1] + 1, run->pv[1] + run->pvLength[1]);
+        top.insert(std::upper_bound(top.begin(), top.end(), score, std::greater<>()), score);
       }
     }
-    if (!finished) break;
+
+    if (searched < rootMoves.size()) {
+      // Cut short: a move that beat the last iteration's best (searched first) is played,
+      // and so is the first answer of a search stopped during its first iteration.
+      current.resize(searched);
+      std::vector<PvLine> lines = linesOf(current);
+      if (!lines.empty() && (lines.front().pv.front() != result.best || result.info.depth == 0)) {
+        result.best = lines.front().pv.front();
+        setLines(depth, std::move(lines));
+        if (progress) progress(result.info);
+      }
+      break;
+    }
 
     // Next iteration: best first, then the rest by this iteration's scores; a null-window
-    // score is only a bound, so the rest keep their order among equals (stable sort).
-    for (std::size_t i = 0; i < rootMoves.size(); ++i)
-      rootMoves[i].score = scores[i];
-    std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex),
-                rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex) + 1);
-    std::stable_sort(rootMoves.begin() + 1, rootMoves.end(),
-                     [](const RootMove& a, const RootMove& b) { return a.score > b.score; });
-
-    result.info.depth = depth;
-    result.info.score = best;
-    result.info.pv.assign(run->pv[0], run->pv[0] + run->pvLength[0]);
-    result.info.nodes = run->nodes;
-    result.info.elapsedMs = run->ElapsedMs();
+    // score is only a bound, so among equals the exact ones come first and the rest keep
+    // their order (stable sort).
+    rootMoves = std::move(current);
+    std::stable_sort(rootMoves.begin(), rootMoves.end(), [](const RootMove& a, const RootMove& b) {
+      return a.score > b.score || (a.score == b.score && a.exact && !b.exact);
+    });
+    result.best = rootMoves.front().move;
+    setLines(depth, linesOf(rootMoves));
     if (progress) progress(result.info);
 
+    const int best = result.info.score;
     // A win found within the searched depth is certain; no need to look further.
-    if (best >= kWinBound && depth >= kWinScore - best) break;
+    if (best >= kWinBound && depth >= PliesToEnd(best)) break;
     // The next iteration would most likely not finish within the budget.
     if (limits.moveTimeMs > 0 && result.info.elapsedMs * 2 >= limits.moveTimeMs) break;
   }
 
   // Chance only picks among ordinary scores: a win (the quickest one, first in order) is
   // always played, and with no way out of a loss the longest defence is; a move that loses
-  // is never drawn while another does not.
+  // is never drawn while another does not. Nor is the pass, unless it is the best.
   if (spread && result.info.depth > 0 && !IsWinScore(result.info.score)) {
-    std::vector<Move> near;
+    std::vector<const RootMove*> near;
     for (const RootMove& r : rootMoves)
-      if (r.score >= result.info.score - limits.randomMargin && !IsWinScore(r.score))
-        near.push_back(r.move);
+      if (r.exact && r.score >= result.info.score - limits.randomMargin && !IsWinScore(r.score) &&
+          (!r.move.IsNone() || r.move == result.best))
+        near.push_back(&r);
     std::mt19937_64 rng(limits.seed ^ root.Key());
-    result.best = near[std::uniform_int_distribution<std::size_t>(0, near.size() - 1)(rng)];
-    result.info.pv = {result.best};
+    const RootMove& chosen =
+        *near[std::uniform_int_distribution<std::size_t>(0, near.size() - 1)(rng)];
+    if (chosen.move != result.best) {
+      result.best = chosen.move;
+      setLines(result.info.depth, {{chosen.score, chosen.pv}});
+      if (progress) progress(result.info);
+    }
   }
   result.info.nodes = run->nodes;
   result.info.elapsedMs = run->ElapsedMs();

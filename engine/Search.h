@@ -1,7 +1,10 @@
 // The search: iterative deepening over a negamax alpha-beta search with a transposition
 // table, move ordering (table move, captures by victim value, killer and history moves), a
-// quiescence search over captures, and a win score for a captured Tree. It stops at its
-// depth, its time budget, its node budget or when the caller raises the stop flag.
+// quiescence search over captures, and win scores for a captured Tree and for Scoring. It
+// plays the game as it is played: the pass is a move in every turn, and a position of
+// kScoringRecords records or more is over, won by the camp the rule favours (each camp calls
+// Scoring as soon as it may). It stops at its depth, its time budget, its node budget or when
+// the caller raises the stop flag.
 #pragma once
 
 #include <atomic>
@@ -20,12 +23,30 @@ namespace tamsok::engine {
 constexpr int kMaxDepth = 60;  // plies of the deepest iteration
 constexpr int kMaxPly = 100;   // plies below the root, extensions included
 
-// Capturing the enemy Tree wins. A win found n plies below the root scores kWinScore - n, a
-// loss -(kWinScore - n); every other score lies well inside +-kWinBound.
+// A game is won by capturing the enemy Tree, or by calling Scoring when the rule favours the
+// caller, from kScoringRecords records on. A win by the Tree n plies below the root scores
+// kWinScore - n, one by Scoring reached n plies below the root kClaimWinScore - n, a loss the
+// negated score; every other score lies well inside +-kWinBound. A Tree falls at most kMaxPly
+// plies deep, so every win by the Tree scores above every win by Scoring; both end the game.
 constexpr int kWinScore = 30000;
-constexpr int kWinBound = kWinScore - kMaxPly;
+constexpr int kClaimWinScore = kWinScore - kMaxPly - 1;
+constexpr int kWinBound = kClaimWinScore - kMaxPly;
 constexpr bool IsWinScore(int score) {
   return score >= kWinBound || score <= -kWinBound;
+}
+// A won or lost game by the capture of a Tree (not by Scoring).
+constexpr bool IsTreeScore(int score) {
+  return score > kClaimWinScore || score < -kClaimWinScore;
+}
+// The plies from the root to the end of the game of a win or loss score: the capture of the
+// Tree, or the position where Scoring is called.
+constexpr int PliesToEnd(int score) {
+  const int magnitude = score < 0 ? -score : score;
+  return IsTreeScore(score) ? kWinScore - magnitude : kClaimWinScore - magnitude;
+}
+// The same in moves of the side to move at the root, the last one included.
+constexpr int MovesToEnd(int score) {
+  return (PliesToEnd(score) + 1) / 2;
 }
 
 struct Limits {
@@ -39,7 +60,12 @@ struct Limits {
   // When false, positions at the horizon are judged as they stand, without first playing
   // out the captures there: exchanges are misjudged, as a beginner would.
   bool quiescence = true;
+  // How many root moves get an exact score and a line of their own (SearchInfo::lines),
+  // 1..kMaxMultiPv. Each line beyond the first costs search time.
+  int multiPv = 1;
 };
+
+constexpr int kMaxMultiPv = 16;
 
 // The three strengths offered to a player, shared by the window and the match tool.
 enum class Strength { Easy, Medium, Hard };
@@ -48,20 +74,35 @@ Limits StrengthLimits(Strength s);
 std::string_view StrengthName(Strength s);
 std::optional<Strength> ParseStrength(std::string_view name);  // "easy", "Easy", ...
 
-// What the search knows after an iteration.
-struct SearchInfo {
-  int depth = 0;  // last completed iteration
-  int score = 0;  // for the side to move at the root
-  std::uint64_t nodes = 0;
-  std::int64_t elapsedMs = 0;
-  std::vector<Move> pv;  // principal variation, starting with the best move
+// One root move with its exact score and the line the search expects after it.
+struct PvLine {
+  int score = 0;         // for the side to move at the root
+  std::vector<Move> pv;  // starting with the root move
 };
 
-// Called on the searching thread after each completed iteration.
+// What the search knows after an iteration.
+struct SearchInfo {
+  int depth = 0;  // last completed iteration (or the one cut short that changed the best move)
+  int score = 0;  // for the side to move at the root; the score of lines[0]
+  std::uint64_t nodes = 0;
+  std::int64_t elapsedMs = 0;
+  std::vector<Move> pv;  // principal variation, starting with the best move; lines[0].pv
+  // The best root moves, best first, at most Limits::multiPv of them: distinct legal moves in
+  // order of score. A line that ends in a won or lost game is followed to its end, the
+  // capture of the Tree included.
+  std::vector<PvLine> lines;
+};
+
+// Called on the searching thread after each completed iteration, with every line; and once
+// more at the end when the move played is not the one of the last call (a better move found
+// in an iteration cut short, or a random choice).
 using ProgressFn = std::function<void(const SearchInfo&)>;
 
 struct SearchResult {
-  Move best;  // none only when the side to move has no legal move (it must pass)
+  Move best;  // the move to play; the pass (Move()) may be it
+  // The side to move wins by calling Scoring now: the root has kScoringRecords records or
+  // more and the rule favours it. Nothing was searched and `best` is to be ignored.
+  bool claim = false;
   SearchInfo info;
 };
 
@@ -76,8 +117,8 @@ class Searcher {
   Searcher(const Searcher&) = delete;
   Searcher& operator=(const Searcher&) = delete;
 
-  // Searches a copy of `root`. Returns a legal move whenever one exists, even when stopped
-  // before the first iteration ends.
+  // Searches a copy of `root`. Returns a legal move (the pass is one), even when stopped
+  // before the first iteration ends, or the claim when the side to move wins by Scoring.
   SearchResult Search(const Position& root, const Limits& limits, const std::atomic<bool>& stop,
                       const ProgressFn& progress = {});
 

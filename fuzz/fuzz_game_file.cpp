@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       game.RedoLimit() != static_cast<int>(read.game->records.size()))
     Fail("the loaded game is not the file's", text);
 
-  const std::string written = WriteGameFile(SaveGame(game, kDate));
+  const std::string written = WriteGameFile(SaveGame(game, kDate, read.game->computer));
   const ReadGameResult again = ReadGameFile(written);
   if (!again) Fail("a written game does not read back", written);
   SavedGame expected = *read.game, got = *again.game;

@@ -66,7 +66,8 @@ constexpr std::string_view kModeNames[] = {
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
 // "Disconnect state" lets the players leave a local game for LocalFree, where New game is
-// offered again.
+// offered again. Load is offered in a local game too: it asks first whether to abandon the
+// game on the board.
 struct MenuRow {
   MenuItem item;
   bool enabled[6];
@@ -78,7 +79,7 @@ constexpr MenuRow kMenuTable[] = {
     {MenuItem::miReqGame,    {0, 0, 0, 0, 1, 0}},
     {MenuItem::miNew,        {1, 0, 0, 0, 0, 0}},
     {MenuItem::miLocalAlone, {0, 1, 0, 0, 0, 0}},
-    {MenuItem::miLoad,       {1, 0, 0, 0, 0, 0}},
+    {MenuItem::miLoad,       {1, 1, 0, 0, 0, 0}},
     {MenuItem::miSave,       {0, 1, 0, 1, 0, 1}},
     {MenuItem::miSaveas,     {0, 1, 0, 1, 0, 1}},
     {MenuItem::miUndoFirst,  {0, 1, 0, 0, 0, 0}},
@@ -259,8 +260,12 @@ void Game::miNewClick() {
                      Format(text::kNewGameClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
                             30 - moveElapsed_, exceedCount_[i], materialBalance_[i]));
   }
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    secondsLeftShown_[Index(c)] = 30 - moveElapsed_;
+  clockShown_ = true;
   view_.ShowStatus(kPanelMode, text::kPlaying);
   view_.ShowStatus(kPanelGame, text::kFirFirst);
+  RebuildHistory();  // the previous game's records go at once, not at the first move
   AssertInvariants();
 }
 
@@ -320,6 +325,7 @@ void Game::CaptureIntoTray(PieceId captured) {
   capturedCount_[camp] += 1;
   materialBalance_[camp] -= ValueOf(KindOf(captured));
   tray_[camp].push_back(captured);
+  RefreshClockPanels();
 }
 
 // The piece captured last in its camp is always on top of that camp's tray.
@@ -558,6 +564,7 @@ void Game::miUndoClick() {
   if (recordCount_ < 1) return;
   UndoOne();
   ResetDragAndRebuild();
+  RefreshClockPanels();
   AssertInvariants();
 }
 
@@ -571,6 +578,7 @@ void Game::miRedoClick() {
   if (recordCount_ >= redoLimit_) return;
   RedoOne();
   ResetDragAndRebuild();
+  RefreshClockPanels();
   AssertInvariants();
 }
 
@@ -628,6 +636,7 @@ bool Game::PassBookkeeping() {
   SetSideToMove(OtherCamp(sideToMove_));
   view_.ShowStatus(kPanelGame, text::kPass);
   AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
+  RebuildHistory();  // the PASS line shows at once, not from the next move on
   return true;
 }
 
@@ -637,8 +646,8 @@ void Game::miPassClick() {
   if (mode_ == GameMode::ServerPlaying) {
     if (PassBookkeeping()) SendToAll(SetLastMessage(BuildPass()));
   } else if (mode_ == GameMode::LocalPlaying) {
-    // Both camps sit at this machine: the pass is in force at once, and listed at once.
-    if (PassBookkeeping()) RebuildHistory();
+    // Both camps sit at this machine: the pass is in force at once.
+    PassBookkeeping();
   } else if (mode_ == GameMode::ClientPlaying) {
     if (RecordsFull()) {
       view_.ShowStatus(kPanelGame, text::kRecordsFull);
@@ -678,7 +687,7 @@ std::string_view Game::RecordsFullText() {
 }
 
 Camp Game::ScoringWinner() const {
-  return MaterialBalance(Camp::Oak) < MaterialBalance(Camp::Fir) ? Camp::Fir : Camp::Oak;
+  return tamsok::ScoringWinner(-MaterialBalance(Camp::Fir), -MaterialBalance(Camp::Oak));
 }
 
 void Game::miScoringClick() {
@@ -711,14 +720,24 @@ void Game::miScoringClick() {
 
 // ---- Clock -----------------------------------------------------------------------------
 
-std::string Game::ClockPanelText(Camp c, int unitTime, int exceedLimit) const {
+std::string Game::ClockPanelText(Camp c, int secondsLeft) const {
   const int i = Index(c);
-  return Format(text::kTickClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
-                unitTime - moveElapsed_, exceedCount_[i], exceedLimit, materialBalance_[i]);
+  return Format(text::kTickClock[i], totalTime_[i] / 60, totalTime_[i] % 60, secondsLeft,
+                exceedCount_[i], exceedLimit_, materialBalance_[i]);
 }
 
 void Game::ShowClockPanel(Camp c) {
-  view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, unitTime_, exceedLimit_));
+  secondsLeftShown_[Index(c)] = unitTime_ - moveElapsed_;
+  clockShown_ = true;
+  view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, unitTime_ - moveElapsed_));
+}
+
+// The material figure follows captures, undo and redo at once; the seconds left stay as each
+// panel last showed them, so the panel of the camp not to move keeps its frozen figure.
+void Game::RefreshClockPanels() {
+  if (!clockShown_) return;  // the panels still show their captions, not a game
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, secondsLeftShown_[Index(c)]));
 }
 
 void Game::Timer1Timer() {

@@ -14,6 +14,7 @@
 #include "game/GameView.h"
 #include "game/Messages.h"
 #include "rules/Board.h"
+#include "rules/Catalogue.h"
 #include "rules/MoveCheck.h"
 #include "rules/Types.h"
 
@@ -36,6 +37,12 @@ constexpr bool IsNetworkGame(GameMode m) {
 }
 constexpr bool IsPlayingMode(GameMode m) {
   return m == GameMode::LocalPlaying || IsNetworkGame(m);
+}
+
+// The camp to move after `records` records of a game: Fir opens, and every record, a move or
+// a pass, hands the turn over.
+constexpr Camp SideAfterRecords(int records) {
+  return records % 2 == 0 ? Camp::Fir : Camp::Oak;
 }
 
 // One move or pass of a game. Squares are in the current view frame; a pass record
@@ -66,8 +73,8 @@ class Game {
   // A hard bound on the records of one game, so that no peer can make the array grow
   // without end. Moves and passes beyond it are refused.
   static constexpr int kMaxRecords = 9999;
-  // Scoring decides a game only from this many records on.
-  static constexpr int kScoringMinRecords = 50;
+  // Scoring decides a game only from this many records on (the rules' kScoringRecords).
+  static constexpr int kScoringMinRecords = kScoringRecords;
 
   // `seed` draws the station identifier; without it the clock seeds the generator.
   Game(GameView& view, PeerLink& peer, std::optional<unsigned> seed = std::nullopt);
@@ -237,7 +244,8 @@ class Game {
   void CaptureIntoTray(PieceId captured);
   void ReleaseFromTray(PieceId captured, Square to);
   void ShowClockPanel(Camp c);
-  std::string ClockPanelText(Camp c, int unitTime, int exceedLimit) const;
+  void RefreshClockPanels();
+  std::string ClockPanelText(Camp c, int secondsLeft) const;
   static std::string MakeStationId(unsigned seed);
 
   GameView& view_;
@@ -272,6 +280,10 @@ class Game {
   bool interrupted_ = false;
   bool quickMoves_ = false;
   std::optional<Camp> awayCamp_;
+  // Whether the clock panels show a game (not their start-up captions), and the seconds-left
+  // figure each last showed.
+  bool clockShown_ = false;
+  std::array<int, kCampCount> secondsLeftShown_{};
 };
 
 }  // namespace tamsok

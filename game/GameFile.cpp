@@ -30,6 +30,7 @@ constexpr std::string_view kKeyVersion = "Version";
 constexpr std::string_view kKeyDate = "Date";
 constexpr std::string_view kKeyView = "View";
 constexpr std::string_view kKeyNetwork = "Network";
+constexpr std::string_view kKeyComputer = "Computer";
 constexpr std::string_view kKeyResult = "Result";
 constexpr std::string_view kKeyRecords = "Records";
 constexpr std::string_view kKeyCurrent = "Current";
@@ -39,6 +40,8 @@ constexpr std::string_view kWatched = "watched";
 constexpr std::string_view kUnitTime = "unit time ";
 constexpr std::string_view kExceedings = "exceedings ";
 constexpr std::string_view kRetractions = "retractions ";
+constexpr std::string_view kPlays = "plays ";
+constexpr std::string_view kStrength = ", strength ";
 constexpr std::string_view kWinSuffix = " Win";
 
 constexpr const char* kNotAGameFile = TR_NOOP("tamsok", "not a Tamsok Janggi game file");
@@ -130,14 +133,36 @@ std::string NetworkText(const NetworkTerms& t) {
          std::string(text::kRetractions) + std::to_string(t.retractLimit);
 }
 
+// "plays Oak, strength Hard". The strength is kept as a name, of printable characters: a name
+// this program does not know is the caller's to judge.
+std::optional<SavedComputer> ParseComputer(std::string_view s) {
+  SavedComputer c;
+  const std::size_t at = s.find(text::kStrength);
+  if (at == std::string_view::npos) return std::nullopt;
+  std::string_view camp = s.substr(0, at);
+  if (!Consume(camp, text::kPlays)) return std::nullopt;
+  const std::optional<Camp> parsed = ParseCamp(camp);
+  if (!parsed) return std::nullopt;
+  c.camp = *parsed;
+  c.strength = std::string(s.substr(at + text::kStrength.size()));
+  const bool printable = std::none_of(c.strength.begin(), c.strength.end(), [](char ch) {
+    return static_cast<unsigned char>(ch) < 0x20;
+  });
+  if (c.strength.empty() || !printable) return std::nullopt;
+  return c;
+}
+
+std::string ComputerText(const SavedComputer& c) {
+  std::string strength = c.strength;
+  for (char& ch : strength)
+    if (static_cast<unsigned char>(ch) < 0x20) ch = ' ';
+  return std::string(text::kPlays) + std::string(CampName(c.camp)) + std::string(text::kStrength) +
+         strength;
+}
+
 std::string RecordText(const SavedRecord& r) {
   if (r.isPass) return std::string(engine::kPassText);
   return engine::MoveText(r.squares.from, r.squares.to);
-}
-
-// Fir moves first, and every record, a pass too, hands the turn over.
-Camp SideAfter(int records) {
-  return records % 2 == 0 ? Camp::Fir : Camp::Oak;
 }
 
 ReadGameResult Fail(int line, std::string what) {
@@ -180,12 +205,13 @@ std::string WriteGameFile(const SavedGame& game) {
   if (!date.empty()) out += line(text::kKeyDate, date);
   out += line(text::kKeyView, std::to_string(game.viewSide));
   if (game.network) out += line(text::kKeyNetwork, NetworkText(*game.network));
+  if (game.computer) out += line(text::kKeyComputer, ComputerText(*game.computer));
   if (game.winner)
     out +=
         line(text::kKeyResult, std::string(CampName(*game.winner)) + std::string(text::kWinSuffix));
   out += line(text::kKeyRecords, std::to_string(game.records.size()));
   out += line(text::kKeyCurrent, std::to_string(game.current));
-  out += line(text::kKeyToMove, std::string(CampName(SideAfter(game.current))));
+  out += line(text::kKeyToMove, std::string(CampName(SideAfterRecords(game.current))));
   out += "\n";
   for (const SavedRecord& r : game.records)
     out += RecordText(r) + "\n";
@@ -233,6 +259,9 @@ ReadGameResult ReadGameFile(std::string_view fileText) {
     } else if (key == text::kKeyNetwork) {
       game.network = ParseNetwork(value);
       if (!game.network) return bad();
+    } else if (key == text::kKeyComputer) {
+      game.computer = ParseComputer(value);
+      if (!game.computer) return bad();
     } else if (key == text::kKeyResult) {
       std::string_view camp = value;
       if (camp.size() <= text::kWinSuffix.size() ||
@@ -265,7 +294,7 @@ ReadGameResult ReadGameFile(std::string_view fileText) {
     if (!present) return Fail(headerEnd, Format(text::kMissingKey, std::string(key).c_str()));
   if (*current > *records)
     return Fail(currentLine, Format(text::kCurrentAboveRecords, *current, *records));
-  if (toMove && *toMove != SideAfter(*current))
+  if (toMove && *toMove != SideAfterRecords(*current))
     return Fail(toMoveLine,
                 Format(text::kWrongToMove, std::string(CampName(*toMove)).c_str(), *current));
 
@@ -300,11 +329,12 @@ std::string FileErrorText(const FileError& error) {
   return error.line > 0 ? Format(text::kLine, error.line, error.what.c_str()) : error.what;
 }
 
-SavedGame SaveGame(const Game& game, std::string date) {
+SavedGame SaveGame(const Game& game, std::string date, std::optional<SavedComputer> computer) {
   SavedGame s;
   s.date = std::move(date);
   s.viewSide = game.ViewSide();
   s.network = game.Terms();
+  s.computer = std::move(computer);
   s.winner = game.Winner();
   s.current = game.RecordCount();
   for (int i = 1; i <= game.RedoLimit(); ++i) {

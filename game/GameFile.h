@@ -6,6 +6,7 @@
 //   Date: 2025-01-31 14:05:09 +0100
 //   View: 2
 //   Network: played as Oak, unit time 30, exceedings 10, retractions 3   (network games)
+//   Computer: plays Oak, strength Hard                                  (against the computer)
 //   Result: Fir Win                                                      (ended games)
 //   Records: 57
 //   Current: 55
@@ -43,10 +44,19 @@ struct SavedRecord {
   friend bool operator==(const SavedRecord&, const SavedRecord&) = default;
 };
 
+// A game against the computer: the camp it plays and its strength by name.
+struct SavedComputer {
+  Camp camp = Camp::Oak;
+  std::string strength;
+
+  friend bool operator==(const SavedComputer&, const SavedComputer&) = default;
+};
+
 struct SavedGame {
   std::string date;
   int viewSide = 0;
   std::optional<NetworkTerms> network;
+  std::optional<SavedComputer> computer;
   std::optional<Camp> winner;
   std::vector<SavedRecord> records;  // 1..RedoLimit of the game
   int current = 0;                   // records in force
@@ -74,8 +84,10 @@ std::string FileErrorText(const FileError& error);
 std::string WriteGameFile(const SavedGame& game);
 ReadGameResult ReadGameFile(std::string_view text);
 
-// The game's records, frame, terms and result, to be written with `date`.
-SavedGame SaveGame(const Game& game, std::string date);
+// The game's records, frame, terms and result, to be written with `date`; `computer` when the
+// computer plays in it.
+SavedGame SaveGame(const Game& game, std::string date,
+                   std::optional<SavedComputer> computer = std::nullopt);
 
 // Replays every record through the rules on a scratch game, from the start position in the
 // saved viewing side, takes back the records beyond Current, and only when all of it holds

@@ -103,4 +103,12 @@ constexpr int ValueOf(PieceKind k) {
   return PieceValue[Index(k)];
 }
 
+// Scoring: from this many records on (passes count) either player may call it, in either
+// player's turn, and the value each camp has lost to captures decides at once. Fir wins only
+// when Oak has lost strictly more value; a tie goes to Oak.
+constexpr int kScoringRecords = 50;
+constexpr Camp ScoringWinner(int lostByFir, int lostByOak) {
+  return lostByOak > lostByFir ? Camp::Fir : Camp::Oak;
+}
+
 }  // namespace tamsok

@@ -48,8 +48,7 @@ QRgb ToQRgb(Rgb c) {
 
 // Flat-sawn wood, grain running along x: growth rings of uneven spacing that meander, darker
 // late wood at the end of each ring, fine fibre streaks and pores.
-Rgb WoodTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb WoodTexel(double x, double y, int ix, int iy) {
   const double warp = 22 * Fbm(x * 0.0025, y * 0.008, 11, 4) + 8 * std::sin(x * 0.0041 + 1.3);
   const double phase = (y + warp) / 24.0 + 1.7 * Fbm(x * 0.0012 + 7, y * 0.0045, 16, 3);
   const double f = phase - std::floor(phase);
@@ -65,8 +64,7 @@ Rgb WoodTexel(int ix, int iy) {
 }
 
 // Dark slate: cloudy blue-grey stone, faint cleavage layers along a slight slope, fine speckle.
-Rgb SlateTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb SlateTexel(double x, double y, int ix, int iy) {
   const double cloud = Fbm(x * 0.0035, y * 0.0035, 21, 5);
   const double u = x * 0.97 + y * 0.24;
   const double v = -x * 0.24 + y * 0.97;
@@ -81,8 +79,7 @@ Rgb SlateTexel(int ix, int iy) {
 
 // Marble the colour of milky tea: soft creamy clouds, a few long veins running diagonally that
 // fade in and out along their length, and fine cracks that appear only here and there.
-Rgb MarbteaTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb MarbteaTexel(double x, double y, int ix, int iy) {
   const double warp =
       3.4 * Fbm(x * 0.003, y * 0.003, 31, 4) + 0.5 * Fbm(x * 0.016, y * 0.016, 36, 3);
   const double band = std::pow(1 - std::fabs(std::sin((x * 0.75 + y * 0.66) * 0.011 + warp)), 9);
@@ -100,8 +97,7 @@ Rgb MarbteaTexel(int ix, int iy) {
 
 // Pale gold foil: brushed along x, a broad diagonal sheen and a faint crinkle lit from the
 // top-left.
-Rgb FoilTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb FoilTexel(double x, double y, int ix, int iy) {
   const double brushed =
       0.6 * GradientNoise(x * 0.006, y * 1.1, 41) + 0.4 * GradientNoise(x * 0.02, y * 2.3, 44);
   auto crinkle = [](double px, double py) { return Turbulence(px * 0.012, py * 0.012, 42, 4); };
@@ -116,7 +112,9 @@ Rgb FoilTexel(int ix, int iy) {
 }
 
 struct Look {
-  Rgb (*texel)(int, int);
+  // The material at (x, y) in pixels of the 1x picture; (ix, iy) is the pixel being made, for
+  // the finest grain, which follows the pixels of whatever scale is drawn.
+  Rgb (*texel)(double x, double y, int ix, int iy);
   QColor line;  // grid, frame and marks: strongly contrasting with the material
   double labelAlpha;
   double trayDarken;  // tray floor brightness relative to the board surface
@@ -260,7 +258,7 @@ void DrawGrid(QPainter& p, const Look& look) {
 
 }  // namespace
 
-QImage PaintBoard(Skin skin) {
+QImage PaintBoard(Skin skin, int scale) {
   const bool foil = skin == Skin::PBfoil;
   const int width = foil ? 785 : 784;
   const int height = foil ? 513 : 512;
@@ -270,43 +268,49 @@ QImage PaintBoard(Skin skin) {
   const QRectF rightTray(width - kTrayWidth, kTrayInset, kTrayWidth - kTrayInset,
                          height - 2 * kTrayInset);
 
-  QImage image(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      const double px = x + 0.5;
-      const double py = y + 0.5;
+  // Every position below is in pixels of the 1x picture; a larger scale samples it finer.
+  QImage image(width * scale, height * scale, QImage::Format_RGB32);
+  for (int iy = 0; iy < image.height(); ++iy) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(iy));
+    const double y = static_cast<double>(iy) / scale;
+    for (int ix = 0; ix < image.width(); ++ix) {
+      const double x = static_cast<double>(ix) / scale;
+      const double px = (ix + 0.5) / scale;
+      const double py = (iy + 0.5) / scale;
       // A soft vignette gives the playing field some depth.
       const double dx = (px - width / 2.0) / (width / 2.0);
       const double dy = (py - height / 2.0) / (height / 2.0);
       double k = 1 - 0.07 * (dx * dx + dy * dy);
       k *= TrayShading(px, py, leftTray, look.trayDarken);
       k *= TrayShading(px, py, rightTray, look.trayDarken);
-      row[x] = ToQRgb(Scale(look.texel(x, y), k));
+      row[ix] = ToQRgb(Scale(look.texel(x, y, ix, iy), k));
     }
   }
 
   QPainter p(&image);
+  p.scale(scale, scale);
   DrawGrid(p, look);
   p.end();
   return image;
 }
 
-QImage PaintSwatch(const QImage& board) {
+QImage PaintSwatch(const QImage& board, int scale) {
   // A piece of the board around an empty intersection, framed like a tile.
   constexpr int kSize = 20;
   const QPoint centre(kGridLeft + kPitchX * 4 + kPitchX / 2, kGridTop + kPitchY * 4);
   const QImage crop =
-      board.copy(centre.x() - 20, centre.y() - 20, 40, 40)
-          .scaled(kSize - 2, kSize - 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  QImage out(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+      board.copy((centre.x() - 20) * scale, (centre.y() - 20) * scale, 40 * scale, 40 * scale)
+          .scaled((kSize - 2) * scale, (kSize - 2) * scale, Qt::IgnoreAspectRatio,
+                  Qt::SmoothTransformation);
+  QImage out(kSize * scale, kSize * scale, QImage::Format_ARGB32_Premultiplied);
   out.fill(Qt::transparent);
   QPainter p(&out);
   p.setRenderHint(QPainter::Antialiasing, true);
+  p.scale(scale, scale);
   QPainterPath tile;
   tile.addRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 3, 3);
   p.setClipPath(tile);
-  p.drawImage(QPointF(1, 1), crop);
+  p.drawImage(QRectF(1, 1, kSize - 2, kSize - 2), crop);
   p.setClipping(false);
   p.setPen(QPen(QColor(0, 0, 0, 150), 1));
   p.setBrush(Qt::NoBrush);

@@ -140,6 +140,13 @@ QString MarkImage(Draw draw) {
 
 }  // namespace
 
+QRect SquareCell(const BoardGeometry& geometry, Square s) {
+  const PixelPos corner = geometry.SquarePixel(s);
+  const QPoint centre(corner.left + kPiecePictureSize / 2, corner.top + kPiecePictureSize / 2);
+  return QRect(centre - QPoint(kCellHalfWidth, kCellHalfHeight),
+               centre + QPoint(kCellHalfWidth, kCellHalfHeight));
+}
+
 BoardOverlay::BoardOverlay(QWidget* parent, const BoardGeometry& geometry)
     : QWidget(parent), geometry_(geometry) {
   setObjectName(QStringLiteral("BoardOverlay"));
@@ -150,12 +157,6 @@ BoardOverlay::BoardOverlay(QWidget* parent, const BoardGeometry& geometry)
 QPointF BoardOverlay::Centre(int x, int y) const {
   const PixelPos corner = geometry_.SquarePixel({x, y});
   return {corner.left + kPiecePictureSize / 2.0, corner.top + kPiecePictureSize / 2.0};
-}
-
-QRect BoardOverlay::CellRect(int x, int y) const {
-  const QPointF c = Centre(x, y);
-  return QRect(static_cast<int>(c.x()) - kCellHalfWidth, static_cast<int>(c.y()) - kCellHalfHeight,
-               2 * kCellHalfWidth + 1, 2 * kCellHalfHeight + 1);
 }
 
 void BoardOverlay::ShowTargets(const Board& board, const std::vector<Square>& targets) {
@@ -199,7 +200,7 @@ void BoardOverlay::UpdateChanged(const TargetGrid& beforeTargets,
     for (int y = 0; y < kBoardSize; ++y)
       if (beforeTargets[x][y] != targetGrid_[x][y] ||
           !(beforeInfluence.cells[x][y] == influence_.cells[x][y]))
-        update(CellRect(x, y));
+        update(SquareCell(geometry_, {x, y}));
 }
 
 void BoardOverlay::paintEvent(QPaintEvent* event) {
@@ -208,7 +209,7 @@ void BoardOverlay::paintEvent(QPaintEvent* event) {
   const QRect dirty = event->rect();
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
-      if (!CellRect(x, y).intersects(dirty)) continue;
+      if (!SquareCell(geometry_, {x, y}).intersects(dirty)) continue;
       const QPointF c = Centre(x, y);
       const SquareInfluence& s = influence_.cells[x][y];
       const bool bothLand = s.landing[0] && s.landing[1];

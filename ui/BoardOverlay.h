@@ -19,6 +19,10 @@
 
 namespace tamsok {
 
+// The cell of a view square: 55 x 47 pixels around its centre, where every mark of the square
+// is drawn (the overlay's, the last move's outline, the keyboard's cursor).
+QRect SquareCell(const BoardGeometry& geometry, Square s);
+
 class BoardOverlay : public QWidget {
  public:
   // Covers the board picture of `parent`; squares are placed by `geometry`.
@@ -45,7 +49,6 @@ class BoardOverlay : public QWidget {
   using TargetGrid = std::array<std::array<TargetMark, kBoardSize>, kBoardSize>;
 
   QPointF Centre(int x, int y) const;
-  QRect CellRect(int x, int y) const;
   // Repaints the cells where the marks of `before` and the current ones differ.
   void UpdateChanged(const TargetGrid& beforeTargets, const InfluenceMap& beforeInfluence);
 

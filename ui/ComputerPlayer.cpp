@@ -13,7 +13,6 @@
 
 #include <cmath>
 #include <memory>
-#include <random>
 #include <utility>
 
 #include <sys/resource.h>
@@ -21,6 +20,7 @@
 
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "ui/Glide.h"
 #include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
@@ -30,8 +30,6 @@ namespace tamsok {
 namespace {
 
 constexpr std::size_t kTableMegabytes = 16;
-// A hint is the advice of the strongest setting, given within a second.
-constexpr std::int64_t kHintTimeMs = 1000;
 // While a modal box is open nothing is decided; the game is looked at again after this pause.
 constexpr int kModalRetryMs = 50;
 // The worker thread's nice value: the window's thread always runs first.
@@ -39,12 +37,6 @@ constexpr int kWorkerNice = 10;
 
 QString Text(const char* text) {
   return QString::fromUtf8(text);
-}
-
-// The camp to move after `records` records of a game: Fir opens, and every record, a move or
-// a pass, hands the turn over.
-Camp SideAfter(int records) {
-  return records % 2 == 0 ? Camp::Fir : Camp::Oak;
 }
 
 struct StrengthRow {
@@ -77,13 +69,13 @@ class EngineWorker : public QObject {
  public:
   explicit EngineWorker(const std::atomic<bool>& stop) : stop_(stop) {}
 
-  engine::Move Search(const engine::Position& position, const engine::Limits& limits,
-                      bool freshGame, const engine::ProgressFn& progress) {
+  engine::SearchResult Search(const engine::Position& position, const engine::Limits& limits,
+                              bool freshGame, const engine::ProgressFn& progress) {
     if (!searcher_)
       searcher_ = std::make_unique<engine::Searcher>(kTableMegabytes);
     else if (freshGame)
       searcher_->Clear();
-    return searcher_->Search(position, limits, stop_, progress).best;
+    return searcher_->Search(position, limits, stop_, progress);
   }
 
  private:
@@ -161,7 +153,8 @@ class HintMarks : public QWidget {
 
 // ---- Construction -----------------------------------------------------------------------
 
-ComputerPlayer::ComputerPlayer(TBoardForm& form) : form_(form), game_(form.game()) {
+ComputerPlayer::ComputerPlayer(TBoardForm& form, ComputerGame& policy)
+    : form_(form), game_(form.game()), policy_(policy) {
   setObjectName(QStringLiteral("ComputerPlayer"));
   BuildMenu();
   marks_ = new HintMarks(form_.BoardArea(), form_.Geometry());
@@ -195,13 +188,15 @@ void ComputerPlayer::BuildMenu() {
       add("miComputerOak", ui_text::kComputerPlaysOak, &ComputerPlayer::miComputerOakClick);
   miComputerFir_ =
       add("miComputerFir", ui_text::kComputerPlaysFir, &ComputerPlayer::miComputerFirClick);
+  miComputerPlayOn_ =
+      add("miComputerPlayOn", ui_text::kComputerPlaysOn, &ComputerPlayer::miComputerPlayOnClick);
   menu->addSeparator();
   strengthGroup_ = new QActionGroup(this);
   for (const StrengthRow& row : kStrengths) {
     QAction* action = menu->addAction(Tr(row.caption));
     action->setObjectName(Text(row.name));
     action->setCheckable(true);
-    action->setChecked(row.strength == strength_);
+    action->setChecked(row.strength == policy_.Strength());
     strengthGroup_->addAction(action);
     const engine::Strength strength = row.strength;
     connect(action, &QAction::triggered, this, [this, strength] { SelectStrength(strength); });
@@ -233,31 +228,28 @@ bool ComputerPlayer::eventFilter(QObject* watched, QEvent* event) {
 // ---- Menu commands ----------------------------------------------------------------------
 
 void ComputerPlayer::NewGameAgainst(Camp camp) {
-  const GameMode mode = game_.Mode();
-  if (mode != GameMode::LocalFree && mode != GameMode::LocalPlaying) return;
   CancelJob();
   hintRequest_.reset();
   ClearHint();
-  // The player's camp at the bottom of the board, the computer's at the top.
-  game_.SelectViewSide(camp == Camp::Oak ? 2 : 0);
-  startingGame_ = true;
-  game_.miNewClick();
-  startingGame_ = false;
-  computerCamp_ = camp;
-  freshGame_ = true;
-  seed_ = std::random_device{}();
-  ScheduleSync();
+  if (policy_.NewGameAgainst(camp)) ScheduleSync();
+}
+
+void ComputerPlayer::miComputerPlayOnClick() {
+  if (!policy_.TakeOver()) return;
+  PositionChanged();
+  RefreshMenu();
 }
 
 void ComputerPlayer::SelectStrength(engine::Strength strength) {
-  strength_ = strength;  // from the next search on
-  strengthGroup_->actions().at(static_cast<int>(strength))->setChecked(true);
+  policy_.SetStrength(strength);  // from the next search on
+  RefreshMenu();
 }
 
 void ComputerPlayer::miHintClick() {
   const GameMode mode = game_.Mode();
-  if ((mode != GameMode::LocalFree && mode != GameMode::LocalPlaying) || ComputerToMove()) return;
-  const Snapshot now = Now();
+  if ((mode != GameMode::LocalFree && mode != GameMode::LocalPlaying) || policy_.ComputerToMove())
+    return;
+  const Snapshot now = policy_.Now();
   if (hint_ && hint_->snapshot.SamePosition(now)) return;  // already on the board
   hintRequest_ = now;
   Sync();
@@ -271,87 +263,46 @@ void ComputerPlayer::miStopThinkingClick() {
 // ---- Hooks ------------------------------------------------------------------------------
 
 void ComputerPlayer::PositionChanged() {
-  if (job_ && !Wanted(*job_, Now())) CancelJob();
+  if (job_ && !Wanted(*job_)) CancelJob();
   ScheduleSync();
 }
 
 void ComputerPlayer::GameModeApplied() {
-  if (!startingGame_) computerCamp_.reset();
+  policy_.GameModeApplied();
   PositionChanged();
   RefreshMenu();
 }
 
 bool ComputerPlayer::Retract(Retraction command) {
-  if (!computerCamp_ || game_.Mode() != GameMode::LocalPlaying) return false;
+  if (!policy_.Active()) return false;
   CancelJob();
-  const Camp computer = *computerCamp_;
-  const int count = game_.RecordCount(), limit = game_.RedoLimit();
-  auto playerToMove = [&](int records) { return SideAfter(records) != computer; };
-
-  // The record count to go to: a position where the player is to move, or, going forward,
-  // the last record there is.
-  int target = count;
-  switch (command) {
-    case Retraction::UndoFirst:
-      target = playerToMove(0) ? 0 : 1;
-      if (target > count) target = count;
-      break;
-    case Retraction::Undo:
-      for (int k = count - 1; k >= 0 && target == count; --k)
-        if (playerToMove(k)) target = k;
-      break;
-    case Retraction::Redo:
-      for (int k = count + 1; k <= limit && (target == count || !playerToMove(target)); ++k)
-        target = k;
-      break;
-    case Retraction::RedoLast:
-      target = limit;
-      break;
-  }
-  form_.ClearDragState();
-  while (game_.RecordCount() > target)
-    game_.miUndoClick();
-  while (game_.RecordCount() < target)
-    game_.miRedoClick();
-  return true;
+  return policy_.Retract(command);
 }
 
 bool ComputerPlayer::RefusePress(PieceId piece) {
-  if (!computerCamp_ || game_.Mode() != GameMode::LocalPlaying) return false;
-  const Camp computer = *computerCamp_;
-  if (game_.SideToMove() == computer) {
-    ShowStatus(Tr(ui_text::kWaitForComputer));
-    return true;
-  }
-  if (CampOf(piece) == computer) {
-    ShowStatus(Tr(ui_text::kComputerPieces)
-                   .arg(Tr(CampName(computer)), Tr(CampName(OtherCamp(computer)))));
-    return true;
+  switch (policy_.RefusePress(piece)) {
+    case ComputerGame::Refusal::ComputerToMove:
+      ShowStatus(Tr(ui_text::kWaitForComputer));
+      return true;
+    case ComputerGame::Refusal::ComputerPiece: {
+      const Camp computer = *policy_.ComputerCamp();
+      ShowStatus(Tr(ui_text::kComputerPieces)
+                     .arg(Tr(CampName(computer)), Tr(CampName(OtherCamp(computer)))));
+      return true;
+    }
+    case ComputerGame::Refusal::None:
+      break;
   }
   return false;
 }
 
 bool ComputerPlayer::RefusePass() {
-  if (!ComputerToMove()) return false;
+  if (policy_.RefusePass() == ComputerGame::Refusal::None) return false;
   ShowStatus(Tr(ui_text::kWaitForComputer));
   return true;
 }
 
 // ---- State ------------------------------------------------------------------------------
-
-ComputerPlayer::Snapshot ComputerPlayer::Now() const {
-  return {engine::Position::FromBoard(game_.board(), game_.SideToMove()), game_.Mode(),
-          game_.ViewSide(), game_.RecordCount(), computerCamp_};
-}
-
-bool ComputerPlayer::ComputerToMove() const {
-  return computerCamp_ && game_.Mode() == GameMode::LocalPlaying &&
-         game_.SideToMove() == *computerCamp_;
-}
-
-bool ComputerPlayer::Wanted(const Job& job, const Snapshot& now) const {
-  return job.purpose == Purpose::Move ? job.snapshot == now : job.snapshot.SamePosition(now);
-}
 
 std::optional<engine::BoardMove> ComputerPlayer::ShownHint() const {
   if (!hint_ || hint_->canonical.piece == kNoPiece) return std::nullopt;
@@ -374,18 +325,27 @@ void ComputerPlayer::Sync() {
     ScheduleSync(kModalRetryMs);
     return;
   }
-  const Snapshot now = Now();
+  const Snapshot now = policy_.Now();
   if (hintRequest_ && !hintRequest_->SamePosition(now)) hintRequest_.reset();
   if (hint_ && !hint_->snapshot.SamePosition(now)) ClearHint();
   if (const std::optional<engine::BoardMove> shown = ShownHint())
     marks_->Mark(shown->from, shown->to, hint_->text);  // in the frame of the viewing side
 
+  // The rule gives the computer the game: it calls Scoring at once, whoever is to move.
+  if (policy_.ShouldClaim()) {
+    CancelJob();
+    hintRequest_.reset();
+    policy_.Claim();
+    RefreshMenu();
+    return;
+  }
+
   std::optional<Purpose> wanted;
-  if (ComputerToMove())
+  if (policy_.WantsMove())
     wanted = Purpose::Move;
   else if (hintRequest_)
     wanted = Purpose::Hint;
-  if (job_ && (!wanted || job_->purpose != *wanted || !Wanted(*job_, now))) CancelJob();
+  if (job_ && (!wanted || job_->purpose != *wanted || !Wanted(*job_))) CancelJob();
 
   if (job_ && job_->finished && job_->gliding == kNoPiece) {
     if (job_->purpose == Purpose::Move)
@@ -414,13 +374,8 @@ void ComputerPlayer::StartJob(Purpose purpose, const Snapshot& now) {
   statusBefore_ = form_.StatusPanel(kPanelGame)->text();
   ShowThinking(0);
 
-  engine::Limits limits = engine::StrengthLimits(strength_);
-  if (purpose == Purpose::Hint) {
-    limits = engine::StrengthLimits(engine::Strength::Hard);
-    limits.moveTimeMs = kHintTimeMs;
-  }
-  limits.seed = seed_;
-  const bool freshGame = std::exchange(freshGame_, false);
+  const engine::Limits limits = policy_.LimitsFor(purpose);
+  const bool freshGame = policy_.TakeFreshGame();
   const int id = job_->id;
   const engine::Position position = now.position;
   stop_ = false;
@@ -431,15 +386,18 @@ void ComputerPlayer::StartJob(Purpose purpose, const Snapshot& now) {
   EngineWorker* worker = worker_;
   QMetaObject::invokeMethod(
       worker,
-      [this, worker, id, position, limits, freshGame] {
+      [this, worker, id, position, limits, freshGame, search = search_] {
         const engine::ProgressFn progress = [this, id](const engine::SearchInfo& info) {
           const int depth = info.depth;
           QMetaObject::invokeMethod(
               this, [this, id, depth] { OnProgress(id, depth); }, Qt::QueuedConnection);
         };
-        const engine::Move best = worker->Search(position, limits, freshGame, progress);
+        const engine::SearchResult r = search
+                                           ? search(position, limits)
+                                           : worker->Search(position, limits, freshGame, progress);
         QMetaObject::invokeMethod(
-            this, [this, id, best] { OnFinished(id, best); }, Qt::QueuedConnection);
+            this, [this, id, best = r.best, claim = r.claim] { OnFinished(id, best, claim); },
+            Qt::QueuedConnection);
       },
       Qt::QueuedConnection);
 }
@@ -460,11 +418,12 @@ void ComputerPlayer::OnProgress(int id, int depth) {
   if (job_ && job_->id == id && !job_->finished) ShowThinking(depth);
 }
 
-void ComputerPlayer::OnFinished(int id, engine::Move best) {
+void ComputerPlayer::OnFinished(int id, engine::Move best, bool claim) {
   workerBusy_ = false;
   if (job_ && job_->id == id) {
     job_->finished = true;
     job_->best = best;
+    job_->claim = claim;
   }
   Sync();
 }
@@ -476,7 +435,7 @@ void ComputerPlayer::StartGlide() {
   const engine::BoardMove move =
       engine::ToBoardMove(job_->snapshot.position, job_->best, game_.ViewSide());
   const int delay = form_.GlideStepDelay();
-  if (move.piece == kNoPiece || delay <= 0) {
+  if (job_->claim || move.piece == kNoPiece || delay <= 0) {
     PlayComputerMove();
     return;
   }
@@ -484,8 +443,7 @@ void ComputerPlayer::StartGlide() {
   const PixelPos target = form_.Geometry().SquarePixel(move.to);
   glideFrom_ = image.pos();
   glideTo_ = {target.left, target.top};
-  const QPoint d = glideTo_ - glideFrom_;
-  const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+  const int steps = GlideSteps(glideFrom_, glideTo_);
   if (steps == 0) {
     PlayComputerMove();
     return;
@@ -500,15 +458,7 @@ void ComputerPlayer::StartGlide() {
 
 void ComputerPlayer::GlideStep(double step) {
   if (!job_ || job_->gliding == kNoPiece) return;
-  const QPoint d = glideTo_ - glideFrom_;
-  const int ax = std::abs(d.x()), ay = std::abs(d.y());
-  const int sx = (d.x() > 0) - (d.x() < 0), sy = (d.y() > 0) - (d.y() < 0);
-  const int k = static_cast<int>(step);
-  const int straight = std::abs(ax - ay), diagonal = std::max(0, k - straight);
-  const int along = std::min(k, straight);
-  const QPoint offset = ax > ay ? QPoint(sx * (along + diagonal), sy * diagonal)
-                                : QPoint(sx * diagonal, sy * (along + diagonal));
-  form_.PieceImage(job_->gliding)->move(glideFrom_ + offset);
+  form_.PieceImage(job_->gliding)->move(GlidePoint(glideFrom_, glideTo_, static_cast<int>(step)));
 }
 
 void ComputerPlayer::GlideEnded() {
@@ -518,27 +468,20 @@ void ComputerPlayer::GlideEnded() {
   Sync();  // the move is played unless the game changed or a box is open
 }
 
-// The computer's move is played as a local move is: record, history, sound, tray, status
-// text, and the end of the game when a Tree falls.
+// The computer's answer is played as the player's would be: a move as a dropped piece (record,
+// history, sound, tray, status text, the end of the game when a Tree falls), a pass as the Pass
+// command and a claim as the Scoring command.
 void ComputerPlayer::PlayComputerMove() {
   const Job job = *std::exchange(job_, std::nullopt);
   statusShown_.clear();  // the move's own text follows
-  const engine::BoardMove move =
-      engine::ToBoardMove(job.snapshot.position, job.best, game_.ViewSide());
-  if (move.piece == kNoPiece) {  // no legal move at all: it must pass
-    game_.miPassClick();
-    return;
-  }
-  const int before = game_.RecordCount();
-  game_.PlayDroppedPiece(move.piece, move.to.x, move.to.y);
-  // Refused only when the game record is full; the people at the board go on without it.
-  if (game_.RecordCount() == before) computerCamp_.reset();
+  policy_.Play(job.snapshot, job.best, job.claim);
 }
 
 void ComputerPlayer::ShowHint() {
   const Job job = *std::exchange(job_, std::nullopt);
   const engine::BoardMove canonical = engine::ToBoardMove(job.snapshot.position, job.best, 0);
-  hint_ = Hint{canonical, job.snapshot, Tr(ui_text::kHintPass)};
+  hint_ =
+      Hint{canonical, job.snapshot, Tr(job.claim ? ui_text::kHintScoring : ui_text::kHintPass)};
   hintRequest_.reset();
   statusShown_.clear();
   if (const std::optional<engine::BoardMove> view = ShownHint()) {
@@ -592,8 +535,10 @@ void ComputerPlayer::RefreshMenu() {
   const bool local = mode == GameMode::LocalFree || mode == GameMode::LocalPlaying;
   miComputerOak_->setEnabled(local);
   miComputerFir_->setEnabled(local);
-  miHint_->setEnabled(local && !ComputerToMove());
+  miComputerPlayOn_->setEnabled(mode == GameMode::LocalPlaying && !policy_.ComputerCamp());
+  miHint_->setEnabled(local && !policy_.ComputerToMove());
   miStopThinking_->setEnabled(job_ && !job_->finished);
+  strengthGroup_->actions().at(static_cast<int>(policy_.Strength()))->setChecked(true);
 }
 
 }  // namespace tamsok

@@ -1,19 +1,21 @@
-// The computer opponent in the main window: the "Computer" menu, a local game in which the
-// engine plays one camp, and hints for the side to move in any local game.
+// The computer opponent in the main window: the "Computer" menu, the worker thread that runs the
+// engine's searches, the glide of the computer's pieces and the hint marks. What the computer
+// does and when (whose turn it is, when it calls Scoring or passes, what Undo takes back, which
+// results are stale) is decided by ComputerGame in the game layer; this object asks it.
 //
-// The engine searches on a worker thread over its own copy of the position and hands back one
-// move through a queued call; the only state both threads touch is the stop flag. Every
+// The engine searches on a worker thread over its own copy of the position and hands back its
+// answer through a queued call; the only state both threads touch is the stop flag. Every
 // search is tagged with a snapshot of the game it was started for, and its result is used only
-// while the game still matches that snapshot: a result for a position that has changed since
-// (a move, an undo, a new game, another viewing side, the end of the game) is dropped.
+// while the game still matches that snapshot.
 //
 // The window tells this object about every change through three hooks (the turn changed, the
 // mode was applied, a viewing side was chosen); it then decides, on the next pass of the event
-// loop, whether a search should run. Nothing is decided while a modal box is open, so no move
-// is played under a "Game over" box.
+// loop, what the computer does. Nothing is decided while a modal box is open, so no move is
+// played and no Scoring called under a "Game over" box.
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <optional>
 
 #include <QObject>
@@ -23,6 +25,7 @@
 class QVariantAnimation;
 
 #include "engine/Engine.h"
+#include "game/ComputerGame.h"
 #include "game/Game.h"
 
 class QAction;
@@ -34,15 +37,13 @@ class TBoardForm;
 class HintMarks;
 class EngineWorker;
 
-// The four undo and redo commands.
-enum class Retraction { UndoFirst, Undo, Redo, RedoLast };
-
 class ComputerPlayer : public QObject {
   Q_OBJECT
 
  public:
-  // Builds the "Computer" menu after "Interface" and the hint marks over the board.
-  explicit ComputerPlayer(TBoardForm& form);
+  // Builds the "Computer" menu after "Interface" and the hint marks over the board; `policy`
+  // decides for the computer in the game of `form`.
+  ComputerPlayer(TBoardForm& form, ComputerGame& policy);
   // Stops any search and waits for the worker thread (at most a few milliseconds).
   ~ComputerPlayer() override;
 
@@ -50,8 +51,17 @@ class ComputerPlayer : public QObject {
   // A new local game in which the computer plays `camp`; the board turns so that the
   // player's camp stands at the bottom. Offered in LocalFree and LocalPlaying.
   void NewGameAgainst(Camp camp);
-  void miComputerOakClick() { NewGameAgainst(Camp::Oak); }
-  void miComputerFirClick() { NewGameAgainst(Camp::Fir); }
+  void miComputerOakClick() {
+    if (!confirmNewGame || confirmNewGame()) NewGameAgainst(Camp::Oak);
+  }
+  void miComputerFirClick() {
+    if (!confirmNewGame || confirmNewGame()) NewGameAgainst(Camp::Fir);
+  }
+  // Asked by the two menu items before their new game replaces the one on the board.
+  std::function<bool()> confirmNewGame;
+  // The local game on the board goes on against the computer, which takes the camp not to
+  // move. Offered in LocalPlaying while the computer does not play.
+  void miComputerPlayOnClick();
   void SelectStrength(engine::Strength strength);
   // Searches a move for the side to move and marks it on the board.
   void miHintClick();
@@ -76,8 +86,8 @@ class ComputerPlayer : public QObject {
 
   // ---- State -----------------------------------------------------------------------------
   // The camp the computer plays, while a game against it runs.
-  std::optional<Camp> ComputerCamp() const { return computerCamp_; }
-  engine::Strength Strength() const { return strength_; }
+  std::optional<Camp> ComputerCamp() const { return policy_.ComputerCamp(); }
+  engine::Strength Strength() const { return policy_.Strength(); }
   // A search whose result is still wanted is under way (the computer's move or a hint), or
   // the computer's move found is gliding to its square.
   bool Searching() const { return job_.has_value(); }
@@ -86,47 +96,38 @@ class ComputerPlayer : public QObject {
   // The hinted move in the current view frame, while it is shown.
   std::optional<engine::BoardMove> ShownHint() const;
 
+  // The search the worker runs, in place of the engine's own: for tests that need a given
+  // answer. Set it while no search runs.
+  using SearchFunction =
+      std::function<engine::SearchResult(const engine::Position&, const engine::Limits&)>;
+  void SetSearch(SearchFunction search) { search_ = std::move(search); }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum class Purpose { Move, Hint };
+  using Purpose = ComputerGame::Purpose;
+  using Snapshot = ComputerGame::Snapshot;
 
-  // What a search was started for. A result is used only while the game still matches; a
-  // hint only needs the same position, a move also the same viewing side.
-  struct Snapshot {
-    engine::Position position;
-    GameMode mode = GameMode::LocalFree;
-    int viewSide = 0;
-    int recordCount = 0;
-    std::optional<Camp> computer;
-
-    bool SamePosition(const Snapshot& o) const {
-      return position == o.position && mode == o.mode && recordCount == o.recordCount &&
-             computer == o.computer;
-    }
-    friend bool operator==(const Snapshot&, const Snapshot&) = default;
-  };
   // A search from its start until its move is played or its hint shown, or until it is no
   // longer wanted.
   struct Job {
     int id = 0;
     Purpose purpose = Purpose::Move;
     Snapshot snapshot;
-    bool finished = false;  // the worker has handed back `best`
+    bool finished = false;  // the worker has handed back its answer
     engine::Move best;
+    bool claim = false;
     PieceId gliding = kNoPiece;  // the computer's piece on its way to the target
   };
   struct Hint {
-    engine::BoardMove canonical;  // squares in the canonical frame; piece none for a pass
+    engine::BoardMove canonical;  // squares in the canonical frame; piece none for no move
     Snapshot snapshot;
     QString text;  // as the game status panel showed it
   };
 
   void BuildMenu();
-  Snapshot Now() const;
-  bool ComputerToMove() const;
-  bool Wanted(const Job& job, const Snapshot& now) const;
+  bool Wanted(const Job& job) const { return policy_.Wanted(job.purpose, job.snapshot); }
   // Decides, from the game as it stands, what to search and what to show.
   void Sync();
   void ScheduleSync(int delayMs = 0);
@@ -134,7 +135,7 @@ class ComputerPlayer : public QObject {
   // The result of the current job is no longer wanted: stop it and restore the status text.
   void CancelJob();
   void OnProgress(int id, int depth);
-  void OnFinished(int id, engine::Move best);
+  void OnFinished(int id, engine::Move best, bool claim);
   // The computer's piece glides to its target, then its move is played.
   void StartGlide();
   void GlideStep(double step);
@@ -149,12 +150,9 @@ class ComputerPlayer : public QObject {
 
   TBoardForm& form_;
   Game& game_;
-  engine::Strength strength_ = engine::Strength::Medium;
-  std::optional<Camp> computerCamp_;
-  bool startingGame_ = false;  // our own New game is applying its mode
-  bool freshGame_ = true;      // the next search forgets what earlier games taught
-  bool closed_ = false;        // the window was closed: nothing more is searched
-  std::uint64_t seed_ = 0;     // Easy's choice among near-equal moves, new for every game
+  ComputerGame& policy_;
+  bool closed_ = false;  // the window was closed: nothing more is searched
+  SearchFunction search_;
 
   // The worker and its stop flag: the only state both threads touch.
   std::atomic<bool> stop_{false};
@@ -176,6 +174,7 @@ class ComputerPlayer : public QObject {
   QActionGroup* strengthGroup_ = nullptr;
   QAction* miComputerOak_ = nullptr;
   QAction* miComputerFir_ = nullptr;
+  QAction* miComputerPlayOn_ = nullptr;
   QAction* miHint_ = nullptr;
   QAction* miStopThinking_ = nullptr;
 };

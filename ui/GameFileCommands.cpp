@@ -38,7 +38,12 @@ void GameFileCommands::Remember(const QString& path) {
 }
 
 void GameFileCommands::Load(UiPrompts& prompts, QWidget* owner) {
-  if (game_.Mode() != GameMode::LocalFree) return;
+  const GameMode mode = game_.Mode();
+  if (mode != GameMode::LocalFree && mode != GameMode::LocalPlaying) return;
+  if (mode == GameMode::LocalPlaying &&
+      prompts.MessageBox(owner, Text(ui_text::kAbandonForLoad), Text(ui_text::kLoad),
+                         BoxButtons::OkCancel) != BoxAnswer::Ok)
+    return;
   const QString path =
       prompts.OpenFileDialog(owner, Tr(ui_text::kLoad), Text(ui_text::kGameFilePattern));
   if (path.isEmpty()) return;
@@ -54,6 +59,7 @@ void GameFileCommands::Load(UiPrompts& prompts, QWidget* owner) {
   if (!read) return fail(ui_text::kLoadFailed, FileErrorText(read.error));
   if (const std::optional<FileError> replayError = LoadGame(game_, *read.game))
     return fail(ui_text::kLoadFailed, FileErrorText(*replayError));
+  if (read.game->computer) computer_.Resume(*read.game->computer);
   Remember(path);
   game_.view().ShowStatus(kPanelGame, Tr(ui_text::kLoaded).arg(ShortName(path)).toStdString());
 }
@@ -76,7 +82,7 @@ void GameFileCommands::SaveAs(UiPrompts& prompts, QWidget* owner) {
 // Saving writes a file and nothing else: in a network game nothing is sent.
 void GameFileCommands::WriteTo(const QString& path, const char* caption, UiPrompts& prompts,
                                QWidget* owner) {
-  const std::string text = WriteGameFile(SaveGame(game_, CurrentDateText()));
+  const std::string text = WriteGameFile(SaveGame(game_, CurrentDateText(), computer_.ToSave()));
   std::string error;
   if (!WriteFileAtomically(path.toStdString(), text, error)) {
     prompts.MessageBox(owner, Tr(ui_text::kWriteFailed).arg(ShortName(path), Tr(error)),

@@ -1,11 +1,13 @@
 // The File menu's commands: Load, Save and Save as on game files (game/GameFile.h does the
 // reading, writing and replaying). The name of the file last loaded or saved is kept for Save
 // while the same game is on the board; a new game forgets it, so that Save never writes one
-// game over the file of another.
+// game over the file of another. A game against the computer is saved as one, with the
+// computer's camp and strength, and loaded back as one.
 #pragma once
 
 #include <QString>
 
+#include "game/ComputerGame.h"
 #include "game/Game.h"
 #include "ui/UiPrompts.h"
 
@@ -15,9 +17,11 @@ namespace tamsok {
 
 class GameFileCommands {
  public:
-  explicit GameFileCommands(Game& game) : game_(game) {}
+  GameFileCommands(Game& game, ComputerGame& computer) : game_(game), computer_(computer) {}
 
   // The three commands; each shows its dialogs and boxes through `prompts`, over `owner`.
+  // Load is offered with no game on the board, and while a local game is being played, when
+  // it first asks whether to abandon that game.
   void Load(UiPrompts& prompts, QWidget* owner);
   void Save(UiPrompts& prompts, QWidget* owner);
   void SaveAs(UiPrompts& prompts, QWidget* owner);
@@ -29,6 +33,7 @@ class GameFileCommands {
   void Remember(const QString& path);
 
   Game& game_;
+  ComputerGame& computer_;
   QString fileName_;
   int gameNumber_ = -1;  // the game the name belongs to
 };

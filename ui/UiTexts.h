@@ -91,6 +91,7 @@ inline constexpr const char* kRoomLostCaption = TR_NOOP("tamsok", "Room lost");
 inline constexpr const char* kMenuComputer = TR_NOOP("tamsok", "Computer");
 inline constexpr const char* kComputerPlaysOak = TR_NOOP("tamsok", "New game (Computer plays Oak)");
 inline constexpr const char* kComputerPlaysFir = TR_NOOP("tamsok", "New game (Computer plays Fir)");
+inline constexpr const char* kComputerPlaysOn = TR_NOOP("tamsok", "Play on against the computer");
 inline constexpr const char* kEasy = TR_NOOP("tamsok", "Easy");
 inline constexpr const char* kMedium = TR_NOOP("tamsok", "Medium");
 inline constexpr const char* kHard = TR_NOOP("tamsok", "Hard");
@@ -105,7 +106,8 @@ inline constexpr const char* kHintSearching = TR_NOOP("tamsok", "Looking for a h
 inline constexpr const char* kHintSearchingDepth =
     TR_NOOP("tamsok", "Looking for a hint: depth %1");
 inline constexpr const char* kHintMove = TR_NOOP("tamsok", "Hint: %1 %2 x%3y%4->x%5y%6");
-inline constexpr const char* kHintPass = TR_NOOP("tamsok", "Hint: Pass (no legal move)");
+inline constexpr const char* kHintPass = TR_NOOP("tamsok", "Hint: Pass");
+inline constexpr const char* kHintScoring = TR_NOOP("tamsok", "Hint: Scoring wins the game now");
 inline constexpr const char* kComputerPieces =
     TR_NOOP("tamsok", "The computer plays %1: move a %2 piece");
 inline constexpr const char* kWaitForComputer =
@@ -121,11 +123,70 @@ inline constexpr const char* kGameFilePattern = "*.TMK";
 inline constexpr const char* kGameFileSuffix = ".TMK";
 // %1 is the file's name, %2 what went wrong.
 inline constexpr const char* kLoadFailed = TR_NOOP("tamsok", "%1 was not loaded.\n%2");
+// Load while a game is being played asks first.
+inline constexpr const char* kAbandonForLoad =
+    TR_NOOP("tamsok", "Abandon the game on the board and load another?");
 inline constexpr const char* kReadFailed = TR_NOOP("tamsok", "%1 could not be read: %2");
 inline constexpr const char* kWriteFailed = TR_NOOP("tamsok", "%1 could not be saved: %2");
 // Shown in the game status panel.
 inline constexpr const char* kLoaded = TR_NOOP("tamsok", "Loaded %1");
 inline constexpr const char* kSaved = TR_NOOP("tamsok", "Saved %1");
+
+// ---- Questions before a game is given up (OK goes on, Cancel keeps the game) -------------
+inline constexpr const char* kConfirmCaption = TR_NOOP("tamsok", "Please confirm");
+inline constexpr const char* kAskSurrender = TR_NOOP("tamsok", "Give up this game?");
+inline constexpr const char* kAskScoring =
+    TR_NOOP("tamsok", "End this game now and let the captured pieces decide it?");
+inline constexpr const char* kAskLocalAlone = TR_NOOP("tamsok", "Leave this game unfinished?");
+inline constexpr const char* kAskNewGame =
+    TR_NOOP("tamsok", "Give up this game and start a new one?");
+
+// ---- Stepping through the records, and a finished game ----------------------------------
+// Panel 4 after an undo: %1 is the status text of the move taken back.
+inline constexpr const char* kTakenBack = TR_NOOP("tamsok", "Taken back: %1");
+// Panel 4 when a piece is picked up on a finished game in LocalFree.
+inline constexpr const char* kFinishedGame =
+    TR_NOOP("tamsok", "The game is over: step through it or start a new one");
+// The result of the game on the board, kept over its top edge until the next game. %1 is the
+// winner's camp; %2 says it from the player's side.
+inline constexpr const char* kResult = TR_NOOP("tamsok", "Game over: %1 Win");
+inline constexpr const char* kResultForPlayer = TR_NOOP("tamsok", "Game over: %1 Win - %2");
+inline constexpr const char* kYouWin = TR_NOOP("tamsok", "You win");
+inline constexpr const char* kYouLose = TR_NOOP("tamsok", "You lose");
+
+// ---- Tooltips of the clock panels: %1 the camp, then the figures of the panel --------------
+inline constexpr const char* kClockTip = TR_NOOP("tamsok",
+                                                 "%1's clock\n"
+                                                 "Time used: %2 min %3 s\n"
+                                                 "Left for this move: %4 s\n"
+                                                 "Time exceedings: %5 of %6 allowed\n"
+                                                 "Material lost: %7");
+inline constexpr const char* kClockLegendTip =
+    TR_NOOP("tamsok",
+            "%1's clock: time used, seconds left for this move, time exceedings used and allowed, "
+            "and the value of the pieces lost");
+
+// ---- Keyboard play ---------------------------------------------------------------------
+// The move being typed, shown over the board; %1 is what was typed.
+inline constexpr const char* kTypedMove = TR_NOOP("tamsok", "Move: %1");
+// Panel 4 for a typed move that cannot be read, and for one from an empty square.
+inline constexpr const char* kNotAMove =
+    TR_NOOP("tamsok", "Not a move: %1 (type two squares, such as a2a3)");
+inline constexpr const char* kNoPieceOn = TR_NOOP("tamsok", "No piece on %1");
+
+// ---- What assistive technology reads --------------------------------------------------------
+inline constexpr const char* kBoardName = TR_NOOP("tamsok", "Board");
+inline constexpr const char* kBoardHelp =
+    TR_NOOP("tamsok",
+            "Arrow keys move the cursor; Enter or Space picks up the piece under it and drops it; "
+            "Escape puts it back. Or type a move such as a2a3 and press Enter.");
+// A square with no piece; %1 is its name.
+inline constexpr const char* kSquareEmpty = TR_NOOP("tamsok", "%1, empty");
+
+// ---- Accessible names of the pieces: %1 camp, %2 kind, %3 square ------------------------
+inline constexpr const char* kPieceOnSquare = TR_NOOP("tamsok", "%1 %2 on %3");
+inline constexpr const char* kPieceCaptured = TR_NOOP("tamsok", "%1 %2, captured");
+inline constexpr const char* kPieceOffBoard = TR_NOOP("tamsok", "%1 %2, not on the board");
 
 // ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
 inline constexpr const char* kLegendCloaked = TR_NOOP("tamsok", "cannot be captured (cloaked)");
@@ -139,6 +200,8 @@ inline constexpr const char* kLegendStrike =
 inline constexpr const char* kReceiveHeader = TR_NOOP("tamsok", "[Receive message]");
 inline constexpr const char* kInitialHead = "Head";
 inline constexpr const char* kInitialMessage = "msg";
+// The check box that hides the protocol lines of the log, leaving the chat lines.
+inline constexpr const char* kChatOnly = TR_NOOP("tamsok", "Chat only");
 
 // ---- Move history window ------------------------------------------------------------------
 inline constexpr const char* kInitialHistory = "...";
@@ -177,11 +240,7 @@ inline constexpr const char* kUsage =
     "  -h, --help             print this help and exit\n"
     "      --version          print the version and exit\n"
     "      --grace SECONDS    in server mode, wait this long for a player whose link was\n"
-    "                         lost before the win may be claimed (default 60)\n"
-    "\n"
-    "For developers:\n"
-    "      --screenshots DIR  write pictures of the windows into DIR, then exit\n"
-    "      --measure          print start-up time, memory and drop-to-repaint time, then exit\n";
+    "                         lost before the win may be claimed (default 60)\n";
 inline constexpr const char* kVersionLine = "Tamsok Janggi 1.2.0\n";
 
 }  // namespace tamsok::ui_text

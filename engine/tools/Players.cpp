@@ -65,8 +65,11 @@ class EnginePlayer : public Player {
     limits_.seed = seed;
   }
   Action Choose(const MatchState& game) override {
-    return Action::Play(searcher_.Search(game.pos, limits_, abort_).best);
+    const SearchResult r = searcher_.Search(game.pos, limits_, abort_);
+    return r.claim ? Action::Claim() : Action::Play(r.best);
   }
+  // The engine claims Scoring on its turn whenever the rule favours it.
+  bool ClaimsItself() const override { return true; }
 
  private:
   Limits limits_;

@@ -10,8 +10,8 @@
 // NAME=VALUE for any evaluation weight, e.g. "hard:mobility=4,tempo=0".
 //
 // A program claims Scoring by itself when, asked to move for Oak after 51 passes (the rule
-// then gives Oak the game), it answers "bestmove scoring". The players of this process
-// cannot claim.
+// then gives Oak the game), it answers "bestmove scoring". Of the players of this process the
+// engine's claim (easy, medium, hard, full); random and greedy cannot.
 #pragma once
 
 #include <atomic>

@@ -66,6 +66,7 @@ TEST(Generator, AgreesWithCheckMoveThroughRandomGames) {
     Board board = game % 2 ? testing::ScatteredBoard(rng, view) : testing::StartBoard(view);
     Camp side = Camp::Fir;
     Position pos = Position::FromBoard(board, side);
+    std::array<int, kCampCount> lost{};
     for (int ply = 0; ply < 160; ++ply, ++plies) {
       const std::set<PieceMove> generated = FromGenerator(pos, view);
       ASSERT_EQ(generated, ScanWithCheckMove(board, side)) << "game " << game << " ply " << ply;
@@ -105,11 +106,14 @@ TEST(Generator, AgreesWithCheckMoveThroughRandomGames) {
       if (all.size() == 0) break;
       const Move m = all[std::uniform_int_distribution<int>(0, all.size() - 1)(rng)];
       ASSERT_TRUE(IsLegal(pos, m));
+      if (const PieceId captured = pos.PieceAt(m.To()); captured != kNoPiece)
+        lost[Index(CampOf(captured))] += ValueOf(KindOf(captured));
       PlayOnBoard(board, pos.PieceAt(m.From()), ToViewSquare(view, m.To()));
       Undo undo;
       pos.Make(m, undo);
       side = other;
-      ASSERT_EQ(pos, Position::FromBoard(board, side)) << "game " << game << " ply " << ply;
+      ASSERT_EQ(pos, Position::FromBoard(board, side, ply + 1, lost))
+          << "game " << game << " ply " << ply;
     }
   }
   EXPECT_GT(plies, 1500);

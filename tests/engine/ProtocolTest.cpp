@@ -116,6 +116,8 @@ TEST(Protocol, RejectsBadLinesAndKeepsThePosition) {
       {"setoption name Hash value 0", "bad option value: 0"},
       {"setoption name Strength value Brutal", "bad option value: Brutal"},
       {"setoption name Colour value red", "unknown option: Colour"},
+      {"setoption name MultiPV value 0", "bad option value: 0"},
+      {"setoption name MultiPV value 17", "bad option value: 17"},
       {"setoption name Hash", "setoption needs: name <id> value <x>"},
       {"castle", "unknown command: castle"},
       {"\x01\xff\xfe", "unknown command: \x01\xff\xfe"},
@@ -142,7 +144,7 @@ TEST(Protocol, SearchesAndAnswersWithALegalMove) {
   s.Send("position startpos moves a2a3");
   const auto out = s.Send("go depth 3");
   ASSERT_GE(out.size(), 4u);
-  EXPECT_EQ(out[0].rfind("info depth 1 score cp ", 0), 0u) << out[0];
+  EXPECT_EQ(out[0].rfind("info depth 1 multipv 1 score cp ", 0), 0u) << out[0];
   EXPECT_NE(out[2].find(" nodes "), std::string::npos);
   EXPECT_NE(out[2].find(" nps "), std::string::npos);
   EXPECT_NE(out[2].find(" pv "), std::string::npos);
@@ -150,6 +152,55 @@ TEST(Protocol, SearchesAndAnswersWithALegalMove) {
   ASSERT_TRUE(m) << out.back();
   EXPECT_TRUE(IsLegal(Played({"a2a3"}), *m));
   EXPECT_FALSE(s.Send("go wtime 2000 btime 50 movestogo 10").empty());
+}
+
+// With several lines each report has one info line per line, numbered; the last report
+// before bestmove is the line of the move played, also when the search is cut short.
+TEST(Protocol, ReportsEveryLineAndEndsWithTheLineOfTheMovePlayed) {
+  Session s;
+  s.Send("setoption name MultiPV value 3");
+  for (const char* go : {"go depth 3", "go nodes 300"}) {
+    const auto out = s.Send(go);
+    ASSERT_GE(out.size(), 2u) << go;
+    const std::string best = out.back().substr(9);
+    std::string lastFirst;
+    for (std::size_t i = 0; i + 1 < out.size(); ++i) {
+      const std::size_t at = out[i].find(" multipv ");
+      ASSERT_NE(at, std::string::npos) << out[i];
+      if (out[i].compare(at, 11, " multipv 1 ") == 0) lastFirst = out[i];
+    }
+    EXPECT_NE(lastFirst.find(" pv " + best), std::string::npos) << go << ": " << lastFirst;
+  }
+  const auto three = s.Send("go depth 2");
+  EXPECT_EQ(three.size(), 7u);  // two depths of three lines, and bestmove
+  EXPECT_NE(three[5].find("depth 2 multipv 3 "), std::string::npos) << three[5];
+}
+
+// Passes are records. From fifty records on, the camp the rule favours claims on its turn;
+// the other one looks for a capture that turns the balance, and its move reads back in.
+TEST(Protocol, CountsPassesAndClaimsScoring) {
+  Session s;
+  auto passes = [](int n) {
+    std::string line = "position startpos moves";
+    for (int i = 0; i < n; ++i)
+      line += " 0000";
+    return line;
+  };
+  s.Send(passes(51));  // a tie, and Oak to move: a tie is Oak's
+  EXPECT_EQ(s.session().CurrentPosition().Records(), 51);
+  EXPECT_EQ(s.Send("d").back(), "Records: 51; lost value: Fir 0, Oak 0");
+  EXPECT_EQ(s.Send("go depth 3"), std::vector<std::string>{"bestmove scoring"});
+
+  s.Send(passes(50));  // Fir to move: its Lightning takes an Oak piece, and Oak cannot call
+  const auto out = s.Send("go depth 2");
+  ASSERT_GE(out.size(), 2u);
+  EXPECT_NE(out[out.size() - 2].find(" score mate 1 "), std::string::npos) << out[out.size() - 2];
+  const std::string best = out.back().substr(9);
+  EXPECT_TRUE(s.Send(passes(50) + " " + best).empty()) << best;
+  EXPECT_EQ(s.session().CurrentPosition().Records(), 51);
+  EXPECT_GT(s.session().CurrentPosition().Lost(Camp::Oak), 0);
+  s.Send(passes(50) + " " + best + " 0000");  // Oak passes instead of taking back
+  EXPECT_EQ(s.Send("go depth 1"), std::vector<std::string>{"bestmove scoring"});  // Fir's, now
 }
 
 TEST(Protocol, StopEndsAnInfiniteSearchWithOneBestMove) {

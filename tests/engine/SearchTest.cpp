@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <future>
+#include <optional>
 #include <set>
 
 #include "engine/Engine.h"
@@ -14,12 +15,32 @@ namespace {
 
 using testing::WithPieces;
 
+bool LegalOrPass(const Position& pos, Move m) {
+  return m.IsNone() || IsLegal(pos, m);
+}
+
 SearchResult SearchDepth(const Position& pos, int depth, std::size_t tableMb = 4) {
   Searcher searcher(tableMb);
   std::atomic<bool> stop{false};
   Limits limits;
   limits.depth = depth;
   return searcher.Search(pos, limits, stop);
+}
+
+SearchResult SearchDepth(Searcher& searcher, const Position& pos, int depth) {
+  std::atomic<bool> stop{false};
+  Limits limits;
+  limits.depth = depth;
+  return searcher.Search(pos, limits, stop);
+}
+
+// The two Trees far apart and pieces that cannot capture (Clouds, Snows): no capture can
+// happen for many plies, so the game ends when Scoring may be called.
+Position Uncapturable(int records, Camp toMove, std::array<int, kCampCount> lost = {}) {
+  return Position::FromBoard(
+      WithPieces(
+          {{0, {0, 0}}, {10, {2, 2}}, {16, {1, 3}}, {30, {9, 9}}, {40, {7, 7}}, {46, {8, 6}}}),
+      toMove, records, lost);
 }
 
 // Piece ids: Fir Tree 0, Lightning 1, Wasp 8, Cloud 10, Ant 18..23; Oak adds 30.
@@ -95,7 +116,7 @@ TEST(Search, SameResultEveryTimeAtAFixedDepth) {
   EXPECT_EQ(first.info.pv.front(), first.best);
 }
 
-TEST(Search, ReturnsALegalMoveWheneverOneExists) {
+TEST(Search, ReturnsAMoveWheneverOneExists) {
   Searcher searcher(1);
   std::atomic<bool> stop{true};  // raised before the search starts
   const Position start = Position::Start();
@@ -121,6 +142,140 @@ TEST(Search, ReturnsALegalMoveWheneverOneExists) {
   ASSERT_EQ(CountMoves(stuck), 0);
   stop = false;
   EXPECT_TRUE(searcher.Search(stuck, Limits{}, stop).best.IsNone());
+}
+
+// From 50 records on, the camp the rule favours calls Scoring at once, in either camp's turn:
+// the search claims, or scores the position as won or lost by the rule.
+TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
+  constexpr int K = kClaimWinScore;
+  const struct {
+    int records, lostFir, lostOak;
+    Camp toMove;
+    bool claim;
+    int score;
+  } cases[] = {
+      {50, 0, 0, Camp::Oak, true, K},          // a tie goes to Oak
+      {50, 0, 0, Camp::Fir, false, -(K - 1)},  // a tie claimed by Fir is not Fir's
+      {63, 71, 71, Camp::Oak, true, K},
+      {50, 0, 21, Camp::Fir, true, K},  // Oak has lost more
+      {50, 0, 21, Camp::Oak, false, -(K - 1)},
+      {50, 301, 121, Camp::Oak, true, K},
+      {49, 0, 0, Camp::Fir, false, -(K - 1)},  // Fir's move makes 50, and Oak claims
+      {49, 21, 0, Camp::Oak, false, K - 1},
+      {45, 0, 0, Camp::Oak, false, K - 5},  // whatever either camp plays
+      {46, 0, 0, Camp::Fir, false, -(K - 4)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.records << " records, lost " << c.lostFir << "/"
+                                      << c.lostOak << ", " << CampName(c.toMove) << " to move");
+    const SearchResult r =
+        SearchDepth(Uncapturable(c.records, c.toMove, {c.lostFir, c.lostOak}), 7);
+    EXPECT_EQ(r.claim, c.claim);
+    EXPECT_EQ(r.info.score, c.score);
+  }
+  // A capture that turns the balance is found: Oak is behind by an Ant, and its Wasp takes
+  // one of Fir's; the tie is Oak's.
+  const Position behind = Position::FromBoard(
+      WithPieces({{0, {0, 0}}, {18, {5, 2}}, {30, {9, 9}}, {38, {5, 8}}}), Camp::Oak, 52, {0, 21});
+  const SearchResult r = SearchDepth(behind, 3);
+  EXPECT_FALSE(r.claim);
+  EXPECT_EQ(r.best, Move(MakeSq(5, 8), MakeSq(5, 2)));
+  EXPECT_EQ(r.info.score, K - 1);
+}
+
+// The evaluation knows that the balance of captured value decides from record 50 on, and that
+// a tie is Oak's: the favoured camp gains, the more so the closer record 50 is.
+TEST(Search, TheEvaluationWeighsTheScoringRule) {
+  const Board start = tamsok::testing::StartBoard(0);
+  const struct {
+    int lostFir, lostOak;
+    Camp toMove;
+    int sign;  // of the change from record 0 to record 40, and again to record 48
+  } cases[] = {{0, 0, Camp::Fir, -1},  {0, 0, Camp::Oak, +1},   {0, 21, Camp::Fir, +1},
+               {0, 21, Camp::Oak, -1}, {71, 71, Camp::Fir, -1}, {121, 71, Camp::Oak, +1}};
+  for (const auto& c : cases) {
+    auto eval = [&](int records) {
+      return Evaluate(Position::FromBoard(start, c.toMove, records, {c.lostFir, c.lostOak}));
+    };
+    EXPECT_EQ((eval(40) - eval(0)) * c.sign > 0, true) << c.lostFir << "/" << c.lostOak;
+    EXPECT_EQ((eval(48) - eval(40)) * c.sign > 0, true) << c.lostFir << "/" << c.lostOak;
+  }
+}
+
+// The pass is a move of every turn: chosen when every other move loses, and a record.
+TEST(Search, PassesWhenEveryMoveLoses) {
+  // Fir's Tree in the corner: each square it could step to is struck by an Oak Wind or
+  // Spider (pieces no Tree freezes), while the corner itself is not.
+  const Position cornered = Position::FromBoard(
+      WithPieces({{0, {0, 0}}, {30, {9, 9}}, {44, {2, 1}}, {45, {1, 2}}, {42, {3, 1}}}), Camp::Fir);
+  MoveList moves;
+  GenerateMoves(cornered, moves);
+  ASSERT_EQ(moves.size(), 3);  // the Tree's three steps
+  for (int depth : {1, 2, 3}) {
+    const SearchResult r = SearchDepth(cornered, depth);
+    EXPECT_TRUE(r.best.IsNone()) << "depth " << depth << ": " << MoveText(r.best);
+    EXPECT_GT(r.info.score, -(kWinScore - 2)) << "depth " << depth;
+  }
+  Position p = cornered;
+  p.MakePass();
+  EXPECT_EQ(p.Records(), 1);
+  EXPECT_EQ(p.SideToMove(), Camp::Oak);
+  EXPECT_NE(p.Key(), cornered.Key());
+  p.UnmakePass();
+  EXPECT_EQ(p, cornered);
+}
+
+// A win found once is found again at exactly the same distance: deeper, shallower (through
+// the table alone) and two plies later in the game, where the table's entries from the
+// earlier searches are read at other distances from the root than they were stored at.
+TEST(Search, WinDistancesThroughTheTableAreExact) {
+  // Fir's Tree on c0, Grasshopper g0, DivingBeetle d4, CarpenterAnts f4 and g9, Ant f8;
+  // Oak's Tree on h1 and Wasp on f5. Fir takes the Tree in 5 plies, and in 7 in many ways.
+  const Position manyWins = Position::FromBoard(WithPieces({{0, {2, 0}},
+                                                            {4, {3, 4}},
+                                                            {6, {6, 0}},
+                                                            {23, {5, 8}},
+                                                            {25, {6, 9}},
+                                                            {28, {5, 4}},
+                                                            {30, {7, 1}},
+                                                            {39, {5, 5}}}),
+                                                Camp::Fir);
+  const Position walledIn = Position::FromBoard(  // Fir takes Oak's Tree in 3 plies
+      WithPieces(
+          {{0, {9, 0}}, {8, {5, 5}}, {30, {0, 9}}, {48, {1, 9}}, {49, {0, 8}}, {50, {1, 8}}}),
+      Camp::Fir);
+  const struct {
+    Position pos;
+    int score;  // for the side to move
+  } cases[] = {{manyWins, kWinScore - 5},
+               {walledIn, kWinScore - 3},
+               {Uncapturable(44, Camp::Fir), -(kClaimWinScore - 6)},
+               {Uncapturable(43, Camp::Oak), kClaimWinScore - 7}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "score " << c.score);
+    const int plies = PliesToEnd(c.score);
+    Searcher deeper(4), shallower(4);
+    SearchResult first;
+    for (int depth : {plies, plies + 2, plies + 4}) {
+      const SearchResult r = SearchDepth(deeper, c.pos, depth);
+      EXPECT_EQ(r.info.score, c.score) << "deeper, depth " << depth;
+      if (depth == plies) first = r;
+    }
+    for (int depth : {plies + 1, plies, plies + 2})
+      EXPECT_EQ(SearchDepth(shallower, c.pos, depth).info.score, c.score)
+          << "shallower, depth " << depth;
+    ASSERT_GE(first.info.pv.size(), 2u);
+    if (plies <= 3) continue;
+    Position later = c.pos;
+    Undo undo;
+    for (int i = 0; i < 2; ++i) {
+      const Move m = first.info.pv[static_cast<std::size_t>(i)];
+      m.IsNone() ? later.MakePass() : later.Make(m, undo);
+    }
+    const int expected = c.score > 0 ? c.score + 2 : c.score - 2;
+    for (int depth : {plies - 2, plies + 2})
+      EXPECT_EQ(SearchDepth(deeper, later, depth).info.score, expected) << "later, depth " << depth;
+  }
 }
 
 TEST(Search, EasySpreadsItsChoiceBySeed) {
@@ -158,6 +313,87 @@ TEST(Search, EasyAlwaysTakesATreeEnPrise) {
     easy.seed = seed;
     EXPECT_EQ(searcher.Search(pos, easy, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
         << "seed " << seed;
+  }
+}
+
+// Several lines: distinct legal root moves, best first, the first being the best move and
+// its line; a line that wins goes on to the capture of the Tree.
+TEST(Search, MultiPvGivesDistinctLegalMovesInOrderOfScore) {
+  Position middle = Position::Start();
+  Undo undo;
+  for (const char* text : {"d2d4", "i7g5", "g0g4", "a7a6"})
+    middle.Make(*ParseMove(text), undo);
+  const Position walledIn = Position::FromBoard(  // Fir takes Oak's Tree in 3 plies
+      WithPieces(
+          {{0, {9, 0}}, {8, {5, 5}}, {30, {0, 9}}, {48, {1, 9}}, {49, {0, 8}}, {50, {1, 8}}}),
+      Camp::Fir);
+  const struct {
+    const Position& pos;
+    int lines, depth;
+  } cases[] = {{middle, 1, 4}, {middle, 3, 4}, {middle, 5, 3}, {walledIn, 3, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.lines << " lines, depth " << c.depth);
+    Searcher searcher(4);
+    std::atomic<bool> stop{false};
+    Limits limits;
+    limits.depth = c.depth;
+    limits.multiPv = c.lines;
+    int reports = 0;
+    const SearchResult r = searcher.Search(c.pos, limits, stop, [&](const SearchInfo& info) {
+      ++reports;
+      EXPECT_EQ(info.lines.size(), static_cast<std::size_t>(c.lines));
+    });
+    EXPECT_EQ(reports, r.info.depth);
+    const std::vector<PvLine>& lines = r.info.lines;
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(c.lines));
+    EXPECT_EQ(lines[0].pv, r.info.pv);
+    EXPECT_EQ(lines[0].score, r.info.score);
+    EXPECT_EQ(lines[0].pv.front(), r.best);
+    std::set<std::uint16_t> moves;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      EXPECT_TRUE(LegalOrPass(c.pos, lines[k].pv.front())) << k;
+      moves.insert(lines[k].pv.front().Raw());
+      if (k > 0) {
+        EXPECT_GE(lines[k - 1].score, lines[k].score) << k;
+      }
+      // Every line is playable to its end; a winning one ends with the Tree taken.
+      Position p = c.pos;
+      for (Move m : lines[k].pv) {
+        ASSERT_TRUE(LegalOrPass(p, m)) << k;
+        m.IsNone() ? p.MakePass() : p.Make(m, undo);
+      }
+      if (lines[k].score >= kWinBound) {
+        EXPECT_EQ(static_cast<int>(lines[k].pv.size()), kWinScore - lines[k].score) << k;
+        EXPECT_FALSE(p.TreeStands(Camp::Oak)) << k;
+      }
+    }
+    EXPECT_EQ(moves.size(), lines.size());
+  }
+}
+
+// However a search ends, the last report names the move it returns.
+TEST(Search, TheLastReportNamesTheMovePlayed) {
+  const struct {
+    int depth;
+    std::uint64_t nodes;
+    int randomMargin;
+  } cases[] = {{5, 0, 0}, {kMaxDepth, 30000, 0}, {kMaxDepth, 200, 0}, {2, 0, 200}};
+  for (const auto& c : cases) {
+    for (std::uint64_t seed = 0; seed < 4; ++seed) {
+      Searcher searcher(4);
+      std::atomic<bool> stop{false};
+      Limits limits;
+      limits.depth = c.depth;
+      limits.nodes = c.nodes;
+      limits.randomMargin = c.randomMargin;
+      limits.seed = seed;
+      std::optional<SearchInfo> last;
+      const SearchResult r = searcher.Search(Position::Start(), limits, stop,
+                                             [&](const SearchInfo& info) { last = info; });
+      ASSERT_TRUE(last) << c.nodes;
+      EXPECT_EQ(last->pv.front(), r.best) << c.nodes << " seed " << seed;
+      EXPECT_EQ(last->depth, r.info.depth);
+    }
   }
 }
 

@@ -108,10 +108,14 @@ class FakeView : public GameView {
     log.push_back("unlock");
     if (onUnlock) onUnlock();
   }
+  void GameModeApplied() override {
+    if (onModeApplied) onModeApplied();
+  }
 
   // Runs inside a message box, as events dispatched by its modal loop would.
   std::function<void()> onBox;
   std::function<void()> onUnlock;
+  std::function<void()> onModeApplied;
 };
 
 class FakePeer : public PeerLink {

@@ -3,7 +3,9 @@
 // window's responsiveness while the engine thinks.
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -45,6 +47,7 @@ TEST_F(ComputerFixture, MenuFollowsInterfaceAndTheMode) {
       {"Computer1", "Computer"},
       {"miComputerOak", "New game (Computer plays Oak)"},
       {"miComputerFir", "New game (Computer plays Fir)"},
+      {"miComputerPlayOn", "Play on against the computer"},
       {"miEasy", "Easy"},
       {"miMedium", "Medium"},
       {"miHard", "Hard"},
@@ -63,6 +66,7 @@ TEST_F(ComputerFixture, MenuFollowsInterfaceAndTheMode) {
     const bool local = mode <= 1;
     for (const char* name : {"miComputerOak", "miComputerFir", "miHint"})
       EXPECT_EQ(Item(name)->isEnabled(), local) << name << " in mode " << mode;
+    EXPECT_EQ(Item("miComputerPlayOn")->isEnabled(), mode == 1) << mode;
     EXPECT_FALSE(Item("miStopThinking")->isEnabled());
   }
 }
@@ -263,6 +267,85 @@ TEST_F(ComputerFixture, AHintMarksAMoveUntilTheNextMove) {
   Settle();
   EXPECT_FALSE(computer.ShownHint());
   EXPECT_FALSE(marks->isVisible());
+}
+
+// From record 50 on the computer calls Scoring as soon as the rule gives it the game, through
+// the game's Scoring command: the result box shows and the game ends. Here a saved game of 49
+// passes is loaded against the computer, Oak, to move: whatever it plays, a tie is Oak's.
+TEST_F(ComputerFixture, ClaimsScoringThroughTheScoringCommand) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("passes.TMK"));
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "Tamsok Janggi game\nVersion: 1\nView: 2\nComputer: plays Oak, strength Easy\n"
+        "Records: 49\nCurrent: 49\n\n");
+    for (int i = 0; i < 49; ++i)
+      f.write("0000\n");
+  }
+  prompts.openPath = path;
+  Item("miLoad")->trigger();
+  ASSERT_EQ(computer.ComputerCamp(), Camp::Oak);
+  ASSERT_EVENTUALLY(form.game().Mode() == GameMode::LocalFree && Idle(), 10000);
+  EXPECT_EQ(prompts.log.back(), "box:Game over|OakWin");
+  EXPECT_EQ(form.game().RecordCount(), 50);
+  EXPECT_EQ(form.game().Winner(), Camp::Oak);
+  EXPECT_FALSE(computer.ComputerCamp());
+}
+
+// The computer's pass goes through the game's Pass command, as the player's does.
+TEST_F(ComputerFixture, PassesThroughThePassCommand) {
+  computer.SetSearch([](const engine::Position&, const engine::Limits&) {
+    return engine::SearchResult{};  // the pass
+  });
+  Start("miComputerOak", "miEasy");
+  MoveCanonical(kFirAnt1, {0, 3});
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 2 && Idle(), 10000);
+  EXPECT_TRUE(form.game().Record(2).IsPass);
+  EXPECT_EQ(Panel(4), "Pass");
+  EXPECT_EQ(form.game().SideToMove(), Camp::Fir);
+}
+
+// A local game becomes one against the computer, which takes the camp not to move; saved, it
+// is loaded back as one. Load during a game asks first.
+TEST_F(ComputerFixture, AGameTurnedAgainstTheComputerIsSavedAndLoadedAsOne) {
+  QTemporaryDir dir;
+  NewGame();
+  Item("miEasy")->trigger();
+  MoveCanonical(kFirAnt1, {0, 3});
+  Item("miComputerPlayOn")->trigger();
+  EXPECT_EQ(computer.ComputerCamp(), Camp::Fir);
+  EXPECT_TRUE(Item("miR0")->isChecked());  // Oak, the player's camp, at the bottom
+  EXPECT_FALSE(Item("miComputerPlayOn")->isEnabled());
+  MoveCanonical(kOakAnt1, {0, 6});
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 3 && Idle(), 10000);
+  EXPECT_EQ(CampOf(form.game().Record(3).Piece), Camp::Fir);
+
+  prompts.savePath = dir.filePath(QStringLiteral("against.TMK"));
+  Item("miSaveas")->trigger();
+  QFile saved(prompts.savePath);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().contains("\nComputer: plays Fir, strength Easy\n"));
+
+  Item("miComputerOak")->trigger();  // another game, against Oak, at another strength
+  Item("miHard")->trigger();
+  prompts.log.clear();
+  prompts.openPath = prompts.savePath;
+  prompts.answers = {BoxAnswer::Cancel};
+  Item("miLoad")->trigger();
+  EXPECT_EQ(prompts.log,
+            std::vector<std::string>{"box:Load|Abandon the game on the board and load another?"});
+  EXPECT_EQ(form.game().RecordCount(), 0);
+  Item("miLoad")->trigger();
+  ASSERT_EQ(form.game().RecordCount(), 3);
+  EXPECT_EQ(computer.ComputerCamp(), Camp::Fir);
+  EXPECT_EQ(computer.Strength(), engine::Strength::Easy);
+  Settle();
+  EXPECT_TRUE(Item("miEasy")->isChecked());
+  MoveCanonical(kOakAnt1, {0, 5});
+  ASSERT_EVENTUALLY(form.game().RecordCount() == 5 && Idle(), 10000);
+  EXPECT_EQ(CampOf(form.game().Record(5).Piece), Camp::Fir);
 }
 
 }  // namespace

@@ -672,10 +672,6 @@
         <translation>훈수: %1 %2 x%3y%4-&gt;x%5y%6</translation>
     </message>
     <message>
-        <source>Hint: Pass (no legal move)</source>
-        <translation>훈수: 한수쉼 (둘 수 있는 수가 없음)</translation>
-    </message>
-    <message>
         <source>The computer plays %1: move a %2 piece</source>
         <translation>컴퓨터가 %1입니다: %2 말을 움직이세요</translation>
     </message>
@@ -800,6 +796,122 @@
     <message>
         <source>[%3d][%-4s] {%d%d-&gt;%d%d} (Capture&lt;%s&gt;)</source>
         <translation>[%3d][%-4s] {%d%d-&gt;%d%d} (잡은 말&lt;%s&gt;)</translation>
+    </message>
+    <message>
+        <source>Play on against the computer</source>
+        <translation>컴퓨터와 이어서 두기</translation>
+    </message>
+    <message>
+        <source>Hint: Pass</source>
+        <translation>훈수: 한수쉼</translation>
+    </message>
+    <message>
+        <source>Hint: Scoring wins the game now</source>
+        <translation>훈수: 지금 점수 계산하면 이깁니다</translation>
+    </message>
+    <message>
+        <source>Abandon the game on the board and load another?</source>
+        <translation>지금 두는 대국을 그만두고 다른 대국을 불러올까요?</translation>
+    </message>
+    <message>
+        <source>Give up this game?</source>
+        <translation>이 대국을 기권하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>End this game now and let the captured pieces decide it?</source>
+        <translation>지금 대국을 끝내고 잡은 말로 승부를 가리시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Leave this game unfinished?</source>
+        <translation>이 대국을 끝내지 않고 그만두시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Give up this game and start a new one?</source>
+        <translation>이 대국을 포기하고 새 대국을 시작하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Taken back: %1</source>
+        <translation>무른 수: %1</translation>
+    </message>
+    <message>
+        <source>The game is over: step through it or start a new one</source>
+        <translation>끝난 대국입니다: 수를 되짚어 보거나 새 대국을 시작하세요</translation>
+    </message>
+    <message>
+        <source>Game over: %1 Win</source>
+        <translation>대국 종료: %1 승리</translation>
+    </message>
+    <message>
+        <source>Game over: %1 Win - %2</source>
+        <translation>대국 종료: %1 승리 - %2</translation>
+    </message>
+    <message>
+        <source>You win</source>
+        <translation>이겼습니다</translation>
+    </message>
+    <message>
+        <source>You lose</source>
+        <translation>졌습니다</translation>
+    </message>
+    <message>
+        <source>%1&apos;s clock
+Time used: %2 min %3 s
+Left for this move: %4 s
+Time exceedings: %5 of %6 allowed
+Material lost: %7</source>
+        <translation>%1 시계
+쓴 시간: %2분 %3초
+이 수에 남은 시간: %4초
+시간 초과: %6번 중 %5번
+잃은 말의 값: %7</translation>
+    </message>
+    <message>
+        <source>%1&apos;s clock: time used, seconds left for this move, time exceedings used and allowed, and the value of the pieces lost</source>
+        <translation>%1 시계: 쓴 시간, 이 수에 남은 초, 시간 초과 횟수와 허용 횟수, 잃은 말의 값</translation>
+    </message>
+    <message>
+        <source>Move: %1</source>
+        <translation>수: %1</translation>
+    </message>
+    <message>
+        <source>Not a move: %1 (type two squares, such as a2a3)</source>
+        <translation>수가 아닙니다: %1 (a2a3처럼 두 칸을 입력하세요)</translation>
+    </message>
+    <message>
+        <source>No piece on %1</source>
+        <translation>%1에 말이 없습니다</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>판</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor; Enter or Space picks up the piece under it and drops it; Escape puts it back. Or type a move such as a2a3 and press Enter.</source>
+        <translation>방향키로 커서를 옮기고, Enter나 Space로 커서 아래의 말을 집어 놓습니다. Esc는 말을 제자리로 돌립니다. a2a3처럼 수를 입력하고 Enter를 눌러도 됩니다.</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, 빈 칸</translation>
+    </message>
+    <message>
+        <source>%1 %2 on %3</source>
+        <translation>%3의 %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, captured</source>
+        <translation>%1 %2, 잡힘</translation>
+    </message>
+    <message>
+        <source>%1 %2, not on the board</source>
+        <translation>%1 %2, 판 밖</translation>
+    </message>
+    <message>
+        <source>Chat only</source>
+        <translation>대화만</translation>
+    </message>
+    <message>
+        <source>Please confirm</source>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Refused move: %s</source>

@@ -1,14 +1,16 @@
-#include "ui/DevTools.h"
+#include "tools/devtools/DevTools.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -23,10 +25,13 @@
 #include "rules/Frames.h"
 #include "rules/Influence.h"
 #include "rules/MoveCheck.h"
+#include "tools/devtools/DemoGame.h"
 #include "ui/About.h"
+#include "ui/BoardKeyboard.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
+#include "ui/Glide.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
 #include "ui/Request.h"
@@ -172,9 +177,10 @@ bool TakeMenuAndBoxScreenshots(TBoardForm& board, const QString& dir) {
 
   PlayDemoGame(board.game(), kPieceCount, 50 - board.game().RecordCount());
   PictureTakingPrompts prompts(board, dir);
+  UiPrompts& before = board.Prompts();
   board.SetPrompts(&prompts);
-  board.miScoringClick();
-  board.SetPrompts(nullptr);
+  board.game().miScoringClick();  // the game's own box, without the question before it
+  board.SetPrompts(&before);
   return ok && prompts.taken;
 }
 
@@ -269,12 +275,59 @@ bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
   const QLabel& status = *board.StatusPanel(kPanelGame);
   // The thinking text ends in the depth reached, in any language.
   auto depthShown = [&] { return !status.text().isEmpty() && status.text().back().isDigit(); };
-  if (!ProcessUntil(depthShown, 10000))
-    return fail("not thinking");
+  if (!ProcessUntil(depthShown, 10000)) return fail("not thinking");
   ok &= Save(board, dir, QStringLiteral("computer-thinking.png"));
   board.Action(QStringLiteral("miStopThinking"))->trigger();
   if (!ProcessUntil([&] { return game.RecordCount() == 4 && idle(); }, 20000))
     return fail("no second answer");
+  return ok;
+}
+
+void SendKey(QWidget& target, int key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&target, &release);
+}
+
+// Keyboard play and the end of a game: the cursor carrying a piece, a move being typed, and
+// the result kept beside the menus with the last move outlined.
+bool TakeKeyboardScreenshots(TBoardForm& board, const QString& dir) {
+  Game& game = board.game();
+  if (IsPlayingMode(game.Mode())) game.miLocalAloneClick();
+  board.miNewClick();
+  board.game().SelectViewSide(2);
+  BoardKeyboard& keys = board.Keyboard();
+  auto type = [&](const QString& text) {
+    for (QChar c : text)
+      SendKey(keys, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.unicode() - 'a'), c);
+  };
+  for (const QString& typed : {QStringLiteral("c2c3"), QStringLiteral("a7a6")}) {
+    type(typed);
+    SendKey(keys, Qt::Key_Return);
+  }
+  // The cursor to Fir's Lightning, which is picked up and carried three squares ahead.
+  const Square lightning = game.board().PiecePos[1];
+  while (keys.Cursor().y != lightning.y)
+    SendKey(keys, keys.Cursor().y < lightning.y ? Qt::Key_Down : Qt::Key_Up);
+  while (keys.Cursor().x != lightning.x)
+    SendKey(keys, keys.Cursor().x < lightning.x ? Qt::Key_Right : Qt::Key_Left);
+  SendKey(keys, Qt::Key_Return);
+  for (int n = 0; n < 3; ++n)
+    SendKey(keys, Qt::Key_Up);
+  type(QStringLiteral("e2"));
+  bool ok = Save(board, dir, QStringLiteral("keyboard.png"));
+  // A part of it, small enough to compare the pictures of a one- and a two-pixel screen.
+  ok &= Save(board, dir, QStringLiteral("keyboard-detail.png"),
+             QRect(board.BoardArea()->mapTo(&board, QPoint(300, 130)), QSize(380, 250)));
+  SendKey(keys, Qt::Key_Escape);
+  SendKey(keys, Qt::Key_Escape);
+
+  game.miLossgameClick();  // Fir, to move, gives up
+  QCoreApplication::processEvents();
+  ok &= Save(board, dir, QStringLiteral("result.png"),
+             QRect(0, 0, board.width(), board.BoardArea()->y() + board.Geometry().SquareTop[3]));
+  game.SelectViewSide(0);
   return ok;
 }
 
@@ -323,6 +376,7 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   }
 
   ok &= TakeComputerScreenshots(board, dir);
+  ok &= TakeKeyboardScreenshots(board, dir);
 
   // The menus with pictures: the skin and side submenus, the undo and redo items, and the
   // computer's menu.
@@ -335,6 +389,56 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     menu->hide();
   }
   return ok ? 0 : 1;
+}
+
+// A received move: Fir's legal move of the longest glide from the start position, one-pixel
+// steps of 10 ms. A 1 ms timer ticks meanwhile; the longest gap between its ticks is the longest
+// time the window did not answer.
+int MeasureGlide(TBoardForm& board) {
+  Game& game = board.game();
+  game.miNewClick();  // no question: the measured game is given up
+  board.SetGlideStepDelay(10);
+  const BoardGeometry& geometry = board.Geometry();
+  auto corner = [&](Square s) {
+    const PixelPos p = geometry.SquarePixel(s);
+    return QPoint(p.left, p.top);
+  };
+  PieceId piece = kNoPiece;
+  Square to;
+  int steps = 0;
+  for (PieceId p = 0; p < kPiecesPerCamp; ++p)
+    for (Square s : game.DropTargets(p))
+      if (const int n = GlideSteps(corner(game.board().PiecePos[p]), corner(s)); n > steps)
+        piece = p, to = s, steps = n;
+  const Square from = game.board().PiecePos[piece];
+  const Square cf = ToCanonical(game.ViewSide(), from), ct = ToCanonical(game.ViewSide(), to);
+  QTimer ticker;
+  ticker.setTimerType(Qt::PreciseTimer);
+  QElapsedTimer sinceTick, glide;
+  qint64 longestUs = 0;
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    longestUs = std::max(longestUs, sinceTick.nsecsElapsed() / 1000);
+    sinceTick.restart();
+  });
+  glide.start();
+  sinceTick.start();
+  ticker.start(1);
+  game.ApplyReceivedMove({piece, game.board().OccupantAt(to), cf.x, cf.y, ct.x, ct.y, 0}, "Move");
+  const qint64 applyUs = glide.nsecsElapsed() / 1000;
+  const bool landed = ProcessUntil(
+      [&] { return !board.Glide().Active() && board.PieceImage(piece)->pos() == corner(to); },
+      20000);
+  ticker.stop();
+  if (!landed) {
+    std::fprintf(stderr, "tamsok: the received move did not land\n");
+    return 1;
+  }
+  std::printf(
+      "received move of %d steps: glided in %lld ms; the window's longest stall %.1f ms "
+      "(the move itself applied in %lld us)\n",
+      steps, static_cast<long long>(glide.elapsed()), static_cast<double>(longestUs) / 1000.0,
+      static_cast<long long>(applyUs));
+  return 0;
 }
 
 int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
@@ -405,7 +509,7 @@ int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
     std::printf("release to repainted board (50 drops, %s): median %.0f us, max %.0f us\n",
                 run.marks, micros[micros.size() / 2], micros.back());
   }
-  return 0;
+  return MeasureGlide(board);
 }
 
 }  // namespace
@@ -427,42 +531,16 @@ std::optional<DevOptions> ParseDevOptions(const QStringList& args) {
 }
 
 int RunDevOptions(TBoardForm& board, const DevOptions& options, const QElapsedTimer& sinceStart) {
+  // Nobody is there to answer a box: each is answered OK at once.
+  struct AnsweringPrompts : QtPrompts {
+    BoxAnswer MessageBox(QWidget*, const QString&, const QString&, BoxButtons) override {
+      return BoxAnswer::Ok;
+    }
+  };
+  static AnsweringPrompts prompts;
+  board.SetPrompts(&prompts);
   if (options.measure) return Measure(board, sinceStart);
   return TakeScreenshots(board, options.screenshotDir);
-}
-
-void PlayDemoGame(Game& game, int capturesEach, int maxMoves) {
-  unsigned state = 12345;  // a fixed sequence, so every run shows the same position
-  auto next = [&state] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7fff; };
-  for (int n = 0; n < maxMoves; ++n) {
-    if (game.CapturedCount(Camp::Fir) >= capturesEach &&
-        game.CapturedCount(Camp::Oak) >= capturesEach)
-      return;
-    const Board& board = game.board();
-    struct Candidate {
-      PieceId piece;
-      Square to;
-    };
-    std::vector<Candidate> moves, captures;
-    for (PieceId p = 0; p < kPieceCount; ++p) {
-      if (!board.StandsOnBoard(p) || CampOf(p) != game.SideToMove()) continue;
-      const Square from = board.PiecePos[p];
-      for (int x = 0; x < kBoardSize; ++x) {
-        for (int y = 0; y < kBoardSize; ++y) {
-          if (CheckMove(board, p, from.x, from.y, x, y) != MoveCheckResult::Legal) continue;
-          const PieceId target = board.OccupantAt({x, y});
-          if (target == kNoPiece)
-            moves.push_back({p, {x, y}});
-          else if (KindOf(target) != PieceKind::Tree)
-            captures.push_back({p, {x, y}});
-        }
-      }
-    }
-    const std::vector<Candidate>& pool = captures.empty() ? moves : captures;
-    if (pool.empty()) return;
-    const Candidate c = pool[next() % pool.size()];
-    game.PlayDroppedPiece(c.piece, c.to.x, c.to.y);
-  }
 }
 
 }  // namespace tamsok
