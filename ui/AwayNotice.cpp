@@ -34,13 +34,7 @@ AwayNotice::AwayNotice(QWidget* boardArea) : QFrame(boardArea) {
   text_->setObjectName(QStringLiteral("AwayNoticeText"));
   claim_ = new QPushButton(Tr(ui_text::kClaimWin), this);
   claim_->setObjectName(QStringLiteral("btnClaimWin"));
-  // A button of the strip's height: the style's own would not fit in it.
-  claim_->setFixedHeight(kButtonHeight);
-  claim_->setStyleSheet(
-      QStringLiteral("QPushButton { padding: 0 8px; border: 1px solid #9C8A3C; border-radius: 3px;"
-                     " background: #FFFDF2; color: black; }"
-                     "QPushButton:hover { background: #FFF8DC; }"
-                     "QPushButton:pressed { background: #F2E2A0; }"));
+  claim_->setFixedHeight(kButtonHeight);  // the strip's height, less than the style's own
   connect(claim_, &QPushButton::clicked, this, [this] {
     if (onClaim) onClaim();
   });
