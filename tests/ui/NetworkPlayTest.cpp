@@ -228,6 +228,8 @@ TEST_F(TwoCopies, ALostRoomKeepsTheGameForSavingAndReconnecting) {
             QStringLiteral("Fir's player left: waiting 60 s for them to return"));
   auto* claim = notice->findChild<QPushButton*>(QStringLiteral("btnClaimWin"));
   EXPECT_FALSE(claim->isVisible());
+  for (PieceId p = 0; p < kPieceCount; ++p)  // it hides nothing of the game
+    EXPECT_FALSE(notice->geometry().intersects(room->form.PieceImage(p)->geometry())) << p;
   ASSERT_EVENTUALLY(player->Logged("box:Room lost|The room at 127.0.0.1 closed the connection.\n"
                                    "The game stays on the board and can be saved. Reconnect to "
                                    "go on with it if the room still waits for you."),
@@ -251,6 +253,7 @@ TEST_F(TwoCopies, ALostRoomKeepsTheGameForSavingAndReconnecting) {
   room->form.Net()->SetGraceSeconds(0);
   player->form.Net()->client().Deactivate();
   ASSERT_EVENTUALLY(claim->isVisible(), 5000);
+  EXPECT_TRUE(notice->rect().contains(claim->geometry()));
   QTest::mouseClick(claim, Qt::LeftButton);
   EXPECT_EQ(room->form.game().Mode(), GameMode::ServerFree);
   EXPECT_TRUE(room->Logged("box:Game over|Oak Win"));
