@@ -191,6 +191,22 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+// The header's own keys; a note may not use one.
+constexpr std::string_view kOwnKeys[] = {
+    text::kKeyVersion, text::kKeyDate,    text::kKeyView,    text::kKeyNetwork, text::kKeyComputer,
+    text::kKeyResult,  text::kKeyRecords, text::kKeyCurrent, text::kKeyToMove};
+
+bool WritableNote(const HeaderNote& note) {
+  for (std::string_view own : kOwnKeys)
+    if (note.key == own) return false;
+  auto clean = [](const std::string& s) {
+    return s.find_first_of("\r\n") == std::string::npos && s.find(": ") == std::string::npos;
+  };
+  return !note.key.empty() && clean(note.key) &&
+         note.value.find_first_of("\r\n") == std::string::npos && Trim(note.key) == note.key &&
+         Trim(note.value) == note.value;
+}
+
 }  // namespace
 
 std::string WriteGameFile(const SavedGame& game) {
@@ -212,6 +228,8 @@ std::string WriteGameFile(const SavedGame& game) {
   out += line(text::kKeyRecords, std::to_string(game.records.size()));
   out += line(text::kKeyCurrent, std::to_string(game.current));
   out += line(text::kKeyToMove, std::string(CampName(SideAfterRecords(game.current))));
+  for (const HeaderNote& note : game.notes)
+    if (WritableNote(note)) out += line(note.key, note.value);
   out += "\n";
   for (const SavedRecord& r : game.records)
     out += RecordText(r) + "\n";
@@ -281,8 +299,11 @@ ReadGameResult ReadGameFile(std::string_view fileText) {
       toMove = ParseCamp(value);
       if (!toMove) return bad();
       toMoveLine = n;
+    } else {
+      // Other keys are notes: kept as they are, when they could be written back so.
+      HeaderNote note{std::string(key), std::string(value)};
+      if (WritableNote(note)) game.notes.push_back(std::move(note));
     }
-    // Other keys are notes for people; a reader of this version passes them by.
   }
   if (i >= lines.size()) return Fail(static_cast<int>(lines.size()) + 1, text::kNoRecordsPart);
   const int headerEnd = static_cast<int>(i) + 1;

@@ -61,10 +61,6 @@ QImage PaintMarker(int scale = 1);
 // 20 x 20 menu picture.
 QImage PaintMenuGlyph(MenuGlyph glyph, int scale = 1);
 
-// Outline of a decimal digit in a 1 x 1 box (y down), drawn as a stroke; used for the board's
-// coordinate labels so they do not depend on the fonts installed on the machine.
-QPainterPath DigitStroke(int digit);
-
 // The move click as a complete RIFF/WAVE file (16-bit PCM mono).
 QByteArray MakeClickWav();
 

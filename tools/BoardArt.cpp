@@ -1,5 +1,6 @@
 // The four board skins: a procedural material, two recessed trays for captured pieces, the
-// 10 x 10 grid with its frame, neutral position marks and the coordinate labels.
+// 10 x 10 grid with its frame and neutral position marks. The coordinate labels along the
+// edges are drawn by the program, in the frame of the viewing side.
 //
 // Frame of coordinates: picture pixels, origin top-left, x right, y down. A pixel (x, y) covers
 // [x, x + 1) x [y, y + 1), so a line meant to run through pixel column 144 is drawn at 144.5.
@@ -115,23 +116,22 @@ struct Look {
   // The material at (x, y) in pixels of the 1x picture; (ix, iy) is the pixel being made, for
   // the finest grain, which follows the pixels of whatever scale is drawn.
   Rgb (*texel)(double x, double y, int ix, int iy);
-  QColor line;  // grid, frame and marks: strongly contrasting with the material
-  double labelAlpha;
+  QColor line;        // grid, frame and marks: strongly contrasting with the material
   double trayDarken;  // tray floor brightness relative to the board surface
 };
 
 Look LookOf(Skin skin) {
   switch (skin) {
     case Skin::Wood:
-      return {WoodTexel, QColor(48, 26, 10), 0.72, 0.70};
+      return {WoodTexel, QColor(48, 26, 10), 0.70};
     case Skin::Slate:
-      return {SlateTexel, QColor(238, 232, 214), 0.62, 0.68};
+      return {SlateTexel, QColor(238, 232, 214), 0.68};
     case Skin::Marbtea:
-      return {MarbteaTexel, QColor(74, 44, 22), 0.7, 0.78};
+      return {MarbteaTexel, QColor(74, 44, 22), 0.78};
     case Skin::PBfoil:
-      return {FoilTexel, QColor(44, 34, 16), 0.72, 0.74};
+      return {FoilTexel, QColor(44, 34, 16), 0.74};
   }
-  return {SlateTexel, Qt::white, 0.7, 0.7};
+  return {SlateTexel, Qt::white, 0.7};
 }
 
 // ---- Trays -------------------------------------------------------------------------------------
@@ -170,7 +170,7 @@ double TrayShading(double px, double py, const QRectF& well, double floorDarken)
   return m;
 }
 
-// ---- Grid, marks and labels ------------------------------------------------------------------
+// ---- Grid and marks --------------------------------------------------------------------------
 
 QPointF Centre(int col, int row) {
   return {kGridLeft + kPitchX * col + 0.5, kGridTop + kPitchY * row + 0.5};
@@ -196,16 +196,6 @@ void DrawPositionMark(QPainter& p, int col, int row) {
       p.drawPath(path);
     }
   }
-}
-
-void DrawLabel(QPainter& p, int digit, QPointF centre) {
-  constexpr double kHeight = 8;
-  constexpr double kWidth = 5;
-  // Map the path rather than the painter, so the pen keeps its width in pixels.
-  QTransform t;
-  t.translate(centre.x() - kWidth / 2, centre.y() - kHeight / 2);
-  t.scale(kWidth, kHeight);
-  p.drawPath(t.map(DigitStroke(digit)));
 }
 
 void DrawGrid(QPainter& p, const Look& look) {
@@ -241,18 +231,6 @@ void DrawGrid(QPainter& p, const Look& look) {
       DrawPositionMark(p, a, b);
       if (b == 0 || b == 9) DrawPositionMark(p, b, a);
     }
-  }
-
-  // Labels: columns 0..9 left to right under the grid, rows 0..9 counted from the bottom on
-  // the left, which is how the move texts name squares in every view.
-  QColor label = line;
-  label.setAlphaF(look.labelAlpha);
-  p.setPen(QPen(label, 1.25, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  const double labelY = kGridBottom + kOuterFrame + 10.5;
-  const double labelX = kGridLeft - kOuterFrame - 10.5;
-  for (int i = 0; i < kGridLines; ++i) {
-    DrawLabel(p, i, QPointF(kGridLeft + kPitchX * i + 0.5, labelY));
-    DrawLabel(p, kGridLines - 1 - i, QPointF(labelX, kGridTop + kPitchY * i + 0.5));
   }
 }
 
@@ -317,68 +295,6 @@ QImage PaintSwatch(const QImage& board, int scale) {
   p.drawRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 3, 3);
   p.end();
   return out;
-}
-
-QPainterPath DigitStroke(int digit) {
-  QPainterPath s;
-  switch (digit) {
-    case 0:
-      s.addEllipse(QRectF(0, 0, 1, 1));
-      break;
-    case 1:
-      s.moveTo(0.15, 0.25);
-      s.lineTo(0.6, 0);
-      s.lineTo(0.6, 1);
-      break;
-    case 2:
-      s.moveTo(0.02, 0.24);
-      s.cubicTo(0.08, -0.07, 0.96, -0.08, 0.96, 0.27);
-      s.cubicTo(0.96, 0.52, 0.3, 0.7, 0.0, 1.0);
-      s.lineTo(1.0, 1.0);
-      break;
-    case 3:
-      s.moveTo(0.04, 0.12);
-      s.cubicTo(0.3, -0.06, 0.95, -0.04, 0.93, 0.25);
-      s.cubicTo(0.91, 0.44, 0.62, 0.47, 0.38, 0.47);
-      s.cubicTo(0.75, 0.47, 1.0, 0.56, 1.0, 0.75);
-      s.cubicTo(1.0, 1.06, 0.26, 1.08, 0.0, 0.88);
-      break;
-    case 4:
-      s.moveTo(0.74, 1.0);
-      s.lineTo(0.74, 0.0);
-      s.lineTo(0.0, 0.68);
-      s.lineTo(1.0, 0.68);
-      break;
-    case 5:
-      s.moveTo(0.92, 0.0);
-      s.lineTo(0.16, 0.0);
-      s.lineTo(0.08, 0.45);
-      s.cubicTo(0.4, 0.33, 1.0, 0.37, 1.0, 0.7);
-      s.cubicTo(1.0, 1.06, 0.26, 1.08, 0.0, 0.88);
-      break;
-    case 6:
-      s.moveTo(0.88, 0.04);
-      s.cubicTo(0.4, -0.06, 0.0, 0.22, 0.0, 0.68);
-      s.addEllipse(QRectF(0, 0.38, 1, 0.62));
-      break;
-    case 7:
-      s.moveTo(0.0, 0.0);
-      s.lineTo(1.0, 0.0);
-      s.lineTo(0.32, 1.0);
-      break;
-    case 8:
-      s.addEllipse(QRectF(0.08, 0, 0.84, 0.46));
-      s.addEllipse(QRectF(0, 0.44, 1, 0.56));
-      break;
-    case 9:
-      s.addEllipse(QRectF(0, 0, 1, 0.62));
-      s.moveTo(1.0, 0.32);
-      s.cubicTo(1.0, 0.78, 0.6, 1.06, 0.12, 0.96);
-      break;
-    default:
-      break;
-  }
-  return s;
 }
 
 }  // namespace assets

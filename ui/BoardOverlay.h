@@ -16,6 +16,7 @@
 #include "rules/Board.h"
 #include "rules/Influence.h"
 #include "ui/BoardGeometry.h"
+#include "ui/BoardMarks.h"
 
 namespace tamsok {
 
@@ -45,7 +46,6 @@ class BoardOverlay : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  enum class TargetMark : std::uint8_t { None, Dot, Ring };
   using TargetGrid = std::array<std::array<TargetMark, kBoardSize>, kBoardSize>;
 
   QPointF Centre(int x, int y) const;

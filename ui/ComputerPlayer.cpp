@@ -21,6 +21,8 @@
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 #include "ui/Glide.h"
+#include "ui/LearningTools.h"
+#include "ui/MoveNames.h"
 #include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
@@ -480,19 +482,15 @@ void ComputerPlayer::PlayComputerMove() {
 void ComputerPlayer::ShowHint() {
   const Job job = *std::exchange(job_, std::nullopt);
   const engine::BoardMove canonical = engine::ToBoardMove(job.snapshot.position, job.best, 0);
-  hint_ =
-      Hint{canonical, job.snapshot, Tr(job.claim ? ui_text::kHintScoring : ui_text::kHintPass)};
+  hint_ = Hint{canonical, job.snapshot, Tr(job.claim ? ui_text::kHintScoring : ui_text::kHintPass)};
   hintRequest_.reset();
   statusShown_.clear();
   if (const std::optional<engine::BoardMove> view = ShownHint()) {
-    // Squares written as a move's status text writes them: the column from the left, the row
-    // from the bottom of the screen.
+    // Squares named as the board's edge labels name them.
     hint_->text = Tr(ui_text::kHintMove)
-                      .arg(Tr(CampName(CampOf(view->piece))), Tr(KindName(KindOf(view->piece))))
-                      .arg(view->from.x)
-                      .arg(kBoardSize - 1 - view->from.y)
-                      .arg(view->to.x)
-                      .arg(kBoardSize - 1 - view->to.y);
+                      .arg(MoveForPeople(job.snapshot.position, job.best, form_.Learning().Naming(),
+                                         game_.ViewSide(),
+                                         /*camp=*/true));
     marks_->Mark(view->from, view->to, hint_->text);
   }
   ShowStatus(hint_->text);

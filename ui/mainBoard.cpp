@@ -22,6 +22,7 @@
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
 #include "ui/LazyIcon.h"
+#include "ui/LearningTools.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
 #include "ui/Shortcuts.h"
@@ -179,6 +180,7 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildStatusBar();
   BuildMenus();
   computer_ = std::make_unique<ComputerPlayer>(*this, computerGame_);
+  learning_ = std::make_unique<LearningTools>(*this);
   displays_ = new GameDisplays(*this);
   keyboard_ = new BoardKeyboard(*this);
   InstallShortcuts(*this);
@@ -199,7 +201,9 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
 }
 
 TBoardForm::~TBoardForm() {
-  computer_.reset();  // its worker stops before anything it reports to goes away
+  // Their workers stop before anything they report to goes away.
+  learning_.reset();
+  computer_.reset();
 }
 
 void TBoardForm::BuildBoardArea() {
@@ -502,6 +506,13 @@ void TBoardForm::SelectSkin(Skin skin) {
     skinActions_[s]->setChecked(s == static_cast<int>(skin));
     boardImages_[s]->setVisible(s == static_cast<int>(skin));
   }
+  if (learning_) learning_->SkinChanged();
+}
+
+Skin TBoardForm::CurrentSkin() const {
+  for (int s = 0; s < kSkinCount; ++s)
+    if (skinActions_[s]->isChecked()) return static_cast<Skin>(s);
+  return Skin::Slate;
 }
 
 // ---- Network commands -----------------------------------------------------------------------
@@ -769,6 +780,7 @@ void TBoardForm::GameModeApplied() {
       SetMenuEnabled(item, true);
   if (displays_ && game_.Winner()) displays_->NoteComputerGame();  // before the computer leaves
   if (computer_) computer_->GameModeApplied();
+  if (learning_) learning_->GameModeApplied();
   if (displays_) displays_->Schedule();
 }
 
@@ -875,7 +887,7 @@ bool TBoardForm::IsHistoryVisible() const {
 
 void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
   if (glide_.Keep([=, this] { SetHistoryText(lines); })) return;
-  if (kiboForm_) kiboForm_->SetLines(lines);
+  if (kiboForm_) kiboForm_->SetLines(learning_ ? learning_->DecorateHistory(lines) : lines);
 }
 
 // A move, an undo or redo, or a received move ends any drag at once; the image of a received
@@ -892,6 +904,7 @@ void TBoardForm::BoardRebuilt() {
   if (glide_.Keep([this] { BoardRebuilt(); })) return;
   if (displays_) displays_->Schedule();
   if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
+  if (learning_) learning_->BoardChanged();
 }
 
 void TBoardForm::UnlockRequests() {

@@ -36,6 +36,7 @@ namespace tamsok {
 
 class BoardKeyboard;
 class BoardOverlay;
+class LearningTools;
 class GameDisplays;
 class TAboutBox;
 class TChatForm;
@@ -209,6 +210,10 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::function<void()> CloseSockets;
   // The computer opponent and its menu.
   ComputerPlayer& Computer() const { return *computer_; }
+  // The rules window, the edge labels, the analysis and the game review.
+  LearningTools& Learning() const { return *learning_; }
+  GameFileCommands& GameFiles() { return gameFiles_; }
+  Skin CurrentSkin() const;
   // The last move's outline, the result of a finished game and the pieces' accessible names.
   GameDisplays& Displays() const { return *displays_; }
   // The keyboard's cursor and typed moves over the board.
@@ -320,6 +325,7 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
 
   // Made right after the menus, before the game's start-up reports to it; destroyed first.
   std::unique_ptr<ComputerPlayer> computer_;
+  std::unique_ptr<LearningTools> learning_;
   GameDisplays* displays_ = nullptr;  // made with the computer player
   BoardKeyboard* keyboard_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -27,14 +29,18 @@
 #include "rules/MoveCheck.h"
 #include "tools/devtools/DemoGame.h"
 #include "ui/About.h"
+#include "ui/Analysis.h"
 #include "ui/BoardKeyboard.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/Glide.h"
+#include "ui/HowToPlay.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
+#include "ui/LearningTools.h"
 #include "ui/Request.h"
+#include "ui/Review.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
 
@@ -283,6 +289,111 @@ bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
   return ok;
 }
 
+// The rules window on a kind's page and its practice board, in two skins and two viewing
+// sides.
+bool TakeLearningScreenshots(TBoardForm& board, const QString& dir) {
+  LearningTools& learning = board.Learning();
+  board.Action(QStringLiteral("miHowToPlay"))->trigger();
+  THowToPlayForm& window = *learning.HowToPlay();
+  ShowAndWait(window);
+  bool ok = true;
+  struct Shot {
+    const char* skin;
+    int side;
+    const char* page;
+  };
+  for (const Shot& shot :
+       {Shot{"miSlate", 0, "LessonCloud"}, Shot{"miWood", 2, "LessonCloud"},
+        Shot{"miSlate", 2, "LessonLightning"}, Shot{"miWood", 1, "LessonTree"}}) {
+    board.Action(QString::fromUtf8(shot.skin))->trigger();
+    board.game().SelectViewSide(shot.side);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < window.LbxLessons->count(); ++i)
+      if (window.LbxLessons->item(i)->data(Qt::UserRole).toString() == QLatin1String(shot.page))
+        window.ShowLesson(i);
+    const QString name = QStringLiteral("how-to-play-%1-%2-side%3.png")
+                             .arg(QString::fromUtf8(shot.page).mid(6).toLower(),
+                                  QString::fromUtf8(shot.skin).mid(2).toLower())
+                             .arg(shot.side);
+    ok &= Save(window, dir, name);
+  }
+  window.TryIt();
+  TryItBoard& tryBoard = *window.TryBoard;
+  const Square from = tryBoard.board().PiecePos[tryBoard.Subject()];
+  const QPoint start = tryBoard.SquarePoint(from);
+  SendMouse(tryBoard, QEvent::MouseButtonPress, start, Qt::LeftButton);
+  SendMouse(tryBoard, QEvent::MouseMove, start + QPoint(30, 20), Qt::LeftButton);
+  ok &= Save(window, dir, QStringLiteral("how-to-play-try-it.png"));
+  SendMouse(tryBoard, QEvent::MouseButtonRelease, start, Qt::NoButton);
+  window.hide();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  return ok;
+}
+
+// The analysis beside a middle game, in two skins and two viewing sides.
+bool TakeAnalysisScreenshots(TBoardForm& board, const QString& dir) {
+  AnalysisView& analysis = board.Learning().Analysis();
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  bool ok = true;
+  for (const auto& [skin, side] : {std::pair{"miSlate", 0}, std::pair{"miWood", 2}}) {
+    board.Action(QString::fromUtf8(skin))->trigger();
+    board.game().SelectViewSide(side);
+    if (!ProcessUntil([&] { return analysis.Shown() && analysis.Shown()->depth >= 5; }, 20000)) {
+      std::fprintf(stderr, "tamsok: the analysis did not reach depth 5\n");
+      ok = false;
+    }
+    ok &= Save(board, dir,
+               QStringLiteral("analysis-%1-side%2.png")
+                   .arg(QString::fromUtf8(skin).mid(2).toLower())
+                   .arg(side));
+  }
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  ProcessUntil(
+      [&] { return !board.findChild<QWidget*>(QStringLiteral("AnalysisDock"))->isVisible(); },
+      1000);
+  return ok;
+}
+
+// The review of the demo game: its window, and the board before its first marked move with
+// the better move's arrow, in two skins and two viewing sides.
+bool TakeReviewScreenshots(TBoardForm& board, const QString& dir) {
+  GameReview& review = board.Learning().Review();
+  board.Action(QStringLiteral("miReviewGame"))->trigger();
+  if (!ProcessUntil([&] { return review.Result() && !review.Running(); }, 60000)) {
+    std::fprintf(stderr, "tamsok: the review did not end\n");
+    return false;
+  }
+  TReviewForm& window = *review.Window();
+  ShowAndWait(window);
+  int marked = -1;
+  const review::Review& r = *review.Result();
+  for (std::size_t i = 0; i < r.moves.size() && marked < 0; ++i)
+    if (r.moves[i].mark >= review::Mark::Mistake) marked = static_cast<int>(i);
+  const int last = board.game().RecordCount();
+  bool ok = true;
+  if (marked >= 0) {
+    review.GoToPly(marked);
+    for (const auto& [skin, side] : {std::pair{"miSlate", 0}, std::pair{"miWood", 2}}) {
+      board.Action(QString::fromUtf8(skin))->trigger();
+      board.game().SelectViewSide(side);
+      QCoreApplication::processEvents();
+      ok &= Save(board, dir,
+                 QStringLiteral("review-board-%1-side%2.png")
+                     .arg(QString::fromUtf8(skin).mid(2).toLower())
+                     .arg(side));
+    }
+  }
+  ok &= Save(window, dir, QStringLiteral("review-window.png"));
+  review.GoToPly(last);
+  window.hide();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  return ok;
+}
+
 void SendKey(QWidget& target, int key, const QString& text = {}) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
   QApplication::sendEvent(&target, &press);
@@ -347,12 +458,14 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     ok &= Save(board, dir, QStringLiteral("midgame-side%1.png").arg(side));
   }
   board.game().SelectViewSide(0);
+  ok &= TakeAnalysisScreenshots(board, dir);
 
   for (const char* name : std::span(kSkinItems).subspan(1)) {
     board.Action(QString::fromUtf8(name))->trigger();
     ok &= Save(board, dir, QStringLiteral("skin-%1.png").arg(SkinName(name)));
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
+  ok &= TakeLearningScreenshots(board, dir);
   ok &= TakeMarkScreenshots(board, dir);
 
   // A long game for the history window, seen at its starting size and enlarged.
@@ -365,6 +478,8 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
   board.KiboForm()->resize(300, 320);
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-enlarged.png"));
+  ok &= TakeReviewScreenshots(board, dir);
+  ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-reviewed.png"));
   ok &= TakeMenuAndBoxScreenshots(board, dir);
 
   for (QWidget* window : std::initializer_list<QWidget*>{
@@ -389,6 +504,93 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     menu->hide();
   }
   return ok ? 0 : 1;
+}
+
+// The processor time the calling thread has used, in milliseconds.
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + t.tv_nsec / 1e6;
+}
+
+struct Stall {
+  double busyMs = 0;        // the longest run of the window's thread between two ticks
+  double medianWallMs = 0;  // the median over the seconds of each second's longest wait
+  double worstWallMs = 0;   // the longest wait of all
+};
+
+// How long the window's thread was kept from a 2 ms timer over `seconds` seconds, while `step`
+// runs at the start of each second. On a busy machine a wait includes the time the thread
+// waited for a processor, which comes and goes from second to second; the thread's own
+// processor time between two ticks is what the program spends.
+Stall LongestStall(int seconds, const std::function<void()>& step) {
+  QElapsedTimer clock, sinceTick;
+  clock.start();
+  sinceTick.start();
+  double cpuAtTick = ThreadCpuMs(), secondWorst = 0;
+  std::vector<double> perSecond;
+  Stall longest;
+  QTimer ticker;
+  ticker.setTimerType(Qt::PreciseTimer);
+  ticker.setInterval(2);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    const double cpu = ThreadCpuMs();
+    secondWorst = std::max(secondWorst, sinceTick.nsecsElapsed() / 1e6 - ticker.interval());
+    longest.busyMs = std::max(longest.busyMs, cpu - cpuAtTick);
+    sinceTick.start();
+    cpuAtTick = cpu;
+  });
+  ticker.start();
+  qint64 nextStep = 0;
+  ProcessUntil(
+      [&] {
+        if (clock.elapsed() >= nextStep) {
+          if (nextStep > 0) perSecond.push_back(secondWorst);
+          secondWorst = 0;
+          nextStep += 1000;
+          step();
+          // The step itself is the user's own action, not a stall.
+          sinceTick.start();
+          cpuAtTick = ThreadCpuMs();
+        }
+        return static_cast<int>(perSecond.size()) >= seconds;
+      },
+      seconds * 1000 + 2000);
+  if (perSecond.empty()) return longest;
+  std::sort(perSecond.begin(), perSecond.end());
+  longest.medianWallMs = perSecond[perSecond.size() / 2];
+  longest.worstWallMs = perSecond.back();
+  return longest;
+}
+
+// The analysis of a middle game for ten seconds, a move taken back or played again every
+// second: how often the panel is redrawn and how long the window's thread is ever kept busy.
+int MeasureAnalysis(TBoardForm& board) {
+  board.miNewClick();
+  PlayDemoGame(board.game(), 3, 200);
+  AnalysisView& analysis = board.Learning().Analysis();
+  int steps = 0;
+  auto step = [&] { (steps++ % 2 == 0) ? board.miUndoClick() : board.miRedoClick(); };
+  const Stall idle = LongestStall(5, step);
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  constexpr int kSeconds = 10;
+  const Stall busy = LongestStall(kSeconds, step);
+  const int updates = analysis.Updates();
+  const int depth = analysis.Shown() ? analysis.Shown()->depth : 0;
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  std::printf(
+      "analysis (10 s, a move undone or redone every second): %d updates, %.1f per second, "
+      "depth %d at the end\n",
+      updates, static_cast<double>(updates) / kSeconds, depth);
+  std::printf(
+      "longest stall of the window's thread, analysing: its own work %.1f ms; a 2 ms timer "
+      "waited %.1f ms (median of the seconds' longest), %.1f ms at worst\n",
+      busy.busyMs, busy.medianWallMs, busy.worstWallMs);
+  std::printf(
+      "the same without the analysis: its own work %.1f ms; waited %.1f ms, %.1f ms at "
+      "worst\n",
+      idle.busyMs, idle.medianWallMs, idle.worstWallMs);
+  return 0;
 }
 
 // A received move: Fir's legal move of the longest glide from the start position, one-pixel
@@ -509,7 +711,8 @@ int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
     std::printf("release to repainted board (50 drops, %s): median %.0f us, max %.0f us\n",
                 run.marks, micros[micros.size() / 2], micros.back());
   }
-  return MeasureGlide(board);
+  if (const int failed = MeasureGlide(board)) return failed;
+  return MeasureAnalysis(board);
 }
 
 }  // namespace

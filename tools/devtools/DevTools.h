@@ -1,8 +1,9 @@
 // The developer's program tamsok_devtools: the game's own windows, for looking at them and
 // measuring them. The installed program has none of this.
 //   --screenshots DIR   shows the window and writes PNG pictures of it and its side windows
-//   --measure           prints start-up time, memory, the time from a drop to the repaint and
-//                       the longest stall of the window while a received move glides
+//   --measure           prints start-up time, memory, the time from a drop to the repaint, the
+//                       longest stall of the window while a received move glides, and how
+//                       often the analysis redraws and how long the window stalls meanwhile
 #pragma once
 
 #include <optional>
