@@ -7,61 +7,15 @@
 
 #include "engine/Engine.h"
 #include "game/Format.h"
+#include "game/GameTexts.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
-#include "rules/TextMark.h"
 
 namespace tamsok {
 
 namespace {
 
-// Every text the game layer shows. The marked ones are translated by the windows.
-namespace text {
-constexpr const char* kSpectator = TR_NOOP("tamsok", "You are only a spectator");
-constexpr const char* kNewLocalGame = TR_NOOP("tamsok", "New Local Game");
-constexpr const char* kPlaying = TR_NOOP("tamsok", "Playing");
-constexpr const char* kFirFirst = TR_NOOP("tamsok", "Always fir tree camp First");
-constexpr const char* kPass = TR_NOOP("tamsok", "Pass");
-constexpr const char* kPassFromOpposite = TR_NOOP("tamsok", "Pass Form Opposite");
-constexpr const char* kGameOver = TR_NOOP("tamsok", "Game over");
-constexpr const char* kNotice = TR_NOOP("tamsok", "Notice");
-constexpr const char* kConquered = TR_NOOP("tamsok", "You are conquered");
-constexpr const char* kRequire50 = TR_NOOP("tamsok", "Require 50 Moves at least");
-constexpr const char* kWin = TR_NOOP("tamsok", "%s Win");      // network results: "Fir Win"
-constexpr const char* kLocalWin = TR_NOOP("tamsok", "%sWin");  // local scoring: "FirWin"
-// What a client shows for a received move.
-constexpr const char* kReceivedMove = TR_NOOP("tamsok", "[.]%s");
-constexpr const char* kRecordsFull = TR_NOOP("tamsok", "The game record is full: no more moves");
-constexpr const char* kMoveStatus = TR_NOOP("tamsok", "[%3d][%s %s]{x%dy%d->x%dy%d}");
-constexpr const char* kNewGameClock[kCampCount] = {
-    TR_NOOP("tamsok", "[Fir][%02d\"%02d][%2d][%d/10][%d]"),
-    TR_NOOP("tamsok", "[Oak][%02d\"%02d][%2d][%d/10][%d]")};
-constexpr const char* kTickClock[kCampCount] = {
-    TR_NOOP("tamsok", "[Fir][%02d\"%02d][%2d][%d/%d][%d]"),
-    TR_NOOP("tamsok", "[Oak][%02d\"%02d][%2d][%d/%d][%d]")};
-constexpr const char* kHistoryPass = TR_NOOP("tamsok", "[%3d][PASS]");
-constexpr const char* kHistoryMove = "[%3d][%-4s] {%d%d->%d%d}";
-constexpr const char* kHistoryCapture = TR_NOOP("tamsok", "[%3d][%-4s] {%d%d->%d%d} (Capture<%s>)");
-// Why a received move was not applied.
-constexpr const char* kBadMoveFields = TR_NOOP("tamsok", "Refused move: a field is out of range");
-constexpr const char* kBadMovePiece =
-    TR_NOOP("tamsok", "Refused move: the piece is not on the board");
-constexpr const char* kBadMoveSource =
-    TR_NOOP("tamsok", "Refused move: the piece does not stand on the source square");
-constexpr const char* kBadMoveCaptured =
-    TR_NOOP("tamsok", "Refused move: the captured piece is not on the target square");
-constexpr const char* kBadMoveOwnCapture =
-    TR_NOOP("tamsok", "Refused move: a piece of the mover's own camp is named as captured");
-constexpr const char* kBadMoveOccupied =
-    TR_NOOP("tamsok", "Refused move: the target square is occupied");
-// The rules' own reason follows.
-constexpr const char* kBadMoveRules = TR_NOOP("tamsok", "Refused move: %s");
-}  // namespace text
-
-constexpr std::string_view kModeNames[] = {
-    TR_NOOP("tamsok", "LocalFree"),  TR_NOOP("tamsok", "LocalPlaying"),
-    TR_NOOP("tamsok", "ServerFree"), TR_NOOP("tamsok", "ServerPlaying"),
-    TR_NOOP("tamsok", "ClientFree"), TR_NOOP("tamsok", "ClientPlaying")};
+namespace text = gametext;
 
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
@@ -118,7 +72,7 @@ unsigned ClockSeed() {
 }  // namespace
 
 std::string_view GameModeName(GameMode mode) {
-  return kModeNames[static_cast<std::size_t>(mode)];
+  return text::kModeNames[static_cast<std::size_t>(mode)];
 }
 
 Game::Game(GameView& view, PeerLink& peer, std::optional<unsigned> seed)

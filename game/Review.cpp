@@ -7,32 +7,14 @@
 #include "engine/Engine.h"
 #include "engine/MoveGen.h"
 #include "game/Format.h"
+#include "game/GameTexts.h"
 #include "rules/Catalogue.h"
-#include "rules/TextMark.h"
 
 namespace tamsok::review {
 
 namespace {
 
-namespace text {
-constexpr const char* kInaccuracy = TR_NOOP("tamsok", "inaccuracy");
-constexpr const char* kMistake = TR_NOOP("tamsok", "mistake");
-constexpr const char* kBlunder = TR_NOOP("tamsok", "blunder");
-constexpr const char* kTreeIn = TR_NOOP("tamsok", "Tree in %d");
-constexpr const char* kTreeLostIn = TR_NOOP("tamsok", "Tree lost in %d");
-constexpr const char* kScoringWinsIn = TR_NOOP("tamsok", "Scoring wins in %d");
-constexpr const char* kScoringLosesIn = TR_NOOP("tamsok", "Scoring loses in %d");
-constexpr const char* kScoringWinsNow = TR_NOOP("tamsok", "Scoring wins now");
-constexpr const char* kScoringLosesNow = TR_NOOP("tamsok", "Scoring loses now");
-// The keys of a review in a game file.
-constexpr std::string_view kKeyReview = "Review";
-constexpr std::string_view kKeyEvaluations = "Evaluations";
-constexpr std::string_view kKeyBest = "Best moves";
-constexpr std::string_view kKeyMarks = "Marks";
-constexpr std::string_view kKeySummary = "Summary";
-constexpr const char* kSummary = "%s %d/%d/%d, average drop %.1f%%";
-constexpr std::string_view kUnknown = "?";
-}  // namespace text
+namespace text = gametext;
 
 // Evaluations in a file are for Fir; a game won by force is written as the plies to its end:
 // "+T5" Fir takes Oak's Tree in 5 plies, "-T4" Oak takes Fir's in 4, "+S3" Fir wins by
