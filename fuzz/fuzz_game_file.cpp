@@ -9,6 +9,7 @@
 
 #include "fuzz/FuzzHarness.h"
 #include "game/GameFile.h"
+#include "game/Review.h"
 
 namespace tamsok::fuzz {
 namespace {
@@ -60,6 +61,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SavedGame expected = *read.game, got = *again.game;
   expected.date = got.date = "";
   expected.firstRecordLine = got.firstRecordLine = 0;
+  expected.notes.clear();  // the game keeps no notes: the window adds them when it saves
   if (!(expected == got)) Fail("a game read back differs from the file it was loaded from", text);
+
+  // The notes read are written back as they were, and a review among them reads or is
+  // passed by, never more.
+  const ReadGameResult withNotes = ReadGameFile(WriteGameFile(*read.game));
+  if (!withNotes || withNotes.game->notes != read.game->notes)
+    Fail("the notes of a file are not written back as they were read", text);
+  if (const std::optional<review::Review> r = review::ReadNotes(read.game->notes, *read.game)) {
+    const review::Plies plies = review::PliesOf(read.game->records);
+    if (r->evals.size() != plies.positions.size() || r->moves.size() != plies.moves.size())
+      Fail("a review read from notes does not fit its game", text);
+  }
   return 0;
 }

@@ -7,61 +7,15 @@
 
 #include "engine/Engine.h"
 #include "game/Format.h"
+#include "game/GameTexts.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
-#include "rules/TextMark.h"
 
 namespace tamsok {
 
 namespace {
 
-// Every text the game layer shows. The marked ones are translated by the windows.
-namespace text {
-constexpr const char* kSpectator = TR_NOOP("tamsok", "You are only a spectator");
-constexpr const char* kNewLocalGame = TR_NOOP("tamsok", "New Local Game");
-constexpr const char* kPlaying = TR_NOOP("tamsok", "Playing");
-constexpr const char* kFirFirst = TR_NOOP("tamsok", "Always fir tree camp First");
-constexpr const char* kPass = TR_NOOP("tamsok", "Pass");
-constexpr const char* kPassFromOpposite = TR_NOOP("tamsok", "Pass Form Opposite");
-constexpr const char* kGameOver = TR_NOOP("tamsok", "Game over");
-constexpr const char* kNotice = TR_NOOP("tamsok", "Notice");
-constexpr const char* kConquered = TR_NOOP("tamsok", "You are conquered");
-constexpr const char* kRequire50 = TR_NOOP("tamsok", "Require 50 Moves at least");
-constexpr const char* kWin = TR_NOOP("tamsok", "%s Win");      // network results: "Fir Win"
-constexpr const char* kLocalWin = TR_NOOP("tamsok", "%sWin");  // local scoring: "FirWin"
-// What a client shows for a received move.
-constexpr const char* kReceivedMove = TR_NOOP("tamsok", "[.]%s");
-constexpr const char* kRecordsFull = TR_NOOP("tamsok", "The game record is full: no more moves");
-constexpr const char* kMoveStatus = TR_NOOP("tamsok", "[%3d][%s %s]{x%dy%d->x%dy%d}");
-constexpr const char* kNewGameClock[kCampCount] = {
-    TR_NOOP("tamsok", "[Fir][%02d\"%02d][%2d][%d/10][%d]"),
-    TR_NOOP("tamsok", "[Oak][%02d\"%02d][%2d][%d/10][%d]")};
-constexpr const char* kTickClock[kCampCount] = {
-    TR_NOOP("tamsok", "[Fir][%02d\"%02d][%2d][%d/%d][%d]"),
-    TR_NOOP("tamsok", "[Oak][%02d\"%02d][%2d][%d/%d][%d]")};
-constexpr const char* kHistoryPass = TR_NOOP("tamsok", "[%3d][PASS]");
-constexpr const char* kHistoryMove = "[%3d][%-4s] {%d%d->%d%d}";
-constexpr const char* kHistoryCapture = TR_NOOP("tamsok", "[%3d][%-4s] {%d%d->%d%d} (Capture<%s>)");
-// Why a received move was not applied.
-constexpr const char* kBadMoveFields = TR_NOOP("tamsok", "Refused move: a field is out of range");
-constexpr const char* kBadMovePiece =
-    TR_NOOP("tamsok", "Refused move: the piece is not on the board");
-constexpr const char* kBadMoveSource =
-    TR_NOOP("tamsok", "Refused move: the piece does not stand on the source square");
-constexpr const char* kBadMoveCaptured =
-    TR_NOOP("tamsok", "Refused move: the captured piece is not on the target square");
-constexpr const char* kBadMoveOwnCapture =
-    TR_NOOP("tamsok", "Refused move: a piece of the mover's own camp is named as captured");
-constexpr const char* kBadMoveOccupied =
-    TR_NOOP("tamsok", "Refused move: the target square is occupied");
-// The rules' own reason follows.
-constexpr const char* kBadMoveRules = TR_NOOP("tamsok", "Refused move: %s");
-}  // namespace text
-
-constexpr std::string_view kModeNames[] = {
-    TR_NOOP("tamsok", "LocalFree"),  TR_NOOP("tamsok", "LocalPlaying"),
-    TR_NOOP("tamsok", "ServerFree"), TR_NOOP("tamsok", "ServerPlaying"),
-    TR_NOOP("tamsok", "ClientFree"), TR_NOOP("tamsok", "ClientPlaying")};
+namespace text = gametext;
 
 // The menu table: which items each mode enables, indexed [item][mode]. Pass, Surrender and
 // Scoring apply only to a player, "Client mode" only to a player (a spectator gets it).
@@ -118,7 +72,7 @@ unsigned ClockSeed() {
 }  // namespace
 
 std::string_view GameModeName(GameMode mode) {
-  return kModeNames[static_cast<std::size_t>(mode)];
+  return text::kModeNames[static_cast<std::size_t>(mode)];
 }
 
 Game::Game(GameView& view, PeerLink& peer, std::optional<unsigned> seed)
@@ -260,8 +214,12 @@ void Game::miNewClick() {
                      Format(text::kNewGameClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
                             30 - moveElapsed_, exceedCount_[i], materialBalance_[i]));
   }
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    secondsLeftShown_[Index(c)] = 30 - moveElapsed_;
+  clockShown_ = true;
   view_.ShowStatus(kPanelMode, text::kPlaying);
   view_.ShowStatus(kPanelGame, text::kFirFirst);
+  RebuildHistory();  // the previous game's records go at once, not at the first move
   AssertInvariants();
 }
 
@@ -321,6 +279,7 @@ void Game::CaptureIntoTray(PieceId captured) {
   capturedCount_[camp] += 1;
   materialBalance_[camp] -= ValueOf(KindOf(captured));
   tray_[camp].push_back(captured);
+  RefreshClockPanels();
 }
 
 // The piece captured last in its camp is always on top of that camp's tray.
@@ -559,6 +518,7 @@ void Game::miUndoClick() {
   if (recordCount_ < 1) return;
   UndoOne();
   ResetDragAndRebuild();
+  RefreshClockPanels();
   AssertInvariants();
 }
 
@@ -572,6 +532,7 @@ void Game::miRedoClick() {
   if (recordCount_ >= redoLimit_) return;
   RedoOne();
   ResetDragAndRebuild();
+  RefreshClockPanels();
   AssertInvariants();
 }
 
@@ -629,6 +590,7 @@ bool Game::PassBookkeeping() {
   SetSideToMove(OtherCamp(sideToMove_));
   view_.ShowStatus(kPanelGame, text::kPass);
   AppendRecord({kNoPiece, kNoPiece, -1, -1, -1, -1, true});
+  RebuildHistory();  // the PASS line shows at once, not from the next move on
   return true;
 }
 
@@ -638,8 +600,8 @@ void Game::miPassClick() {
   if (mode_ == GameMode::ServerPlaying) {
     if (PassBookkeeping()) SendToAll(SetLastMessage(BuildPass()));
   } else if (mode_ == GameMode::LocalPlaying) {
-    // Both camps sit at this machine: the pass is in force at once, and listed at once.
-    if (PassBookkeeping()) RebuildHistory();
+    // Both camps sit at this machine: the pass is in force at once.
+    PassBookkeeping();
   } else if (mode_ == GameMode::ClientPlaying) {
     if (RecordsFull()) {
       view_.ShowStatus(kPanelGame, text::kRecordsFull);
@@ -712,14 +674,24 @@ void Game::miScoringClick() {
 
 // ---- Clock -----------------------------------------------------------------------------
 
-std::string Game::ClockPanelText(Camp c, int unitTime, int exceedLimit) const {
+std::string Game::ClockPanelText(Camp c, int secondsLeft) const {
   const int i = Index(c);
-  return Format(text::kTickClock[i], totalTime_[i] / 60, totalTime_[i] % 60,
-                unitTime - moveElapsed_, exceedCount_[i], exceedLimit, materialBalance_[i]);
+  return Format(text::kTickClock[i], totalTime_[i] / 60, totalTime_[i] % 60, secondsLeft,
+                exceedCount_[i], exceedLimit_, materialBalance_[i]);
 }
 
 void Game::ShowClockPanel(Camp c) {
-  view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, unitTime_, exceedLimit_));
+  secondsLeftShown_[Index(c)] = unitTime_ - moveElapsed_;
+  clockShown_ = true;
+  view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, unitTime_ - moveElapsed_));
+}
+
+// The material figure follows captures, undo and redo at once; the seconds left stay as each
+// panel last showed them, so the panel of the camp not to move keeps its frozen figure.
+void Game::RefreshClockPanels() {
+  if (!clockShown_) return;  // the panels still show their captions, not a game
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    view_.ShowStatus(kPanelFirClock + Index(c), ClockPanelText(c, secondsLeftShown_[Index(c)]));
 }
 
 void Game::Timer1Timer() {

@@ -244,7 +244,8 @@ class Game {
   void CaptureIntoTray(PieceId captured);
   void ReleaseFromTray(PieceId captured, Square to);
   void ShowClockPanel(Camp c);
-  std::string ClockPanelText(Camp c, int unitTime, int exceedLimit) const;
+  void RefreshClockPanels();
+  std::string ClockPanelText(Camp c, int secondsLeft) const;
   static std::string MakeStationId(unsigned seed);
 
   GameView& view_;
@@ -279,6 +280,10 @@ class Game {
   bool interrupted_ = false;
   bool quickMoves_ = false;
   std::optional<Camp> awayCamp_;
+  // Whether the clock panels show a game (not their start-up captions), and the seconds-left
+  // figure each last showed.
+  bool clockShown_ = false;
+  std::array<int, kCampCount> secondsLeftShown_{};
 };
 
 }  // namespace tamsok

@@ -14,63 +14,16 @@
 #include <fstream>
 
 #include "game/Format.h"
+#include "game/GameTexts.h"
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
 #include "rules/MoveCheck.h"
-#include "rules/TextMark.h"
 
 namespace tamsok {
 
 namespace {
 
-// Every text of the game file: its keys, and what a reader says is wrong.
-namespace text {
-constexpr std::string_view kMagic = "Tamsok Janggi game";
-constexpr std::string_view kKeyVersion = "Version";
-constexpr std::string_view kKeyDate = "Date";
-constexpr std::string_view kKeyView = "View";
-constexpr std::string_view kKeyNetwork = "Network";
-constexpr std::string_view kKeyComputer = "Computer";
-constexpr std::string_view kKeyResult = "Result";
-constexpr std::string_view kKeyRecords = "Records";
-constexpr std::string_view kKeyCurrent = "Current";
-constexpr std::string_view kKeyToMove = "To move";
-constexpr std::string_view kPlayedAs = "played as ";
-constexpr std::string_view kWatched = "watched";
-constexpr std::string_view kUnitTime = "unit time ";
-constexpr std::string_view kExceedings = "exceedings ";
-constexpr std::string_view kRetractions = "retractions ";
-constexpr std::string_view kPlays = "plays ";
-constexpr std::string_view kStrength = ", strength ";
-constexpr std::string_view kWinSuffix = " Win";
-
-constexpr const char* kNotAGameFile = TR_NOOP("tamsok", "not a Tamsok Janggi game file");
-constexpr const char* kNewerVersion =
-    TR_NOOP("tamsok", "format version %d is newer than this program reads (%d)");
-constexpr const char* kBadHeaderLine = TR_NOOP("tamsok", "a header line is \"Key: value\"");
-constexpr const char* kRepeatedKey = TR_NOOP("tamsok", "\"%s\" is given twice");
-constexpr const char* kMissingKey = TR_NOOP("tamsok", "the header has no \"%s\" line");
-constexpr const char* kBadValue = TR_NOOP("tamsok", "\"%s\" is not a valid %s");
-constexpr const char* kCurrentAboveRecords =
-    TR_NOOP("tamsok", "Current %d is more than the %d records");
-constexpr const char* kWrongToMove = TR_NOOP("tamsok", "%s is not to move after %d records");
-constexpr const char* kNoRecordsPart =
-    TR_NOOP("tamsok", "the file is cut short: the header does not end");
-constexpr const char* kCutShort =
-    TR_NOOP("tamsok", "the file is cut short: it holds %d of its %d records");
-constexpr const char* kExtraRecord =
-    TR_NOOP("tamsok", "more records than the %d the header announces");
-constexpr const char* kNotAMove =
-    TR_NOOP("tamsok", "\"%s\" is not a move (two squares such as e3e4, or 0000)");
-constexpr const char* kNoPieceThere = TR_NOOP("tamsok", "%s: no piece stands on %s");
-constexpr const char* kRefused = TR_NOOP("tamsok", "%s is refused: %s");
-constexpr const char* kTooLong = TR_NOOP("tamsok", "%s: the game is longer than a game may be");
-constexpr const char* kCurrentOutOfRange =
-    TR_NOOP("tamsok", "the records in force are out of range");
-constexpr const char* kLine = TR_NOOP("tamsok", "Line %d: %s");
-constexpr const char* kTooLarge =
-    TR_NOOP("tamsok", "the file is larger than %zu bytes: not a game file");
-}  // namespace text
+namespace text = gametext;
 
 // Short enough to quote in a message; a whole line can be long.
 std::string Quote(std::string_view s) {
@@ -191,6 +144,22 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+// The header's own keys; a note may not use one.
+constexpr std::string_view kOwnKeys[] = {text::kKeyVersion, text::kKeyDate,     text::kKeyView,
+                                         text::kKeyNetwork, text::kKeyComputer, text::kKeyResult,
+                                         text::kKeyRecords, text::kKeyCurrent,  text::kKeyToMove};
+
+bool WritableNote(const HeaderNote& note) {
+  for (std::string_view own : kOwnKeys)
+    if (note.key == own) return false;
+  auto clean = [](const std::string& s) {
+    return s.find_first_of("\r\n") == std::string::npos && s.find(": ") == std::string::npos;
+  };
+  return !note.key.empty() && clean(note.key) &&
+         note.value.find_first_of("\r\n") == std::string::npos && Trim(note.key) == note.key &&
+         Trim(note.value) == note.value;
+}
+
 }  // namespace
 
 std::string WriteGameFile(const SavedGame& game) {
@@ -212,6 +181,8 @@ std::string WriteGameFile(const SavedGame& game) {
   out += line(text::kKeyRecords, std::to_string(game.records.size()));
   out += line(text::kKeyCurrent, std::to_string(game.current));
   out += line(text::kKeyToMove, std::string(CampName(SideAfterRecords(game.current))));
+  for (const HeaderNote& note : game.notes)
+    if (WritableNote(note)) out += line(note.key, note.value);
   out += "\n";
   for (const SavedRecord& r : game.records)
     out += RecordText(r) + "\n";
@@ -281,8 +252,11 @@ ReadGameResult ReadGameFile(std::string_view fileText) {
       toMove = ParseCamp(value);
       if (!toMove) return bad();
       toMoveLine = n;
+    } else {
+      // Other keys are notes: kept as they are, when they could be written back so.
+      HeaderNote note{std::string(key), std::string(value)};
+      if (WritableNote(note)) game.notes.push_back(std::move(note));
     }
-    // Other keys are notes for people; a reader of this version passes them by.
   }
   if (i >= lines.size()) return Fail(static_cast<int>(lines.size()) + 1, text::kNoRecordsPart);
   const int headerEnd = static_cast<int>(i) + 1;

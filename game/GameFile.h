@@ -11,6 +11,8 @@
 //   Records: 57
 //   Current: 55
 //   To move: Oak
+//   Review: Medium                                                       (notes, such as a
+//   Evaluations: 0 12 -8 ...                                              game's review)
 //
 //   e3e4
 //   0000
@@ -44,6 +46,15 @@ struct SavedRecord {
   friend bool operator==(const SavedRecord&, const SavedRecord&) = default;
 };
 
+// A header line that this version does not read itself: a note for people, or the game
+// review's marks and evaluations (game/Review.h). Readers pass over keys they do not know.
+struct HeaderNote {
+  std::string key;
+  std::string value;
+
+  friend bool operator==(const HeaderNote&, const HeaderNote&) = default;
+};
+
 // A game against the computer: the camp it plays and its strength by name.
 struct SavedComputer {
   Camp camp = Camp::Oak;
@@ -61,6 +72,10 @@ struct SavedGame {
   std::vector<SavedRecord> records;  // 1..RedoLimit of the game
   int current = 0;                   // records in force
   int firstRecordLine = 0;           // the line of records[0] in the file it was read from
+  // Written after the header's own keys, in this order; read back from every key that is not
+  // one of them. A note whose key is one of them, or is empty, or holds ": " or a line end,
+  // is not written.
+  std::vector<HeaderNote> notes;
 
   friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };

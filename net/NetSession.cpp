@@ -15,6 +15,10 @@ namespace tamsok {
 
 namespace text = nettext;
 
+// A pause in the messages of a catch-up longer than this ends it: far longer than the
+// kPaceGapMs between them, and shorter than a person takes to move.
+constexpr qint64 kCatchUpQuietMs = 500;
+
 NetSession::NetSession(NetWindows& windows, std::filesystem::path iniPath, quint16 port)
     : windows_(windows), iniPath_(std::move(iniPath)), server_(port), client_(port) {
   server_.onAccept = [this](const std::string& a) { ServerSocket1Accept(a); };
@@ -27,6 +31,7 @@ NetSession::NetSession(NetWindows& windows, std::filesystem::path iniPath, quint
   server_.onRead = [this](const std::string& a, ConnectionId from, const std::string& t) {
     ServerSocket1ClientRead(a, from, t);
   };
+  server_.onPaced = [this](ConnectionId id) { CaughtUp(id); };
   client_.onConnect = [this] { ClientSocket1Connect(); };
   client_.onDisconnect = [this] { ClientSocket1Disconnect(); };
   client_.onRead = [this](const std::string& t) { ClientSocket1Read(t); };
@@ -127,7 +132,7 @@ void NetSession::miCreateRoomClick() {
     SetRoomChecked(false);
     view.SetMenuChecked(MenuItem::miRoomState, false);
     EndAway();
-    player_ = 0;
+    player_ = returning_ = 0;
     server_.Deactivate();
     view.ShowStatus(kPanelConnection, text::kDisconnected);
     game().SetGameModeOnly(GameMode::LocalFree);
@@ -164,9 +169,30 @@ void NetSession::ServerSocket1ClientDisconnect(const std::string& address, Conne
   if (id == player_ && game().Mode() == GameMode::ServerPlaying) PlayerLeft();
 }
 
+namespace {
+
+// The messages that say what the game is: a station given the whole game anew needs none of
+// them that still wait for it.
+bool SaysTheGame(const std::string& message) {
+  const std::string_view head = HeadOf(message);
+  return head == kHeadMade || head == kHeadMove || head == kHeadPass || head == kHeadWinn;
+}
+
+}  // namespace
+
 void NetSession::SendCatchUp(ConnectionId to, const std::string& made) {
-  for (const std::string& message : CatchUpMessages(game(), made))
-    server_.SendTo(to, message);
+  // Paced, so that a station that takes each read for one message gets every one of them;
+  // whatever is sent to it meanwhile waits behind. A station caught up again (its player
+  // back) skips what was still waiting of the game: the new catch-up holds it all.
+  server_.SendPaced(to, CatchUpMessages(game(), made), SaysTheGame);
+}
+
+void NetSession::CaughtUp(ConnectionId id) {
+  if (id != returning_) return;
+  returning_ = 0;
+  // The returning player has its board back: its time counts again.
+  if (id == player_ && !away_ && game().Mode() == GameMode::ServerPlaying)
+    game().SetAwayCamp(std::nullopt);
 }
 
 Camp NetSession::PlayerCamp() const {
@@ -175,6 +201,7 @@ Camp NetSession::PlayerCamp() const {
 
 void NetSession::PlayerLeft() {
   player_ = 0;
+  returning_ = 0;
   away_ = true;
   awaySince_.start();
   game().SetAwayCamp(PlayerCamp());
@@ -223,6 +250,9 @@ void NetSession::Resume(ConnectionId from, const std::string& address) {
   if (old != 0 && old != from) server_.Abort(old);
   EndAway();
   ShowRoomLine(address, Format(text::kPlayerBack, CampName(PlayerCamp()).data()));
+  // Its clock stands until it has been given the game again.
+  game().SetAwayCamp(PlayerCamp());
+  returning_ = from;
   SendCatchUp(from, made_);
 }
 
@@ -299,6 +329,7 @@ void NetSession::AcceptRequest(const std::string& line) {
   GameView& view = game().view();
   const auto sender = requestSenders_.find(line);
   player_ = sender == requestSenders_.end() || sender->second.empty() ? 0 : sender->second.back();
+  returning_ = 0;
   EndAway();
   made_ = made;
   playerStation_ = terms.value.stationId;
@@ -444,9 +475,13 @@ bool CatchUpOf(const std::string& made, const std::string& lost) {
 
 void NetSession::ClientSocket1Read(const std::string& text) {
   // Moves waiting behind this one are put on their squares at once: the board catches up.
-  game().SetQuickMoves(client_.MessagesWaiting() > 0);
+  // So are those of a catch-up, which come one at a time, close behind each other, until
+  // the first pause.
+  if (catchingUp_ && quietSince_.elapsed() > kCatchUpQuietMs) catchingUp_ = false;
+  game().SetQuickMoves(catchingUp_ || client_.MessagesWaiting() > 0);
   const Handled h = HandleServerMessage(game(), text, resuming_);
   game().SetQuickMoves(false);
+  quietSince_.start();  // the time a glide took is no pause of the room's
   if (h.error) {
     windows_.ReportError(*h.error);
     return;
@@ -455,6 +490,9 @@ void NetSession::ClientSocket1Read(const std::string& text) {
   if (HeadOf(text) == kHeadMade && game().Mode() == GameMode::ClientPlaying &&
       h.reply != text::kBugInnerError) {
     madeReceived_ = text;
+    // The game so far follows the "Made" of a game under way (which names no player) and
+    // that of a game this station takes its seat back in.
+    catchingUp_ = h.reply == text::kGameResumed || text == MadeForSpectators(text);
     if (h.reply == text::kGameResumed) resuming_ = false;
     // Back in a room that still plays the game this station played: it asks for its seat.
     if (lostAsPlayer_ && CatchUpOf(text, lostMade_)) {

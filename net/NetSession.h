@@ -97,6 +97,8 @@ class NetSession : public PeerLink {
 
   // The room: sends the game so far on one connection, as the messages it would have got.
   void SendCatchUp(ConnectionId to, const std::string& made);
+  // The game so far has gone out on the connection.
+  void CaughtUp(ConnectionId id);
   void PlayerLeft();
   void Resume(ConnectionId from, const std::string& address);
   void UpdateAwayNotice();
@@ -121,6 +123,8 @@ class NetSession : public PeerLink {
   // was accepted: the player of the game in progress (0: none, or away).
   std::unordered_map<std::string, std::vector<ConnectionId>> requestSenders_;
   ConnectionId player_ = 0;
+  // The player's connection while the game is sent to it again after it came back.
+  ConnectionId returning_ = 0;
   // The room's game in progress: its "Made", and the station identifier of its player.
   std::string made_;
   std::string playerStation_;
@@ -144,6 +148,9 @@ class NetSession : public PeerLink {
   // Reconnecting after a loss; `resuming_` once the request has gone out again.
   bool reconnecting_ = false;
   bool resuming_ = false;
+  // Receiving the game so far, and the time since the last received message was handled.
+  bool catchingUp_ = false;
+  QElapsedTimer quietSince_;
   QObject context_;  // owns deferred calls, which die with the session
 };
 

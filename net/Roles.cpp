@@ -7,6 +7,10 @@
 
 #include <cerrno>
 #endif
+#ifdef Q_OS_LINUX
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+#endif
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -92,6 +96,9 @@ Connection::Connection(QTcpSocket* socket, ConnectionId id, Direction direction,
   socket_->setReadBufferSize(kReadChunkBytes);
   holdTimer_.setSingleShot(true);
   connect(&holdTimer_, &QTimer::timeout, this, [this] { FlushHeld(); });
+  paceTimer_.setSingleShot(true);
+  paceTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&paceTimer_, &QTimer::timeout, this, &Connection::SendNextPaced);
   connect(socket_, &QTcpSocket::readyRead, this, &Connection::OnReadyRead);
 }
 
@@ -154,11 +161,90 @@ std::size_t Connection::HeldBytes() const {
 void Connection::Stop() {
   stopped_ = true;
   holdTimer_.stop();
+  paceTimer_.stop();
+  outbox_.clear();
+  outboxBytes_ = 0;
+  pacing_ = false;
   disconnect(socket_, nullptr, this, nullptr);
 }
 
 void Connection::Send(std::string_view bytes) {
   if (bytes.empty() || closing_) return;
+  if (!pacing_) return SendNow(bytes);
+  outbox_.emplace_back(bytes);
+  outboxBytes_ += bytes.size();
+  CloseIfOverfull(outboxBytes_ + static_cast<std::size_t>(socket_->bytesToWrite()));
+}
+
+void Connection::SendPaced(std::vector<std::string> messages,
+                           const std::function<bool(const std::string&)>& stale) {
+  if (closing_ || stopped_) return;
+  if (stale) {
+    std::erase_if(outbox_, stale);
+    outboxBytes_ = 0;
+    for (const std::string& m : outbox_)
+      outboxBytes_ += m.size();
+  }
+  for (std::string& m : messages) {
+    if (m.empty()) continue;
+    outboxBytes_ += m.size();
+    outbox_.push_back(std::move(m));
+  }
+  CloseIfOverfull(outboxBytes_ + static_cast<std::size_t>(socket_->bytesToWrite()));
+  if (pacing_ || outbox_.empty() || closing_) return;
+  pacing_ = true;
+  leaving_ = false;
+  SendNextPaced();
+}
+
+void Connection::SendNextPaced() {
+  if (stopped_ || closing_) return;
+  // The gap counts from the moment the previous message has left: one still on its way out
+  // (the peer's window is full, say) would be joined by the next one in the system's queue.
+  if (!AllSent()) {
+    leaving_ = true;
+    paceTimer_.start(kPaceGapMs);
+    return;
+  }
+  if (std::exchange(leaving_, false)) {
+    paceTimer_.start(kPaceGapMs);
+    return;
+  }
+  if (outbox_.empty()) {
+    pacing_ = false;
+    if (onPaced) onPaced();
+    return;
+  }
+  const std::string next = std::move(outbox_.front());
+  outbox_.pop_front();
+  outboxBytes_ -= next.size();
+  SendNow(next);
+  paceTimer_.start(kPaceGapMs);
+}
+
+bool Connection::AllSent() const {
+  if (socket_->bytesToWrite() > 0) return false;
+#if defined(Q_OS_LINUX) && defined(SIOCOUTQNSD)
+  int unsent = 0;
+  if (ioctl(static_cast<int>(socket_->socketDescriptor()), SIOCOUTQNSD, &unsent) == 0 && unsent > 0)
+    return false;
+#endif
+  return true;
+}
+
+void Connection::CloseIfOverfull(std::size_t unsent) {
+  if (unsent <= kMaxUnsentBytes || closing_) return;
+  // A peer that does not read what it is sent would make the backlog grow without end:
+  // every chat line it sends comes back to it. It is closed, later, since a disconnect
+  // event now would change the list of connections that a send to all walks through.
+  closing_ = true;
+  paceTimer_.stop();
+  outbox_.clear();
+  outboxBytes_ = 0;
+  QMetaObject::invokeMethod(socket_, &QAbstractSocket::abort, Qt::QueuedConnection);
+}
+
+void Connection::SendNow(std::string_view bytes) {
   std::size_t sent = 0;
 #ifdef Q_OS_UNIX
   // Straight to the kernel while Qt holds nothing for this socket. A write through Qt's
@@ -179,13 +265,7 @@ void Connection::Send(std::string_view bytes) {
 #endif
   if (sent == bytes.size()) return;
   socket_->write(bytes.data() + sent, static_cast<qint64>(bytes.size() - sent));
-  if (socket_->bytesToWrite() > static_cast<qint64>(kMaxUnsentBytes)) {
-    // A peer that does not read what it is sent would make this buffer grow without end:
-    // every chat line it sends comes back to it. It is closed, later, since a disconnect
-    // event now would change the list of connections that a send to all walks through.
-    closing_ = true;
-    QMetaObject::invokeMethod(socket_, &QAbstractSocket::abort, Qt::QueuedConnection);
-  }
+  CloseIfOverfull(static_cast<std::size_t>(socket_->bytesToWrite()));
 }
 
 // ---- Retirement --------------------------------------------------------------------------
@@ -256,6 +336,9 @@ void ServerRole::OnNewConnection() {
         new Connection(socket, ++lastId_, Direction::ClientToServer, queue_, holdTimeoutMs_, this);
     socket->setParent(c);  // the connection owns its socket: both go together
     connections_.push_back(c);
+    c->onPaced = [this, id = c->id()] {
+      if (onPaced) onPaced(id);
+    };
     const std::string address = c->address();
     WatchLink(socket->socketDescriptor(), watch_);
     connect(socket, &QTcpSocket::disconnected, this, [this, c] { Drop(c); });
@@ -295,6 +378,18 @@ void ServerRole::SendToOthers(const std::string& address, const std::string& byt
 
 void ServerRole::SendTo(ConnectionId to, const std::string& bytes) {
   if (Connection* c = Find(to)) c->Send(bytes);
+}
+
+void ServerRole::SendPaced(ConnectionId to, std::vector<std::string> messages,
+                           const std::function<bool(const std::string&)>& stale) {
+  if (Connection* c = Find(to)) c->SendPaced(std::move(messages), stale);
+}
+
+std::size_t ServerRole::WaitingMessages() const {
+  std::size_t waiting = 0;
+  for (const QPointer<Connection>& c : connections_)
+    if (c) waiting += c->WaitingMessages();
+  return waiting;
 }
 
 void ServerRole::Abort(ConnectionId which) {

@@ -39,6 +39,14 @@ inline constexpr qint64 kReadChunkBytes = qint64{64} << 10;
 // top.
 inline constexpr std::size_t kMaxQueuedBytes = std::size_t{1} << 20;
 
+// How a connection sends a run of messages that must each reach the peer in a read of its
+// own (the game so far, for a station that joins during a game): one at a time, the next only
+// once the previous one has left this machine and this gap has passed since. A peer on a
+// local network gets each one well before the next leaves, even on a busy machine, and a
+// catch-up of 120 records takes about 2.5 s. (A peer busy for longer with one of them, say
+// gliding a piece, may still read the ones that came meanwhile together.)
+inline constexpr int kPaceGapMs = 20;
+
 // Tells the connections of one role apart; never reused within a run.
 using ConnectionId = std::uint64_t;
 
@@ -106,8 +114,17 @@ class Connection : public QObject {
   QTcpSocket* socket() const { return socket_; }
   ConnectionId id() const { return id_; }
   const std::string& address() const { return address_; }
-  // Sends the bytes; nothing for none.
+  // Sends the bytes; nothing for none. While the connection paces a run of messages, the
+  // bytes wait behind it and go out paced too, so the order never changes.
   void Send(std::string_view bytes);
+  // Sends the messages paced (see kPaceGapMs), after those still waiting; the waiting ones
+  // for which `stale` holds are dropped first.
+  void SendPaced(std::vector<std::string> messages,
+                 const std::function<bool(const std::string&)>& stale = {});
+  // How many messages wait to go out paced.
+  std::size_t WaitingMessages() const { return outbox_.size(); }
+  // Runs once a paced run has gone out, the gap after its last message included.
+  std::function<void()> onPaced;
   // Reads whatever the socket still holds, even past the bound, and hands on what is held
   // (at disconnect). The hold timer hands on the held bytes alone.
   void Drain();
@@ -123,6 +140,12 @@ class Connection : public QObject {
   void OnReadyRead();
   void ReadAndQueue();
   void FlushHeld();
+  void SendNow(std::string_view bytes);
+  void SendNextPaced();
+  // Nothing of what was sent waits in this process or in the system's send queue.
+  bool AllSent() const;
+  // Closes the connection, later, when it holds more unsent bytes than it may.
+  void CloseIfOverfull(std::size_t unsent);
 
   QTcpSocket* socket_;
   ConnectionId id_;
@@ -131,6 +154,12 @@ class Connection : public QObject {
   MessageQueue& queue_;
   QTimer holdTimer_;
   int holdTimeoutMs_;
+  // The messages waiting to go out paced, their bytes, and the timer of the gap.
+  std::deque<std::string> outbox_;
+  std::size_t outboxBytes_ = 0;
+  QTimer paceTimer_;
+  bool pacing_ = false;   // a paced run, or the gap after its last message, is under way
+  bool leaving_ = false;  // the last paced message had not left at the previous tick
   bool paused_ = false;   // stopped reading: too many of its messages wait in the queue
   bool stopped_ = false;  // closed: hands on nothing more
   bool closing_ = false;  // closed for leaving too much unread; sends are dropped
@@ -175,6 +204,11 @@ class ServerRole : public QObject {
   void SendToOthers(const std::string& address, const std::string& bytes);
   // One send on the one connection; nothing when it has gone.
   void SendTo(ConnectionId to, const std::string& bytes);
+  // The messages on the one connection, paced (Connection::SendPaced).
+  void SendPaced(ConnectionId to, std::vector<std::string> messages,
+                 const std::function<bool(const std::string&)>& stale = {});
+  // How many messages wait to go out paced, on all connections.
+  std::size_t WaitingMessages() const;
   // Closes one connection at once; its disconnect event follows.
   void Abort(ConnectionId which);
   // How the links accepted from now on are watched for silence.
@@ -189,6 +223,8 @@ class ServerRole : public QObject {
   // ServerSocket1ClientConnect and ServerSocket1ClientDisconnect, with the connection.
   std::function<void(const std::string& address, ConnectionId id)> onConnect;
   std::function<void(const std::string& address, ConnectionId id)> onDisconnect;
+  // A paced run on the connection has gone out (not when the connection closes first).
+  std::function<void(ConnectionId id)> onPaced;
   // One message from the connection `from`, at `address`.
   std::function<void(const std::string& address, ConnectionId from, const std::string& text)>
       onRead;

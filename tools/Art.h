@@ -44,23 +44,22 @@ enum Camp { kFir, kOak };
 enum class MenuGlyph { UndoFirst, Undo, Redo, RedoLast, BoardFigure, ViewSide };
 inline constexpr int kMenuGlyphCount = 6;
 
+// Every picture the windows show is drawn at its own size (scale 1) and at `scale` times it,
+// for screens of that many device pixels to a pixel; the drawing is the same, only finer.
+
 // Board picture, RGB: 784 x 512 (PBfoil 785 x 513).
-QImage PaintBoard(Skin skin);
-// 20 x 20 menu swatch cut from the finished board picture of the same skin.
-QImage PaintSwatch(const QImage& board);
+QImage PaintBoard(Skin skin, int scale = 1);
+// 20 x 20 menu swatch cut from the finished board picture of the same skin and scale.
+QImage PaintSwatch(const QImage& board, int scale = 1);
 
 // 40 x 40 token with a transparent background.
-QImage PaintPiece(int kind, int camp);
+QImage PaintPiece(int kind, int camp, int scale = 1);
 // Square window icon of the given edge, in the style of the Fir Tree token.
 QImage PaintIcon(int size);
 // 10 x 10 last-move marker.
-QImage PaintMarker();
+QImage PaintMarker(int scale = 1);
 // 20 x 20 menu picture.
-QImage PaintMenuGlyph(MenuGlyph glyph);
-
-// Outline of a decimal digit in a 1 x 1 box (y down), drawn as a stroke; used for the board's
-// coordinate labels so they do not depend on the fonts installed on the machine.
-QPainterPath DigitStroke(int digit);
+QImage PaintMenuGlyph(MenuGlyph glyph, int scale = 1);
 
 // The move click as a complete RIFF/WAVE file (16-bit PCM mono).
 QByteArray MakeClickWav();

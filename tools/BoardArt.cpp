@@ -1,5 +1,6 @@
 // The four board skins: a procedural material, two recessed trays for captured pieces, the
-// 10 x 10 grid with its frame, neutral position marks and the coordinate labels.
+// 10 x 10 grid with its frame and neutral position marks. The coordinate labels along the
+// edges are drawn by the program, in the frame of the viewing side.
 //
 // Frame of coordinates: picture pixels, origin top-left, x right, y down. A pixel (x, y) covers
 // [x, x + 1) x [y, y + 1), so a line meant to run through pixel column 144 is drawn at 144.5.
@@ -48,8 +49,7 @@ QRgb ToQRgb(Rgb c) {
 
 // Flat-sawn wood, grain running along x: growth rings of uneven spacing that meander, darker
 // late wood at the end of each ring, fine fibre streaks and pores.
-Rgb WoodTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb WoodTexel(double x, double y, int ix, int iy) {
   const double warp = 22 * Fbm(x * 0.0025, y * 0.008, 11, 4) + 8 * std::sin(x * 0.0041 + 1.3);
   const double phase = (y + warp) / 24.0 + 1.7 * Fbm(x * 0.0012 + 7, y * 0.0045, 16, 3);
   const double f = phase - std::floor(phase);
@@ -65,8 +65,7 @@ Rgb WoodTexel(int ix, int iy) {
 }
 
 // Dark slate: cloudy blue-grey stone, faint cleavage layers along a slight slope, fine speckle.
-Rgb SlateTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb SlateTexel(double x, double y, int ix, int iy) {
   const double cloud = Fbm(x * 0.0035, y * 0.0035, 21, 5);
   const double u = x * 0.97 + y * 0.24;
   const double v = -x * 0.24 + y * 0.97;
@@ -81,8 +80,7 @@ Rgb SlateTexel(int ix, int iy) {
 
 // Marble the colour of milky tea: soft creamy clouds, a few long veins running diagonally that
 // fade in and out along their length, and fine cracks that appear only here and there.
-Rgb MarbteaTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb MarbteaTexel(double x, double y, int ix, int iy) {
   const double warp =
       3.4 * Fbm(x * 0.003, y * 0.003, 31, 4) + 0.5 * Fbm(x * 0.016, y * 0.016, 36, 3);
   const double band = std::pow(1 - std::fabs(std::sin((x * 0.75 + y * 0.66) * 0.011 + warp)), 9);
@@ -100,8 +98,7 @@ Rgb MarbteaTexel(int ix, int iy) {
 
 // Pale gold foil: brushed along x, a broad diagonal sheen and a faint crinkle lit from the
 // top-left.
-Rgb FoilTexel(int ix, int iy) {
-  const double x = ix, y = iy;
+Rgb FoilTexel(double x, double y, int ix, int iy) {
   const double brushed =
       0.6 * GradientNoise(x * 0.006, y * 1.1, 41) + 0.4 * GradientNoise(x * 0.02, y * 2.3, 44);
   auto crinkle = [](double px, double py) { return Turbulence(px * 0.012, py * 0.012, 42, 4); };
@@ -116,24 +113,25 @@ Rgb FoilTexel(int ix, int iy) {
 }
 
 struct Look {
-  Rgb (*texel)(int, int);
-  QColor line;  // grid, frame and marks: strongly contrasting with the material
-  double labelAlpha;
+  // The material at (x, y) in pixels of the 1x picture; (ix, iy) is the pixel being made, for
+  // the finest grain, which follows the pixels of whatever scale is drawn.
+  Rgb (*texel)(double x, double y, int ix, int iy);
+  QColor line;        // grid, frame and marks: strongly contrasting with the material
   double trayDarken;  // tray floor brightness relative to the board surface
 };
 
 Look LookOf(Skin skin) {
   switch (skin) {
     case Skin::Wood:
-      return {WoodTexel, QColor(48, 26, 10), 0.72, 0.70};
+      return {WoodTexel, QColor(48, 26, 10), 0.70};
     case Skin::Slate:
-      return {SlateTexel, QColor(238, 232, 214), 0.62, 0.68};
+      return {SlateTexel, QColor(238, 232, 214), 0.68};
     case Skin::Marbtea:
-      return {MarbteaTexel, QColor(74, 44, 22), 0.7, 0.78};
+      return {MarbteaTexel, QColor(74, 44, 22), 0.78};
     case Skin::PBfoil:
-      return {FoilTexel, QColor(44, 34, 16), 0.72, 0.74};
+      return {FoilTexel, QColor(44, 34, 16), 0.74};
   }
-  return {SlateTexel, Qt::white, 0.7, 0.7};
+  return {SlateTexel, Qt::white, 0.7};
 }
 
 // ---- Trays -------------------------------------------------------------------------------------
@@ -172,7 +170,7 @@ double TrayShading(double px, double py, const QRectF& well, double floorDarken)
   return m;
 }
 
-// ---- Grid, marks and labels ------------------------------------------------------------------
+// ---- Grid and marks --------------------------------------------------------------------------
 
 QPointF Centre(int col, int row) {
   return {kGridLeft + kPitchX * col + 0.5, kGridTop + kPitchY * row + 0.5};
@@ -198,16 +196,6 @@ void DrawPositionMark(QPainter& p, int col, int row) {
       p.drawPath(path);
     }
   }
-}
-
-void DrawLabel(QPainter& p, int digit, QPointF centre) {
-  constexpr double kHeight = 8;
-  constexpr double kWidth = 5;
-  // Map the path rather than the painter, so the pen keeps its width in pixels.
-  QTransform t;
-  t.translate(centre.x() - kWidth / 2, centre.y() - kHeight / 2);
-  t.scale(kWidth, kHeight);
-  p.drawPath(t.map(DigitStroke(digit)));
 }
 
 void DrawGrid(QPainter& p, const Look& look) {
@@ -244,23 +232,11 @@ void DrawGrid(QPainter& p, const Look& look) {
       if (b == 0 || b == 9) DrawPositionMark(p, b, a);
     }
   }
-
-  // Labels: columns 0..9 left to right under the grid, rows 0..9 counted from the bottom on
-  // the left, which is how the move texts name squares in every view.
-  QColor label = line;
-  label.setAlphaF(look.labelAlpha);
-  p.setPen(QPen(label, 1.25, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  const double labelY = kGridBottom + kOuterFrame + 10.5;
-  const double labelX = kGridLeft - kOuterFrame - 10.5;
-  for (int i = 0; i < kGridLines; ++i) {
-    DrawLabel(p, i, QPointF(kGridLeft + kPitchX * i + 0.5, labelY));
-    DrawLabel(p, kGridLines - 1 - i, QPointF(labelX, kGridTop + kPitchY * i + 0.5));
-  }
 }
 
 }  // namespace
 
-QImage PaintBoard(Skin skin) {
+QImage PaintBoard(Skin skin, int scale) {
   const bool foil = skin == Skin::PBfoil;
   const int width = foil ? 785 : 784;
   const int height = foil ? 513 : 512;
@@ -270,111 +246,55 @@ QImage PaintBoard(Skin skin) {
   const QRectF rightTray(width - kTrayWidth, kTrayInset, kTrayWidth - kTrayInset,
                          height - 2 * kTrayInset);
 
-  QImage image(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      const double px = x + 0.5;
-      const double py = y + 0.5;
+  // Every position below is in pixels of the 1x picture; a larger scale samples it finer.
+  QImage image(width * scale, height * scale, QImage::Format_RGB32);
+  for (int iy = 0; iy < image.height(); ++iy) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(iy));
+    const double y = static_cast<double>(iy) / scale;
+    for (int ix = 0; ix < image.width(); ++ix) {
+      const double x = static_cast<double>(ix) / scale;
+      const double px = (ix + 0.5) / scale;
+      const double py = (iy + 0.5) / scale;
       // A soft vignette gives the playing field some depth.
       const double dx = (px - width / 2.0) / (width / 2.0);
       const double dy = (py - height / 2.0) / (height / 2.0);
       double k = 1 - 0.07 * (dx * dx + dy * dy);
       k *= TrayShading(px, py, leftTray, look.trayDarken);
       k *= TrayShading(px, py, rightTray, look.trayDarken);
-      row[x] = ToQRgb(Scale(look.texel(x, y), k));
+      row[ix] = ToQRgb(Scale(look.texel(x, y, ix, iy), k));
     }
   }
 
   QPainter p(&image);
+  p.scale(scale, scale);
   DrawGrid(p, look);
   p.end();
   return image;
 }
 
-QImage PaintSwatch(const QImage& board) {
+QImage PaintSwatch(const QImage& board, int scale) {
   // A piece of the board around an empty intersection, framed like a tile.
   constexpr int kSize = 20;
   const QPoint centre(kGridLeft + kPitchX * 4 + kPitchX / 2, kGridTop + kPitchY * 4);
   const QImage crop =
-      board.copy(centre.x() - 20, centre.y() - 20, 40, 40)
-          .scaled(kSize - 2, kSize - 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  QImage out(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+      board.copy((centre.x() - 20) * scale, (centre.y() - 20) * scale, 40 * scale, 40 * scale)
+          .scaled((kSize - 2) * scale, (kSize - 2) * scale, Qt::IgnoreAspectRatio,
+                  Qt::SmoothTransformation);
+  QImage out(kSize * scale, kSize * scale, QImage::Format_ARGB32_Premultiplied);
   out.fill(Qt::transparent);
   QPainter p(&out);
   p.setRenderHint(QPainter::Antialiasing, true);
+  p.scale(scale, scale);
   QPainterPath tile;
   tile.addRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 3, 3);
   p.setClipPath(tile);
-  p.drawImage(QPointF(1, 1), crop);
+  p.drawImage(QRectF(1, 1, kSize - 2, kSize - 2), crop);
   p.setClipping(false);
   p.setPen(QPen(QColor(0, 0, 0, 150), 1));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 3, 3);
   p.end();
   return out;
-}
-
-QPainterPath DigitStroke(int digit) {
-  QPainterPath s;
-  switch (digit) {
-    case 0:
-      s.addEllipse(QRectF(0, 0, 1, 1));
-      break;
-    case 1:
-      s.moveTo(0.15, 0.25);
-      s.lineTo(0.6, 0);
-      s.lineTo(0.6, 1);
-      break;
-    case 2:
-      s.moveTo(0.02, 0.24);
-      s.cubicTo(0.08, -0.07, 0.96, -0.08, 0.96, 0.27);
-      s.cubicTo(0.96, 0.52, 0.3, 0.7, 0.0, 1.0);
-      s.lineTo(1.0, 1.0);
-      break;
-    case 3:
-      s.moveTo(0.04, 0.12);
-      s.cubicTo(0.3, -0.06, 0.95, -0.04, 0.93, 0.25);
-      s.cubicTo(0.91, 0.44, 0.62, 0.47, 0.38, 0.47);
-      s.cubicTo(0.75, 0.47, 1.0, 0.56, 1.0, 0.75);
-      s.cubicTo(1.0, 1.06, 0.26, 1.08, 0.0, 0.88);
-      break;
-    case 4:
-      s.moveTo(0.74, 1.0);
-      s.lineTo(0.74, 0.0);
-      s.lineTo(0.0, 0.68);
-      s.lineTo(1.0, 0.68);
-      break;
-    case 5:
-      s.moveTo(0.92, 0.0);
-      s.lineTo(0.16, 0.0);
-      s.lineTo(0.08, 0.45);
-      s.cubicTo(0.4, 0.33, 1.0, 0.37, 1.0, 0.7);
-      s.cubicTo(1.0, 1.06, 0.26, 1.08, 0.0, 0.88);
-      break;
-    case 6:
-      s.moveTo(0.88, 0.04);
-      s.cubicTo(0.4, -0.06, 0.0, 0.22, 0.0, 0.68);
-      s.addEllipse(QRectF(0, 0.38, 1, 0.62));
-      break;
-    case 7:
-      s.moveTo(0.0, 0.0);
-      s.lineTo(1.0, 0.0);
-      s.lineTo(0.32, 1.0);
-      break;
-    case 8:
-      s.addEllipse(QRectF(0.08, 0, 0.84, 0.46));
-      s.addEllipse(QRectF(0, 0.44, 1, 0.56));
-      break;
-    case 9:
-      s.addEllipse(QRectF(0, 0, 1, 0.62));
-      s.moveTo(1.0, 0.32);
-      s.cubicTo(1.0, 0.78, 0.6, 1.06, 0.12, 0.96);
-      break;
-    default:
-      break;
-  }
-  return s;
 }
 
 }  // namespace assets

@@ -591,8 +591,8 @@ void BoxBlur(QImage& image, int radius) {
   }
 }
 
-QImage PaintPiece(int kind, int camp) {
-  return RenderToken(kind, camp, 40);
+QImage PaintPiece(int kind, int camp, int scale) {
+  return RenderToken(kind, camp, 40 * scale);
 }
 
 // Below 32 pixels the token's shadow, gold band and gloss blur into a smudge, so the small
@@ -627,13 +627,14 @@ QImage PaintIcon(int size) {
   return RenderToken(kTree, kFir, size);
 }
 
-QImage PaintMarker() {
+QImage PaintMarker(int scale) {
   // A bright corner tab that points at the piece whose image corner it peeks out from. Cyan
   // stands out on all four skins and is neither camp's colour.
-  QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
+  QImage image(10 * scale, 10 * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
+  p.scale(scale, scale);
   QLinearGradient g(QPointF(0, 0), QPointF(7, 7));
   g.setColorAt(0, QColor(150, 240, 255));
   g.setColorAt(1, QColor(0, 150, 240));
@@ -644,11 +645,12 @@ QImage PaintMarker() {
   return image;
 }
 
-QImage PaintMenuGlyph(MenuGlyph glyph) {
-  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+QImage PaintMenuGlyph(MenuGlyph glyph, int scale) {
+  QImage image(20 * scale, 20 * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
+  p.scale(scale, scale);
   const QTransform mirror(-1, 0, 0, 1, 20, 0);
   switch (glyph) {
     case MenuGlyph::UndoFirst:

@@ -43,11 +43,19 @@ const char* const kCampSlug[kCampCount] = {"fir", "oak"};
 const char* const kGlyphSlug[kMenuGlyphCount] = {"undo_first", "undo",  "redo",
                                                  "redo_last",  "board", "view_side"};
 
-QString BoardFile(int skin) {
-  return QStringLiteral("board_%1.jpg").arg(kSkinSlug[skin]);
+// The pictures for screens of two device pixels to a pixel carry "@2x" before the extension.
+QString AtScale(const QString& name, int scale) {
+  if (scale == 1) return name;
+  const int dot = name.lastIndexOf(u'.');
+  return name.left(dot) + QStringLiteral("@%1x").arg(scale) + name.mid(dot);
 }
-QString PieceFile(int kind, int camp) {
-  return QStringLiteral("piece_%1_%2.png").arg(kKindSlug[kind], kCampSlug[camp]);
+constexpr int kScales[] = {1, 2};
+
+QString BoardFile(int skin, int scale = 1) {
+  return AtScale(QStringLiteral("board_%1.jpg").arg(kSkinSlug[skin]), scale);
+}
+QString PieceFile(int kind, int camp, int scale = 1) {
+  return AtScale(QStringLiteral("piece_%1_%2.png").arg(kKindSlug[kind], kCampSlug[camp]), scale);
 }
 const QString kMarkerFile = QStringLiteral("marker.png");
 const QString kIconFile = QStringLiteral("icon.png");
@@ -178,6 +186,9 @@ QByteArray Readme() {
       "- `swatch_wood.png`, `swatch_slate.png`, `swatch_marbtea.png`, `swatch_pbfoil.png`\n"
       "  (20 x 20): the skin menu's colour swatches.\n"
       "- `icon.png` (32 x 32): the window icon.\n"
+      "- `<name>@2x.<ext>`: each picture above but the desktop icons drawn again at twice its\n"
+      "  size by the same code, for screens of two device pixels to a pixel (the board pictures\n"
+      "  1568 x 1024, PBfoil's 1570 x 1026); the windows pick them by the screen's ratio.\n"
       "- `icon_16.png`, `icon_24.png`, `icon_32.png`, `icon_48.png`, `icon_64.png`,\n"
       "  `icon_128.png`, `icon_256.png`: the desktop's application icon in the icon theme's\n"
       "  sizes, each drawn at its size; installed, not compiled in.\n"
@@ -186,20 +197,23 @@ QByteArray Readme() {
 
 std::vector<Asset> MakeAll() {
   std::vector<Asset> all;
-  for (int s = 0; s < kSkinCount; ++s) {
-    const QImage board = PaintBoard(static_cast<Skin>(s));
-    all.push_back({BoardFile(s), EncodeJpeg(board), true});
-    all.push_back(
-        {QStringLiteral("swatch_%1.png").arg(kSkinSlug[s]), EncodePng(PaintSwatch(board)), true});
+  for (int scale : kScales) {
+    for (int s = 0; s < kSkinCount; ++s) {
+      const QImage board = PaintBoard(static_cast<Skin>(s), scale);
+      all.push_back({BoardFile(s, scale), EncodeJpeg(board), true});
+      all.push_back({AtScale(QStringLiteral("swatch_%1.png").arg(kSkinSlug[s]), scale),
+                     EncodePng(PaintSwatch(board, scale)), true});
+    }
+    for (int camp = 0; camp < kCampCount; ++camp)
+      for (int kind = 0; kind < kKindCount; ++kind)
+        all.push_back(
+            {PieceFile(kind, camp, scale), EncodePng(PaintPiece(kind, camp, scale)), true});
+    all.push_back({AtScale(kMarkerFile, scale), EncodePng(PaintMarker(scale)), true});
+    for (int g = 0; g < kMenuGlyphCount; ++g)
+      all.push_back({AtScale(QStringLiteral("menu_%1.png").arg(kGlyphSlug[g]), scale),
+                     EncodePng(PaintMenuGlyph(static_cast<MenuGlyph>(g), scale)), true});
+    all.push_back({AtScale(kIconFile, scale), EncodePng(PaintIcon(kIconSize * scale)), true});
   }
-  for (int camp = 0; camp < kCampCount; ++camp)
-    for (int kind = 0; kind < kKindCount; ++kind)
-      all.push_back({PieceFile(kind, camp), EncodePng(PaintPiece(kind, camp)), true});
-  all.push_back({kMarkerFile, EncodePng(PaintMarker()), true});
-  for (int g = 0; g < kMenuGlyphCount; ++g)
-    all.push_back({QStringLiteral("menu_%1.png").arg(kGlyphSlug[g]),
-                   EncodePng(PaintMenuGlyph(static_cast<MenuGlyph>(g))), true});
-  all.push_back({kIconFile, EncodePng(PaintIcon(kIconSize)), true});
   for (int size : kDesktopIconSizes)
     all.push_back({DesktopIconFile(size), EncodePng(PaintIcon(size)), true, false});
   all.push_back({kSoundFile, MakeClickWav(), false});

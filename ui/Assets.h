@@ -25,7 +25,12 @@ enum class MenuPicture { UndoFirst, Undo, Redo, RedoLast, BoardFigure, ViewSide 
 // The six menu pictures and the skin swatches are drawn at this size, in pixels, both ways.
 inline constexpr int kMenuPictureSize = 20;
 
-// The decoded board picture of a skin (JPEG, decoded by libjpeg).
+// The scale of the pictures the windows show: 2 where a screen has two device pixels to a
+// pixel (or about that many), then the pictures drawn at twice their size are used; else 1.
+// Sizes and positions stay in pixels of the window either way.
+int PictureScale();
+
+// The decoded board picture of a skin (JPEG, decoded by libjpeg), at PictureScale().
 QImage BoardPicture(Skin skin);
 // Whether the skin's picture is among the compiled-in assets; nothing is decoded.
 bool HasBoardPicture(Skin skin);

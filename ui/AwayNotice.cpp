@@ -10,29 +10,37 @@
 namespace tamsok {
 
 namespace {
-// Across the board above its first row, clear of the trays at its right.
-constexpr QRect kNoticeRect(120, 4, 520, 34);
+// The strip of the board picture above its frame and between the two trays: no square, no
+// label and no captured piece is ever drawn there. The frame's outer line is at y = 18.
+constexpr QRect kNoticeRect(118, 0, 548, 17);
+constexpr int kTextPixels = 12;
+constexpr int kButtonHeight = 15;
 }  // namespace
 
 AwayNotice::AwayNotice(QWidget* boardArea) : QFrame(boardArea) {
   setObjectName(QStringLiteral("AwayNotice"));
-  setFrameShape(QFrame::StyledPanel);
+  setFrameShape(QFrame::NoFrame);
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC8));
   p.setColor(QPalette::WindowText, Qt::black);
   setPalette(p);
   setGeometry(kNoticeRect);
+  QFont small = font();
+  small.setPixelSize(kTextPixels);
+  setFont(small);
 
   text_ = new QLabel(this);
   text_->setObjectName(QStringLiteral("AwayNoticeText"));
   claim_ = new QPushButton(Tr(ui_text::kClaimWin), this);
   claim_->setObjectName(QStringLiteral("btnClaimWin"));
+  claim_->setFixedHeight(kButtonHeight);  // the strip's height, less than the style's own
   connect(claim_, &QPushButton::clicked, this, [this] {
     if (onClaim) onClaim();
   });
   auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(8, 2, 4, 2);
+  row->setContentsMargins(8, 1, 1, 1);
+  row->setSpacing(6);
   row->addWidget(text_, 1);
   row->addWidget(claim_);
   hide();

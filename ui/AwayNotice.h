@@ -1,6 +1,6 @@
-// The room's notice that the player of its game has lost the link: a strip over the top of
-// the board that says so with the time left, and, once the wait is over, a button to claim
-// the win. It covers part of the board only while the room waits.
+// The room's notice that the player of its game has lost the link: a strip above the board's
+// frame that says so with the time left, and, once the wait is over, a button to claim the
+// win. It covers nothing of the board, its labels or the trays.
 #pragma once
 
 #include <QFrame>

@@ -1,144 +1,25 @@
 #include "ui/BoardOverlay.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 
-#include "ui/Translation.h"
-#include "ui/UiTexts.h"
+#include "ui/BoardMarks.h"
 
 namespace tamsok {
 
 namespace {
 
-// Every mark has a white halo and a dark hairline, so that it reads on the dark Slate board as
-// on the light Wood, Marbtea and PBfoil ones. The hint blue is used by no skin and no camp.
-const QColor kHint(0x15, 0x65, 0xC0);
-const QColor kHalo(255, 255, 255, 235);
-const QColor kInk(0x1A, 0x1A, 0x1A);
-const QColor kCloaked(0x8E, 0x24, 0xAA);
-const QColor kFrozen(0x29, 0xB6, 0xF6);
-const QColor kBolt(0xFF, 0xD6, 0x00);
-const QColor kCampColour[kCampCount] = {QColor(0x2E, 0x7D, 0x32), QColor(0xC6, 0x28, 0x28)};
-
-// Pixels from a square's centre. A piece picture is a disc of about 36 pixels; the badges sit
-// on its rim, clear of the kind's figure, and every mark stays inside its 55 x 47 cell.
-constexpr QPointF kCloakedAt(-15, -12);
-constexpr QPointF kFrozenAt(15, -12);
-constexpr QPointF kStrikeAt(15, 12);
-constexpr qreal kBadgeScale = 1.2;  // the badges as drawn on the board; the legend's are 1.0
-constexpr qreal kRingRadius = 19.5;
-constexpr qreal kDotRadius = 6.5;
-constexpr qreal kLandingHalf = 11;       // half the diagonal of a landing diamond
-constexpr qreal kLandingOuterHalf = 15;  // Oak's, where both Lightnings may land
+// Half the size of a square's cell, around its centre: every mark stays inside it.
 constexpr int kCellHalfWidth = 27, kCellHalfHeight = 23;
 
-QPen Pen(const QColor& colour, qreal width) {
-  return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-// A filled shape with a halo and a hairline.
-void DrawSticker(QPainter& p, const QPainterPath& path, const QColor& fill) {
-  p.setBrush(Qt::NoBrush);
-  p.setPen(Pen(kHalo, 3.5));
-  p.drawPath(path);
-  p.setPen(Pen(kInk, 1));
-  p.setBrush(fill);
-  p.drawPath(path);
-}
-
-void DrawDot(QPainter& p, QPointF c) {
-  QPainterPath dot;
-  dot.addEllipse(c, kDotRadius, kDotRadius);
-  DrawSticker(p, dot, kHint);
-}
-
-void DrawRing(QPainter& p, QPointF c) {
-  p.setBrush(Qt::NoBrush);
-  p.setPen(Pen(kHalo, 5.5));
-  p.drawEllipse(c, kRingRadius, kRingRadius);
-  p.setPen(Pen(kHint, 3));
-  p.drawEllipse(c, kRingRadius, kRingRadius);
-}
-
-// A shield: the piece is protected from capture.
-void DrawCloaked(QPainter& p, QPointF c) {
-  QPainterPath shield;
-  shield.moveTo(c + QPointF(-5.5, -6.5));
-  shield.lineTo(c + QPointF(5.5, -6.5));
-  shield.lineTo(c + QPointF(5.5, -1));
-  shield.cubicTo(c + QPointF(5.5, 3.5), c + QPointF(2.5, 5.5), c + QPointF(0, 7));
-  shield.cubicTo(c + QPointF(-2.5, 5.5), c + QPointF(-5.5, 3.5), c + QPointF(-5.5, -1));
-  shield.closeSubpath();
-  DrawSticker(p, shield, kCloaked);
-  p.setPen(Pen(Qt::white, 1.5));
-  p.drawLine(c + QPointF(0, -4.5), c + QPointF(0, 4));
-}
-
-// A padlock in the colour of ice: the piece cannot move.
-void DrawFrozen(QPainter& p, QPointF c) {
-  QPainterPath lock;
-  lock.addRoundedRect(QRectF(c + QPointF(-5.5, -1.5), QSizeF(11, 8.5)), 1.5, 1.5);
-  const QRectF shackle(c + QPointF(-3.5, -7), QSizeF(7, 9));
-  p.setBrush(Qt::NoBrush);
-  p.setPen(Pen(kHalo, 4.5));
-  p.drawArc(shackle, 0, 180 * 16);
-  p.setPen(Pen(kInk, 2.5));
-  p.drawArc(shackle, 0, 180 * 16);
-  DrawSticker(p, lock, kFrozen);
-}
-
-// A hollow diamond in the colour of the Lightning's camp, around an empty square's centre.
-void DrawLanding(QPainter& p, QPointF c, int camp, qreal half) {
-  QPainterPath diamond;
-  diamond.moveTo(c + QPointF(0, -half));
-  diamond.lineTo(c + QPointF(half, 0));
-  diamond.lineTo(c + QPointF(0, half));
-  diamond.lineTo(c + QPointF(-half, 0));
-  diamond.closeSubpath();
-  p.setBrush(Qt::NoBrush);
-  p.setPen(Pen(kHalo, 5.5));
-  p.drawPath(diamond);
-  p.setPen(Pen(kCampColour[camp], 2.5));
-  p.drawPath(diamond);
-}
-
-// A bolt on a disc in the colour of the striking Lightning's camp.
-void DrawStrike(QPainter& p, QPointF c, int camp) {
-  QPainterPath disc;
-  disc.addEllipse(c, 6.5, 6.5);
-  DrawSticker(p, disc, kCampColour[camp]);
-  QPolygonF bolt;
-  for (QPointF v : {QPointF(1.5, -5), QPointF(-3, 0.8), QPointF(-0.2, 0.8), QPointF(-1.5, 5),
-                    QPointF(3, -0.8), QPointF(0.2, -0.8)})
-    bolt << c + v;
-  p.setPen(Pen(kInk, 0.6));
-  p.setBrush(kBolt);
-  p.drawPolygon(bolt);
-}
-
-// One mark drawn alone on a transparent picture, as an inline image of rich text.
-template <typename Draw>
-QString MarkImage(Draw draw) {
-  constexpr int kSize = 20;
-  QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  {
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p, QPointF(kSize / 2.0, kSize / 2.0));
-  }
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return QStringLiteral("<img src=\"data:image/png;base64,%1\">")
-      .arg(QString::fromLatin1(png.toBase64()));
-}
-
 }  // namespace
+
+QRect SquareCell(const BoardGeometry& geometry, Square s) {
+  const PixelPos corner = geometry.SquarePixel(s);
+  const QPoint centre(corner.left + kPiecePictureSize / 2, corner.top + kPiecePictureSize / 2);
+  return QRect(centre - QPoint(kCellHalfWidth, kCellHalfHeight),
+               centre + QPoint(kCellHalfWidth, kCellHalfHeight));
+}
 
 BoardOverlay::BoardOverlay(QWidget* parent, const BoardGeometry& geometry)
     : QWidget(parent), geometry_(geometry) {
@@ -150,12 +31,6 @@ BoardOverlay::BoardOverlay(QWidget* parent, const BoardGeometry& geometry)
 QPointF BoardOverlay::Centre(int x, int y) const {
   const PixelPos corner = geometry_.SquarePixel({x, y});
   return {corner.left + kPiecePictureSize / 2.0, corner.top + kPiecePictureSize / 2.0};
-}
-
-QRect BoardOverlay::CellRect(int x, int y) const {
-  const QPointF c = Centre(x, y);
-  return QRect(static_cast<int>(c.x()) - kCellHalfWidth, static_cast<int>(c.y()) - kCellHalfHeight,
-               2 * kCellHalfWidth + 1, 2 * kCellHalfHeight + 1);
 }
 
 void BoardOverlay::ShowTargets(const Board& board, const std::vector<Square>& targets) {
@@ -199,55 +74,21 @@ void BoardOverlay::UpdateChanged(const TargetGrid& beforeTargets,
     for (int y = 0; y < kBoardSize; ++y)
       if (beforeTargets[x][y] != targetGrid_[x][y] ||
           !(beforeInfluence.cells[x][y] == influence_.cells[x][y]))
-        update(CellRect(x, y));
+        update(SquareCell(geometry_, {x, y}));
 }
 
 void BoardOverlay::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRect dirty = event->rect();
-  for (int x = 0; x < kBoardSize; ++x) {
-    for (int y = 0; y < kBoardSize; ++y) {
-      if (!CellRect(x, y).intersects(dirty)) continue;
-      const QPointF c = Centre(x, y);
-      const SquareInfluence& s = influence_.cells[x][y];
-      const bool bothLand = s.landing[0] && s.landing[1];
-      for (int camp = 0; camp < kCampCount; ++camp)
-        if (s.landing[camp])
-          DrawLanding(p, c, camp, bothLand && camp == 1 ? kLandingOuterHalf : kLandingHalf);
-      if (targetGrid_[x][y] == TargetMark::Dot) DrawDot(p, c);
-      if (targetGrid_[x][y] == TargetMark::Ring) DrawRing(p, c);
-      auto badge = [&p](QPointF at, auto draw) {
-        p.save();
-        p.translate(at);
-        p.scale(kBadgeScale, kBadgeScale);
-        draw(p, QPointF());
-        p.restore();
-      };
-      if (s.cloaked) badge(c + kCloakedAt, DrawCloaked);
-      if (s.frozen) badge(c + kFrozenAt, DrawFrozen);
-      for (int camp = 0; camp < kCampCount; ++camp)
-        if (s.strike[camp])
-          badge(c + kStrikeAt, [camp](QPainter& q, QPointF at) { DrawStrike(q, at, camp); });
-    }
-  }
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y)
+      if (SquareCell(geometry_, {x, y}).intersects(dirty))
+        PaintSquareMarks(p, Centre(x, y), influence_.cells[x][y], targetGrid_[x][y]);
 }
 
 QString BoardOverlay::InfluenceLegend() {
-  auto row = [](const QString& images, const char* text) {
-    return QStringLiteral("<tr><td>%1</td><td>&nbsp;%2</td></tr>")
-        .arg(images, Tr(text).toHtmlEscaped());
-  };
-  auto landing = [](int camp) {
-    return MarkImage([camp](QPainter& p, QPointF c) { DrawLanding(p, c, camp, 7); });
-  };
-  auto strike = [](int camp) {
-    return MarkImage([camp](QPainter& p, QPointF c) { DrawStrike(p, c, camp); });
-  };
-  return QStringLiteral("<table>") + row(MarkImage(DrawCloaked), ui_text::kLegendCloaked) +
-         row(MarkImage(DrawFrozen), ui_text::kLegendFrozen) +
-         row(landing(0) + landing(1), ui_text::kLegendLanding) +
-         row(strike(0) + strike(1), ui_text::kLegendStrike) + QStringLiteral("</table>");
+  return InfluenceLegendText();
 }
 
 }  // namespace tamsok

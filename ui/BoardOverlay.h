@@ -16,8 +16,13 @@
 #include "rules/Board.h"
 #include "rules/Influence.h"
 #include "ui/BoardGeometry.h"
+#include "ui/BoardMarks.h"
 
 namespace tamsok {
+
+// The cell of a view square: 55 x 47 pixels around its centre, where every mark of the square
+// is drawn (the overlay's, the last move's outline, the keyboard's cursor).
+QRect SquareCell(const BoardGeometry& geometry, Square s);
 
 class BoardOverlay : public QWidget {
  public:
@@ -41,11 +46,9 @@ class BoardOverlay : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  enum class TargetMark : std::uint8_t { None, Dot, Ring };
   using TargetGrid = std::array<std::array<TargetMark, kBoardSize>, kBoardSize>;
 
   QPointF Centre(int x, int y) const;
-  QRect CellRect(int x, int y) const;
   // Repaints the cells where the marks of `before` and the current ones differ.
   void UpdateChanged(const TargetGrid& beforeTargets, const InfluenceMap& beforeInfluence);
 

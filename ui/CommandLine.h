@@ -1,5 +1,5 @@
 // The program's own command-line options, answered before the toolkit starts so that they
-// need no display. The developer options (DevTools.h) are read later, from the application.
+// need no display.
 #pragma once
 
 #include <optional>

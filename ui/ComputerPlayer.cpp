@@ -21,6 +21,9 @@
 
 #include "rules/Catalogue.h"
 #include "rules/Frames.h"
+#include "ui/Glide.h"
+#include "ui/LearningTools.h"
+#include "ui/MoveNames.h"
 #include "ui/Translation.h"
 #include "ui/UiTexts.h"
 #include "ui/mainBoard.h"
@@ -453,8 +456,7 @@ void ComputerPlayer::StartGlide() {
   const PixelPos target = form_.Geometry().SquarePixel(move.to);
   glideFrom_ = image.pos();
   glideTo_ = {target.left, target.top};
-  const QPoint d = glideTo_ - glideFrom_;
-  const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+  const int steps = GlideSteps(glideFrom_, glideTo_);
   if (steps == 0) {
     PlayComputerMove();
     return;
@@ -469,15 +471,7 @@ void ComputerPlayer::StartGlide() {
 
 void ComputerPlayer::GlideStep(double step) {
   if (!job_ || job_->gliding == kNoPiece) return;
-  const QPoint d = glideTo_ - glideFrom_;
-  const int ax = std::abs(d.x()), ay = std::abs(d.y());
-  const int sx = (d.x() > 0) - (d.x() < 0), sy = (d.y() > 0) - (d.y() < 0);
-  const int k = static_cast<int>(step);
-  const int straight = std::abs(ax - ay), diagonal = std::max(0, k - straight);
-  const int along = std::min(k, straight);
-  const QPoint offset = ax > ay ? QPoint(sx * (along + diagonal), sy * diagonal)
-                                : QPoint(sx * diagonal, sy * (along + diagonal));
-  form_.PieceImage(job_->gliding)->move(glideFrom_ + offset);
+  form_.PieceImage(job_->gliding)->move(GlidePoint(glideFrom_, glideTo_, static_cast<int>(step)));
 }
 
 void ComputerPlayer::GlideEnded() {
@@ -503,14 +497,11 @@ void ComputerPlayer::ShowHint() {
   hintRequest_.reset();
   statusShown_.clear();
   if (const std::optional<engine::BoardMove> view = ShownHint()) {
-    // Squares written as a move's status text writes them: the column from the left, the row
-    // from the bottom of the screen.
+    // Squares named as the board's edge labels name them.
     hint_->text = Tr(ui_text::kHintMove)
-                      .arg(Tr(CampName(CampOf(view->piece))), Tr(KindName(KindOf(view->piece))))
-                      .arg(view->from.x)
-                      .arg(kBoardSize - 1 - view->from.y)
-                      .arg(view->to.x)
-                      .arg(kBoardSize - 1 - view->to.y);
+                      .arg(MoveForPeople(job.snapshot.position, job.best, form_.Learning().Naming(),
+                                         game_.ViewSide(),
+                                         /*camp=*/true));
     marks_->Mark(view->from, view->to, hint_->text);
   }
   ShowStatus(hint_->text);

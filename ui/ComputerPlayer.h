@@ -51,8 +51,14 @@ class ComputerPlayer : public QObject {
   // A new local game in which the computer plays `camp`; the board turns so that the
   // player's camp stands at the bottom. Offered in LocalFree and LocalPlaying.
   void NewGameAgainst(Camp camp);
-  void miComputerOakClick() { NewGameAgainst(Camp::Oak); }
-  void miComputerFirClick() { NewGameAgainst(Camp::Fir); }
+  void miComputerOakClick() {
+    if (!confirmNewGame || confirmNewGame()) NewGameAgainst(Camp::Oak);
+  }
+  void miComputerFirClick() {
+    if (!confirmNewGame || confirmNewGame()) NewGameAgainst(Camp::Fir);
+  }
+  // Asked by the two menu items before their new game replaces the one on the board.
+  std::function<bool()> confirmNewGame;
   // The local game on the board goes on against the computer, which takes the camp not to
   // move. Offered in LocalPlaying while the computer does not play.
   void miComputerPlayOnClick();

@@ -61,6 +61,7 @@ void GameFileCommands::Load(UiPrompts& prompts, QWidget* owner) {
     return fail(ui_text::kLoadFailed, FileErrorText(*replayError));
   if (read.game->computer) computer_.Resume(*read.game->computer);
   Remember(path);
+  if (Loaded) Loaded(*read.game);
   game_.view().ShowStatus(kPanelGame, Tr(ui_text::kLoaded).arg(ShortName(path)).toStdString());
 }
 
@@ -82,7 +83,9 @@ void GameFileCommands::SaveAs(UiPrompts& prompts, QWidget* owner) {
 // Saving writes a file and nothing else: in a network game nothing is sent.
 void GameFileCommands::WriteTo(const QString& path, const char* caption, UiPrompts& prompts,
                                QWidget* owner) {
-  const std::string text = WriteGameFile(SaveGame(game_, CurrentDateText(), computer_.ToSave()));
+  SavedGame saved = SaveGame(game_, CurrentDateText(), computer_.ToSave());
+  if (Notes) saved.notes = Notes();
+  const std::string text = WriteGameFile(saved);
   std::string error;
   if (!WriteFileAtomically(path.toStdString(), text, error)) {
     prompts.MessageBox(owner, Tr(ui_text::kWriteFailed).arg(ShortName(path), Tr(error)),

@@ -5,10 +5,14 @@
 // computer's camp and strength, and loaded back as one.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QString>
 
 #include "game/ComputerGame.h"
 #include "game/Game.h"
+#include "game/GameFile.h"
 #include "ui/UiPrompts.h"
 
 class QWidget;
@@ -25,6 +29,11 @@ class GameFileCommands {
   void Load(UiPrompts& prompts, QWidget* owner);
   void Save(UiPrompts& prompts, QWidget* owner);
   void SaveAs(UiPrompts& prompts, QWidget* owner);
+
+  // Notes written into the header of every file saved (the game review); and what is told of
+  // every file loaded, once its game is on the board.
+  std::function<std::vector<HeaderNote>()> Notes;
+  std::function<void(const SavedGame&)> Loaded;
 
  private:
   // The file Save writes to; empty when it would ask for one.

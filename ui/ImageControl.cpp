@@ -47,7 +47,8 @@ void ImageControl::paintEvent(QPaintEvent* event) {
     firstPaint_ = nullptr;
     QTimer::singleShot(0, this, [this] { Picture(); });
   } else if (const QPixmap& picture = Picture(); !picture.isNull()) {
-    drawn = stretch_ ? rect() : picture.rect();
+    // A picture drawn for a finer screen covers its own size in pixels of the window.
+    drawn = stretch_ ? rect() : QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
     if (stretch_) painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(drawn, picture);
   }

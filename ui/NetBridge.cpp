@@ -61,7 +61,12 @@ void NetBridge::LockRequests() {
 }
 
 void NetBridge::AppendReceived(const std::string& line) {
-  board_.ChatForm()->AppendReceived(ShownQText(line));
+  const QString shown = ShownQText(line);
+  const bool chat = board_.ReceivingChat();
+  TChatForm& form = *board_.ChatForm();
+  // A received move's line is listed when its glide has landed.
+  if (!board_.Glide().Keep([&form, shown, chat] { form.AppendReceived(shown, chat); }))
+    form.AppendReceived(shown, chat);
 }
 
 std::string NetBridge::AskServerAddress(const std::vector<std::string>& known) {

@@ -17,6 +17,20 @@ void StatusBarPanel::SetText(const QString& text) {
   FitFont();
 }
 
+void StatusBarPanel::SetExplain(std::function<QString(const QString&)> explain) {
+  explain_ = std::move(explain);
+}
+
+QString StatusBarPanel::ToolTipText() const {
+  return explain_ ? explain_(text()) : text();
+}
+
+// The explanation is made when the tooltip is asked for, not for every text shown.
+bool StatusBarPanel::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && explain_) setToolTip(ToolTipText());
+  return QLabel::event(event);
+}
+
 void StatusBarPanel::SetTint(std::optional<QColor> tint) {
   if (tint == tint_) return;
   tint_ = tint;

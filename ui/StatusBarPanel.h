@@ -3,10 +3,11 @@
 //
 // A text too wide for the panel in the bar's font is drawn in a smaller one, down to
 // kMinPixelSize, so the game's longest texts stay whole; a text that is too wide even then is
-// cut with an ellipsis. The tooltip always carries the whole text, and text() is always the
-// text given.
+// cut with an ellipsis. The tooltip carries the whole text, or what `explain` makes of it, and
+// text() is always the text given.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QColor>
@@ -24,8 +25,13 @@ class StatusBarPanel : public QLabel {
   void SetText(const QString& text);
   // Draws the panel on `tint`, or plain without one. The text is untouched.
   void SetTint(std::optional<QColor> tint);
+  // Makes the tooltip of the text shown, when the tooltip is asked for.
+  void SetExplain(std::function<QString(const QString&)> explain);
+  // The tooltip for the text shown now.
+  QString ToolTipText() const;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -34,6 +40,7 @@ class StatusBarPanel : public QLabel {
   void FitFont();
 
   std::optional<QColor> tint_;
+  std::function<QString(const QString&)> explain_;
 };
 
 }  // namespace tamsok

@@ -106,15 +106,15 @@ inline constexpr const char* kHard = TR_NOOP("tamsok", "Hard");
 inline constexpr const char* kStrengthItem = TR_NOOP("tamsok", "%1 (rating %2)");
 inline constexpr const char* kHint = TR_NOOP("tamsok", "Hint");
 inline constexpr const char* kStopThinking = TR_NOOP("tamsok", "Stop thinking");
-// Game status panel texts; %1 is a camp name, the squares are written as in a move's status
-// text (column from the left, row from the bottom).
+// Game status panel texts; %1 is a camp name. A hint's move is named as the board's edge
+// labels name squares: "Fir Spider d2-d4".
 inline constexpr const char* kComputerThinking = TR_NOOP("tamsok", "%1 (computer) is thinking");
 inline constexpr const char* kComputerThinkingDepth =
     TR_NOOP("tamsok", "%1 (computer) is thinking: depth %2");
 inline constexpr const char* kHintSearching = TR_NOOP("tamsok", "Looking for a hint");
 inline constexpr const char* kHintSearchingDepth =
     TR_NOOP("tamsok", "Looking for a hint: depth %1");
-inline constexpr const char* kHintMove = TR_NOOP("tamsok", "Hint: %1 %2 x%3y%4->x%5y%6");
+inline constexpr const char* kHintMove = TR_NOOP("tamsok", "Hint: %1");
 inline constexpr const char* kHintPass = TR_NOOP("tamsok", "Hint: Pass");
 inline constexpr const char* kHintScoring = TR_NOOP("tamsok", "Hint: Scoring wins the game now");
 inline constexpr const char* kComputerPieces =
@@ -141,6 +141,62 @@ inline constexpr const char* kWriteFailed = TR_NOOP("tamsok", "%1 could not be s
 inline constexpr const char* kLoaded = TR_NOOP("tamsok", "Loaded %1");
 inline constexpr const char* kSaved = TR_NOOP("tamsok", "Saved %1");
 
+// ---- Questions before a game is given up (OK goes on, Cancel keeps the game) -------------
+inline constexpr const char* kConfirmCaption = TR_NOOP("tamsok", "Please confirm");
+inline constexpr const char* kAskSurrender = TR_NOOP("tamsok", "Give up this game?");
+inline constexpr const char* kAskScoring =
+    TR_NOOP("tamsok", "End this game now and let the captured pieces decide it?");
+inline constexpr const char* kAskLocalAlone = TR_NOOP("tamsok", "Leave this game unfinished?");
+inline constexpr const char* kAskNewGame =
+    TR_NOOP("tamsok", "Give up this game and start a new one?");
+
+// ---- Stepping through the records, and a finished game ----------------------------------
+// Panel 4 after an undo: %1 is the status text of the move taken back.
+inline constexpr const char* kTakenBack = TR_NOOP("tamsok", "Taken back: %1");
+// Panel 4 when a piece is picked up on a finished game in LocalFree.
+inline constexpr const char* kFinishedGame =
+    TR_NOOP("tamsok", "The game is over: step through it or start a new one");
+// The result of the game on the board, kept over its top edge until the next game. %1 is the
+// winner's camp; %2 says it from the player's side.
+inline constexpr const char* kResult = TR_NOOP("tamsok", "Game over: %1 Win");
+inline constexpr const char* kResultForPlayer = TR_NOOP("tamsok", "Game over: %1 Win - %2");
+inline constexpr const char* kYouWin = TR_NOOP("tamsok", "You win");
+inline constexpr const char* kYouLose = TR_NOOP("tamsok", "You lose");
+
+// ---- Tooltips of the clock panels: %1 the camp, then the figures of the panel --------------
+inline constexpr const char* kClockTip = TR_NOOP("tamsok",
+                                                 "%1's clock\n"
+                                                 "Time used: %2 min %3 s\n"
+                                                 "Left for this move: %4 s\n"
+                                                 "Time exceedings: %5 of %6 allowed\n"
+                                                 "Material lost: %7");
+inline constexpr const char* kClockLegendTip =
+    TR_NOOP("tamsok",
+            "%1's clock: time used, seconds left for this move, time exceedings used and allowed, "
+            "and the value of the pieces lost");
+
+// ---- Keyboard play ---------------------------------------------------------------------
+// The move being typed, shown over the board; %1 is what was typed.
+inline constexpr const char* kTypedMove = TR_NOOP("tamsok", "Move: %1");
+// Panel 4 for a typed move that cannot be read, and for one from an empty square.
+inline constexpr const char* kNotAMove =
+    TR_NOOP("tamsok", "Not a move: %1 (type two squares, such as a2a3)");
+inline constexpr const char* kNoPieceOn = TR_NOOP("tamsok", "No piece on %1");
+
+// ---- What assistive technology reads --------------------------------------------------------
+inline constexpr const char* kBoardName = TR_NOOP("tamsok", "Board");
+inline constexpr const char* kBoardHelp =
+    TR_NOOP("tamsok",
+            "Arrow keys move the cursor; Enter or Space picks up the piece under it and drops it; "
+            "Escape puts it back. Or type a move such as a2a3 and press Enter.");
+// A square with no piece; %1 is its name.
+inline constexpr const char* kSquareEmpty = TR_NOOP("tamsok", "%1, empty");
+
+// ---- Accessible names of the pieces: %1 camp, %2 kind, %3 square ------------------------
+inline constexpr const char* kPieceOnSquare = TR_NOOP("tamsok", "%1 %2 on %3");
+inline constexpr const char* kPieceCaptured = TR_NOOP("tamsok", "%1 %2, captured");
+inline constexpr const char* kPieceOffBoard = TR_NOOP("tamsok", "%1 %2, not on the board");
+
 // ---- The influence legend (tooltip of the board while "Show influence" is on) -------------
 inline constexpr const char* kLegendCloaked = TR_NOOP("tamsok", "cannot be captured (cloaked)");
 inline constexpr const char* kLegendFrozen = TR_NOOP("tamsok", "cannot move (frozen)");
@@ -149,10 +205,78 @@ inline constexpr const char* kLegendLanding =
 inline constexpr const char* kLegendStrike =
     TR_NOOP("tamsok", "Fir's / Oak's Lightning may strike this piece");
 
+// ---- The rules window ("Help" > "How to play") ------------------------------------------
+inline constexpr const char* kHowToPlay = TR_NOOP("tamsok", "How to play");
+inline constexpr const char* kMenuBoardLabels = TR_NOOP("tamsok", "Board Labels");
+inline constexpr const char* kLabelsLetters = TR_NOOP("tamsok", "Letters and digits");
+inline constexpr const char* kLabelsDigits = TR_NOOP("tamsok", "Digits");
+inline constexpr const char* kTryIt = TR_NOOP("tamsok", "Try it");
+inline constexpr const char* kBackToPage = TR_NOOP("tamsok", "Back to the page");
+inline constexpr const char* kStartAgain = TR_NOOP("tamsok", "Start again");
+// %1 the camp, %2 the kind, %3 the square's name.
+inline constexpr const char* kDiagramSubject = TR_NOOP("tamsok", "the %1 %2 on %3");
+inline constexpr const char* kTryItIntro = TR_NOOP(
+    "tamsok", "Drag the %1 around: dots and rings mark where it may go, the tint what it reaches.");
+// The tables generated from the rules.
+inline constexpr const char* kTableKind = TR_NOOP("tamsok", "Kind");
+inline constexpr const char* kTableValue = TR_NOOP("tamsok", "Value");
+inline constexpr const char* kTableInfluence[6] = {
+    TR_NOOP("tamsok", "Cloak"), TR_NOOP("tamsok", "Reveal"),    TR_NOOP("tamsok", "Freeze"),
+    TR_NOOP("tamsok", "Thaw"),  TR_NOOP("tamsok", "Tree zone"), TR_NOOP("tamsok", "Cloud zone")};
+inline constexpr const char* kTableCloakable = TR_NOOP("tamsok", "Can be cloaked");
+inline constexpr const char* kTableFreezable = TR_NOOP("tamsok", "Can be frozen");
+inline constexpr const char* kYes = TR_NOOP("tamsok", "yes");
+inline constexpr const char* kNo = TR_NOOP("tamsok", "no");
+inline constexpr const char* kTableValueTree = TR_NOOP("tamsok", "the game");
+inline constexpr const char* kLegendTarget = TR_NOOP("tamsok", "the held piece may move here");
+inline constexpr const char* kLegendCapture =
+    TR_NOOP("tamsok", "the held piece may capture this piece");
+
+// A move for people: %1 the kind, %2 its squares ("Spider d2-d4"); with its camp first: %1
+// the camp, %2 the kind, %3 the squares.
+inline constexpr const char* kKindMove = TR_NOOP("tamsok", "%1 %2");
+inline constexpr const char* kCampKindMove = TR_NOOP("tamsok", "%1 %2 %3");
+
+// ---- Analysis and game review ("Computer" menu) --------------------------------------------
+inline constexpr const char* kAnalyse = TR_NOOP("tamsok", "Analyse");
+inline constexpr const char* kReviewGame = TR_NOOP("tamsok", "Review game");
+// %1 a camp.
+inline constexpr const char* kAnalysisToMove = TR_NOOP("tamsok", "%1 to move");
+inline constexpr const char* kAnalysisThinking = TR_NOOP("tamsok", "Thinking...");
+// %1 the depth in plies, %2 positions searched.
+inline constexpr const char* kAnalysisDepth = TR_NOOP("tamsok", "Depth %1, %2 positions");
+inline constexpr const char* kAnalysisBestLine = TR_NOOP("tamsok", "Best line");
+inline constexpr const char* kAnalysisBestMoves = TR_NOOP("tamsok", "Best moves");
+inline constexpr const char* kAnalysisGameOver =
+    TR_NOOP("tamsok", "The game is over: a Tree has fallen.");
+inline constexpr const char* kReviewCaption = TR_NOOP("tamsok", "Game review");
+inline constexpr const char* kReviewCancel = TR_NOOP("tamsok", "Cancel");
+// %1 the positions done, %2 all of them.
+inline constexpr const char* kReviewProgress = TR_NOOP("tamsok", "Analysing position %1 of %2");
+inline constexpr const char* kReviewCancelled =
+    TR_NOOP("tamsok", "Cancelled: %1 of %2 positions analysed.");
+inline constexpr const char* kReviewDone =
+    TR_NOOP("tamsok", "%1 positions analysed at the %2 budget.");
+// One line of the review's move list: %1 the record number, %2 the camp, %3 the move.
+inline constexpr const char* kReviewMove = TR_NOOP("tamsok", "%1. %2 %3");
+// %1 the mark's symbol, %2 its name, %3 the better move.
+inline constexpr const char* kReviewMarked = TR_NOOP("tamsok", "  %1 %2, better %3");
+// %1 the camp, %2..%4 the counts of inaccuracies, mistakes and blunders, %5 the average drop.
+inline constexpr const char* kReviewSummary =
+    TR_NOOP("tamsok", "%1: %2 inaccuracies, %3 mistakes, %4 blunders; average drop %5%");
+inline constexpr const char* kReviewHelp =
+    TR_NOOP("tamsok",
+            "Click the graph to go to a position; click a move to see it on the board, with the "
+            "better move as an arrow.");
+inline constexpr const char* kReviewStale =
+    TR_NOOP("tamsok", "The game on the board is not the reviewed one.");
+
 // ---- Chat window --------------------------------------------------------------------------
 inline constexpr const char* kReceiveHeader = TR_NOOP("tamsok", "[Receive message]");
 inline constexpr const char* kInitialHead = "Head";
 inline constexpr const char* kInitialMessage = "msg";
+// The check box that hides the protocol lines of the log, leaving the chat lines.
+inline constexpr const char* kChatOnly = TR_NOOP("tamsok", "Chat only");
 
 // ---- Move history window ------------------------------------------------------------------
 inline constexpr const char* kInitialHistory = "...";
@@ -191,11 +315,7 @@ inline constexpr const char* kUsage =
     "  -h, --help             print this help and exit\n"
     "      --version          print the version and exit\n"
     "      --grace SECONDS    in server mode, wait this long for a player whose link was\n"
-    "                         lost before the win may be claimed (default 60)\n"
-    "\n"
-    "For developers:\n"
-    "      --screenshots DIR  write pictures of the windows into DIR, then exit\n"
-    "      --measure          print start-up time, memory and drop-to-repaint time, then exit\n";
+    "                         lost before the win may be claimed (default 60)\n";
 inline constexpr const char* kVersionLine = "Tamsok Janggi 1.2.0\n";
 
 }  // namespace tamsok::ui_text

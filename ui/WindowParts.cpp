@@ -19,6 +19,11 @@ void PlaceBelowAt(const QWidget& main, QWidget& window, int leftOffset) {
   window.move(m.left() + leftOffset, m.top() + m.height());
 }
 
+void PlaceRightOf(const QWidget& main, QWidget& window) {
+  const QRect m = main.frameGeometry();
+  window.move(m.left() + m.width(), m.top());
+}
+
 void CenterOver(const QWidget& main, QWidget& window) {
   const QRect m = main.frameGeometry();
   const QRect w = window.frameGeometry();

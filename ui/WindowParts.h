@@ -21,6 +21,9 @@ void PlaceBelow(const QWidget& main, QWidget& window);
 // Below the main window, `leftOffset` pixels right of its left edge (the history window sits
 // right of the chat window: the offset is the chat window's outer width).
 void PlaceBelowAt(const QWidget& main, QWidget& window, int leftOffset);
+// Right of the main window, its top edge level with the main window's (the rules window, the
+// review window).
+void PlaceRightOf(const QWidget& main, QWidget& window);
 // Centred over the main window (room status, about box, the two dialogs).
 void CenterOver(const QWidget& main, QWidget& window);
 

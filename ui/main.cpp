@@ -1,19 +1,15 @@
 // The program: create the main window and then the six other windows, in that order, and run
 // until the main window closes.
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include <cstdio>
 
 #include "ui/CommandLine.h"
-#include "ui/DevTools.h"
 #include "ui/Startup.h"
 #include "ui/Translation.h"
 #include "ui/mainBoard.h"
 
 int main(int argc, char* argv[]) {
-  QElapsedTimer sinceStart;
-  sinceStart.start();
   if (const auto text = tamsok::InfoText(argc, argv)) {
     // A full disk or a closed pipe is a failure, not a printed answer.
     const bool written = std::fwrite(text->data(), 1, text->size(), stdout) == text->size();
@@ -28,9 +24,6 @@ int main(int argc, char* argv[]) {
   tamsok::TBoardForm board;
   board.CreateSecondaryWindows();
   if (const auto grace = tamsok::GraceSeconds(argc, argv)) board.Net()->SetGraceSeconds(*grace);
-
-  if (const auto options = tamsok::ParseDevOptions(QApplication::arguments()))
-    return tamsok::RunDevOptions(board, *options, sinceStart);
 
   board.show();
   return QApplication::exec();

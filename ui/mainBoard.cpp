@@ -9,19 +9,23 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
-#include <QThread>
 #include <QTimer>
 
 #include "rules/Catalogue.h"
 #include "ui/About.h"
+#include "ui/BoardKeyboard.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
+#include "ui/ClockTooltip.h"
+#include "ui/GameDisplays.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
 #include "ui/LazyIcon.h"
+#include "ui/LearningTools.h"
 #include "ui/NetBridge.h"
 #include "ui/Request.h"
+#include "ui/Shortcuts.h"
 #include "ui/StatusBarPanel.h"
 #include "ui/Translation.h"
 #include "ui/UiTexts.h"
@@ -150,8 +154,12 @@ QString Text(const char* text) {
   return QString::fromUtf8(text);
 }
 
-QString AccessibleName(PieceId p) {
-  return Tr(CampName(CampOf(p))) + u' ' + Tr(KindName(KindOf(p)));
+bool IsChatText(const std::string& text) {
+  return text.starts_with('[');
+}
+template <typename T>
+bool IsChatText(const T&) {
+  return false;
 }
 
 }  // namespace
@@ -172,6 +180,13 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   BuildStatusBar();
   BuildMenus();
   computer_ = std::make_unique<ComputerPlayer>(*this, computerGame_);
+  learning_ = std::make_unique<LearningTools>(*this);
+  displays_ = new GameDisplays(*this);
+  keyboard_ = new BoardKeyboard(*this);
+  InstallShortcuts(*this);
+  computer_->confirmNewGame = [this] {
+    return GoesOn(IsPlayingMode(game_.Mode()), ui_text::kAskNewGame);
+  };
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(kWindowPosition);
 
@@ -181,11 +196,14 @@ TBoardForm::TBoardForm(std::optional<unsigned> seed)
   connect(timer1_, &QTimer::timeout, this, &TBoardForm::Timer1Timer);
 
   FormCreate();
+  displays_->Sync();
   timer1_->start();
 }
 
 TBoardForm::~TBoardForm() {
-  computer_.reset();  // its worker stops before anything it reports to goes away
+  // Their workers stop before anything they report to goes away.
+  learning_.reset();
+  computer_.reset();
 }
 
 void TBoardForm::BuildBoardArea() {
@@ -218,7 +236,6 @@ void TBoardForm::BuildBoardArea() {
   for (PieceId p = 0; p < kPieceCount; ++p) {
     auto* image = new PieceImageControl(boardArea_, Text(kPieceImageNames[p]), p + 1, *this);
     image->SetPicture(PiecePicture(CampOf(p), KindOf(p)));
-    image->setAccessibleName(AccessibleName(p));
     image->hide();
     pieceImages_[p] = image;
   }
@@ -240,6 +257,9 @@ void TBoardForm::BuildStatusBar() {
     left += width;
     panels_[i] = panel;
   }
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    panels_[kPanelFirClock + Index(c)]->SetExplain(
+        [c](const QString& text) { return ClockTooltip(c, text); });
 }
 
 void TBoardForm::BuildMenus() {
@@ -332,7 +352,8 @@ void TBoardForm::FormCreate() {
     image->setEnabled(true);
     BringToFront(*image);
   }
-  overlay_->raise();  // the marks lie over every piece, under the status bar
+  overlay_->raise();   // the marks lie over every piece, under the status bar
+  keyboard_->raise();  // and the keyboard's cursor over them
   gameStatus_->raise();
   raisedImage_ = nullptr;
   geometry_.Build();
@@ -351,6 +372,32 @@ void TBoardForm::CreateSecondaryWindows(quint16 port, const std::filesystem::pat
   CloseSockets = [this] { net_->CloseSockets(); };
   settingsPath_ = iniPath;
   CheckLanguage(ChosenLanguage(iniPath));
+
+  // Whatever arrives from the network is handled once a glide under way has landed, and the
+  // glide of a move it brings keeps the move's effects only while that message is handled.
+  // A chat line begins with "[", never with a message head: the chat window tells the texts
+  // read apart from the protocol lines it lists.
+  auto landFirst = [this](auto& handler) {
+    handler = [this, inner = handler](const auto&... args) {
+      glide_.Finish();
+      bool chat = false;
+      ((chat = IsChatText(args)), ...);  // the text read is the last argument
+      const bool outer = std::exchange(receivingChat_, chat);
+      if (inner) inner(args...);
+      receivingChat_ = outer;
+      glide_.StopKeeping();
+    };
+  };
+  ServerRole& server = net_->server();
+  ClientRole& client = net_->client();
+  landFirst(server.onAccept);
+  landFirst(server.onConnect);
+  landFirst(server.onDisconnect);
+  landFirst(server.onRead);
+  landFirst(client.onConnect);
+  landFirst(client.onDisconnect);
+  landFirst(client.onRead);
+  landFirst(client.onError);
 }
 
 // The windows in their creation order: chat, about box, move history, room status, request
@@ -363,7 +410,12 @@ void TBoardForm::MakeSecondaryWindows(int count) const {
       case 0:
         chatForm_ = new TChatForm(owner);
         chatForm_->SendChatLine = [this](const QString& line) {
-          net_->SendChatLine(WireText(line));
+          const std::string wire = WireText(line);
+          net_->SendChatLine(wire);
+          // The room lists its own lines too, as its clients see them.
+          const GameMode mode = game_.Mode();
+          if (mode == GameMode::ServerFree || mode == GameMode::ServerPlaying)
+            chatForm_->AppendReceived(ShownQText(wire), /*chat=*/true);
         };
         break;
       case 1:
@@ -454,6 +506,13 @@ void TBoardForm::SelectSkin(Skin skin) {
     skinActions_[s]->setChecked(s == static_cast<int>(skin));
     boardImages_[s]->setVisible(s == static_cast<int>(skin));
   }
+  if (learning_) learning_->SkinChanged();
+}
+
+Skin TBoardForm::CurrentSkin() const {
+  for (int s = 0; s < kSkinCount; ++s)
+    if (skinActions_[s]->isChecked()) return static_cast<Skin>(s);
+  return Skin::Slate;
 }
 
 // ---- Network commands -----------------------------------------------------------------------
@@ -582,24 +641,34 @@ void TBoardForm::SelectLanguage(Language language) {
 void TBoardForm::KimulMouseDown(PieceImageControl& image, Qt::MouseButton, Qt::MouseButtons buttons,
                                 Qt::KeyboardModifiers, int X, int Y) {
   if (!(buttons & Qt::LeftButton)) return;
-  if (game_.RefuseSpectator()) return;
-  if (game_.PassPending() || dropBusy_) return;
-  const PieceId piece = image.Tag() - 1;
-  if (!IsValidPiece(piece)) return;
-  if (computer_->RefusePress(piece)) return;
-  const Square pos = game_.board().PiecePos[piece];
-  if (!OnBoard(pos)) return;  // only images of pieces on the board take presses
+  PickUp(image.Tag() - 1, X, Y);
+}
 
-  drag_.DraggedTag = image.Tag();
+// A press on a piece's image, or Enter on its square: the piece is held.
+bool TBoardForm::PickUp(PieceId piece, int X, int Y) {
+  glide_.Finish();  // a piece on its way lands before another is picked up
+  if (game_.RefuseSpectator()) return false;
+  if (FinishedGameOnBoard()) {
+    ShowStatus(kPanelGame, ui_text::kFinishedGame);
+    return false;
+  }
+  if (game_.PassPending() || dropBusy_) return false;
+  if (!IsValidPiece(piece)) return false;
+  if (computer_->RefusePress(piece)) return false;
+  const Square pos = game_.board().PiecePos[piece];
+  if (!OnBoard(pos)) return false;  // only images of pieces on the board take presses
+
+  drag_.DraggedTag = piece + 1;
   drag_.ImageLeft = drag_.HomeLeft = geometry_.SquareLeft[pos.x];
   drag_.ImageTop = drag_.HomeTop = geometry_.SquareTop[pos.y];
   drag_.PressX = X;
   drag_.PressY = Y;
-  BringToFront(image);  // drawn above every other piece while it moves
+  BringToFront(*pieceImages_[piece]);  // drawn above every other piece while it moves
   if (miShowLegalMoves_->isChecked())
     overlay_->ShowTargets(game_.board(), game_.DropTargets(piece));
   // The sound is readied while the piece is held, not at the drop, which is timed.
   if (miSoundTTag_->isChecked()) sound_.Prepare();
+  return true;
 }
 
 void TBoardForm::KimulMouseMove(PieceImageControl& image, Qt::MouseButtons buttons,
@@ -627,54 +696,97 @@ void TBoardForm::KimulMouseUp(PieceImageControl& image, Qt::MouseButton, Qt::Mou
   // A release on another image than the dragged one does not drop the dragged one.
   if (drag_.DraggedTag != 0 && image.Tag() != drag_.DraggedTag) return;
 
+  const int left = drag_.ImageLeft + X - drag_.PressX;
+  const int top = drag_.ImageTop + Y - drag_.PressY;
+  Drop(geometry_.PixelToSquare(left, top));
+}
+
+// The held piece let go over `square`, or outside the board: the game decides.
+void TBoardForm::Drop(std::optional<Square> square) {
+  if (dropBusy_) return;
   dropBusy_ = true;
   const PieceId piece = drag_.DraggedTag - 1;
   if (piece < 0) {
     dropBusy_ = false;
     return;
   }
-  const int left = drag_.ImageLeft + X - drag_.PressX;
-  const int top = drag_.ImageTop + Y - drag_.PressY;
-  if (const std::optional<Square> square = geometry_.PixelToSquare(left, top)) {
+  if (square)
     game_.PlayDroppedPiece(piece, square->x, square->y);
-  } else {
+  else
     SnapBack(piece, game_.board().PiecePos[piece]);  // outside the board: back, silently
-  }
   drag_.DraggedTag = 0;
   dropBusy_ = false;
+}
+
+void TBoardForm::CarryTo(Square s) {
+  if (drag_.DraggedTag < 1 || dropBusy_ || !OnBoard(s)) return;
+  const PixelPos at = geometry_.SquarePixel(s);
+  pieceImages_[drag_.DraggedTag - 1]->move(at.left, at.top);
+  drag_.ImageLeft = at.left;
+  drag_.ImageTop = at.top;
+}
+
+void TBoardForm::DropHeld(Square s) {
+  if (dropBusy_) return;
+  overlay_->ClearTargets();
+  SettleRaisedImage();
+  Drop(s);
+}
+
+void TBoardForm::CancelHold() {
+  if (drag_.DraggedTag < 1 || dropBusy_) return;
+  const PieceId piece = drag_.DraggedTag - 1;
+  SnapBack(piece, game_.board().PiecePos[piece]);
+  ClearDragState();
 }
 
 // ---- GameView -------------------------------------------------------------------------------
 
 void TBoardForm::ShowStatus(int panel, const std::string& text) {
+  if (glide_.Keep([=, this] { ShowStatus(panel, text); })) return;
   if (panel >= 0 && panel < static_cast<int>(panels_.size())) panels_[panel]->SetText(Tr(text));
 }
 
 BoxAnswer TBoardForm::ShowMessageBox(const std::string& text, const std::string& caption,
                                      BoxButtons buttons) {
+  glide_.Finish();
   return prompts_->MessageBox(this, Tr(text), Tr(caption), buttons);
 }
 
 void TBoardForm::SetMenuEnabled(MenuItem item, bool enabled) {
+  if (glide_.Keep([=, this] { SetMenuEnabled(item, enabled); })) return;
   if (QAction* action = MenuAction(item)) action->setEnabled(enabled);
 }
 
 void TBoardForm::SetMenuChecked(MenuItem item, bool checked) {
+  if (glide_.Keep([=, this] { SetMenuChecked(item, checked); })) return;
   if (QAction* action = MenuAction(item)) action->setChecked(checked);
 }
 
 void TBoardForm::ShowSideToMove(Camp side) {
+  if (glide_.Keep([=, this] { ShowSideToMove(side); })) return;
   for (Camp c : {Camp::Fir, Camp::Oak})
     panels_[kPanelFirClock + Index(c)]->SetTint(c == side ? std::optional(kTurnTint[Index(c)])
                                                           : std::nullopt);
   if (computer_) computer_->PositionChanged();
+  if (displays_) displays_->Schedule();
 }
 
 void TBoardForm::GameModeApplied() {
+  // A finished local game is stepped through with undo and redo, read-only.
+  if (FinishedGameOnBoard())
+    for (MenuItem item :
+         {MenuItem::miUndoFirst, MenuItem::miUndo, MenuItem::miRedo, MenuItem::miRedoLast})
+      SetMenuEnabled(item, true);
+  if (displays_ && game_.Winner()) displays_->NoteComputerGame();  // before the computer leaves
   if (computer_) computer_->GameModeApplied();
+  if (learning_) learning_->GameModeApplied();
+  if (displays_) displays_->Schedule();
 }
 
 void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
+  if (glide_.Keep([=, this] { PlacePieceImage(piece, pos); })) return;
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   if (OnBoard(pos)) {
     MoveImage(image, geometry_.SquarePixel(pos));
@@ -688,14 +800,20 @@ void TBoardForm::PlacePieceImage(PieceId piece, Square pos) {
 }
 
 void TBoardForm::RefreshPieceImage(PieceId piece, Square pos) {
+  if (glide_.Keep([=, this] { RefreshPieceImage(piece, pos); })) return;
+  glide_.Finish();
   if (OnBoard(pos)) MoveImage(*pieceImages_[piece], geometry_.SquarePixel(pos));
 }
 
 void TBoardForm::MovePieceImage(PieceId piece, Square to) {
+  if (glide_.Keep([=, this] { MovePieceImage(piece, to); })) return;
+  glide_.Finish();
   if (OnBoard(to)) MoveImage(*pieceImages_[piece], geometry_.SquarePixel(to));
 }
 
 void TBoardForm::RestorePieceImage(PieceId piece, Square to) {
+  if (glide_.Keep([=, this] { RestorePieceImage(piece, to); })) return;
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   image.setEnabled(true);
   MovePieceImage(piece, to);
@@ -703,66 +821,61 @@ void TBoardForm::RestorePieceImage(PieceId piece, Square to) {
 }
 
 void TBoardForm::SnapBack(PieceId piece, Square home) {
+  if (glide_.Keep([=, this] { SnapBack(piece, home); })) return;
+  glide_.Finish();
   MovePieceImage(piece, home);
   drag_.ImageLeft = drag_.HomeLeft;
   drag_.ImageTop = drag_.HomeTop;
 }
 
 void TBoardForm::PutInTray(PieceId piece, int slot) {
+  if (glide_.Keep([=, this] { PutInTray(piece, slot); })) return;
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   MoveImage(image, TraySlotPixel(CampOf(piece), slot));
   image.setEnabled(false);
 }
 
 void TBoardForm::ApplyTrayVisibility() {
+  if (glide_.Keep([this] { ApplyTrayVisibility(); })) return;
   const bool show = miKilledPiece_->isChecked();
   for (PieceImageControl* image : pieceImages_)
     if (!image->isEnabled()) image->setVisible(show);
 }
 
-// The glide of a received move: one-pixel steps, first along the longer axis for the
-// difference of the two distances, then diagonally; each step is painted at once and followed
-// by a pause. It holds the user-interface thread until it ends.
+// The glide of a received move (see Glide.h): the window goes on answering meanwhile.
 void TBoardForm::MoveAnimation(PieceId piece, Square to) {
+  glide_.Finish();
   PieceImageControl& image = *pieceImages_[piece];
   BringToFront(image);
   if (!OnBoard(to)) return;
   const PixelPos target = geometry_.SquarePixel(to);
-  const int dx = target.left - image.x(), dy = target.top - image.y();
-  const int sx = (dx > 0) - (dx < 0), sy = (dy > 0) - (dy < 0);
-  const int ax = std::abs(dx), ay = std::abs(dy);
-
-  auto step = [&](int mx, int my) {
-    const QRect before = image.geometry();
-    image.move(image.x() + mx, image.y() + my);
-    boardArea_->repaint(before.united(image.geometry()));
-    if (glideStepMs_ > 0) QThread::msleep(static_cast<unsigned long>(glideStepMs_));
-  };
-  if (ax > ay) {
-    for (int i = 0; i < ax - ay; ++i)
-      step(sx, 0);
-  } else {
-    for (int i = 0; i < ay - ax; ++i)
-      step(0, sy);
-  }
-  for (int i = 0; i < std::min(ax, ay); ++i)
-    step(sx, sy);
-  MoveImage(image, target);
+  glide_.Start(image, {target.left, target.top}, glideStepMs_);
 }
 
 void TBoardForm::PlaceMoveMarker(Square at) {
+  if (glide_.Keep([=, this] { PlaceMoveMarker(at); })) return;
+  glide_.Finish();
+  if (displays_) displays_->Schedule();
   if (OnBoard(at)) MoveImage(*imgLastPosition_, geometry_.MarkerPixel(at));
 }
 
 void TBoardForm::ParkMoveMarker() {
+  if (glide_.Keep([=, this] { ParkMoveMarker(); })) return;
+  glide_.Finish();
+  if (displays_) displays_->Schedule();
   MoveImage(*imgLastPosition_, geometry_.MarkerParking());
 }
 
 void TBoardForm::ResetMoveMarker() {
+  if (glide_.Keep([=, this] { ResetMoveMarker(); })) return;
+  glide_.Finish();
+  if (displays_) displays_->Schedule();
   MoveImage(*imgLastPosition_, kMarkerNewGame);
 }
 
 void TBoardForm::PlayMoveSound() {
+  if (glide_.Keep([this] { PlayMoveSound(); })) return;
   if (!miSoundTTag_->isChecked()) return;
   ++movesSounded_;
   sound_.Play();
@@ -773,18 +886,25 @@ bool TBoardForm::IsHistoryVisible() const {
 }
 
 void TBoardForm::SetHistoryText(const std::vector<std::string>& lines) {
-  if (kiboForm_) kiboForm_->SetLines(lines);
+  if (glide_.Keep([=, this] { SetHistoryText(lines); })) return;
+  if (kiboForm_) kiboForm_->SetLines(learning_ ? learning_->DecorateHistory(lines) : lines);
 }
 
-// A move, an undo or redo, or a received move ends any drag, and any glide has arrived.
+// A move, an undo or redo, or a received move ends any drag at once; the image of a received
+// move settles when it has landed.
 void TBoardForm::ClearDragState() {
   drag_.DraggedTag = 0;
   overlay_->ClearTargets();
+  if (glide_.Keep([this] { SettleRaisedImage(); })) return;
+  glide_.Finish();
   SettleRaisedImage();
 }
 
 void TBoardForm::BoardRebuilt() {
+  if (glide_.Keep([this] { BoardRebuilt(); })) return;
+  if (displays_) displays_->Schedule();
   if (miShowInfluence_->isChecked()) overlay_->ShowInfluence(ReadInfluence(game_.board()));
+  if (learning_) learning_->BoardChanged();
 }
 
 void TBoardForm::UnlockRequests() {

@@ -19,6 +19,7 @@
 #include "ui/BoardGeometry.h"
 #include "ui/ComputerPlayer.h"
 #include "ui/GameFileCommands.h"
+#include "ui/Glide.h"
 #include "ui/ImageControl.h"
 #include "ui/MoveSound.h"
 #include "ui/StatusBarPanel.h"
@@ -33,7 +34,10 @@ class QTimer;
 
 namespace tamsok {
 
+class BoardKeyboard;
 class BoardOverlay;
+class LearningTools;
+class GameDisplays;
 class TAboutBox;
 class TChatForm;
 class TInputIPForm;
@@ -93,31 +97,27 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   void miConnectClick();
   void miReqGameClick();
 
-  void miNewClick() { game_.miNewClick(); }
-  void miLocalAloneClick() { game_.miLocalAloneClick(); }
+  // The game's commands as the menu gives them (GameCommands.cpp): a question first where a
+  // click would give up a running game, undo and redo by whole turns against the computer,
+  // and a finished local game stepped through. Code that acts for a player calls the game.
+  void miNewClick();
+  void miLocalAloneClick();
   void miExitClick();
   void miLoadClick();
   void miSaveClick();
   void miSaveasClick();
-  // In a game against the computer undo and redo go by whole turns, and the player passes
-  // only on the player's own turn.
-  void miUndoFirstClick() {
-    if (!computer_->Retract(Retraction::UndoFirst)) game_.miUndoFirstClick();
-  }
-  void miUndoClick() {
-    if (!computer_->Retract(Retraction::Undo)) game_.miUndoClick();
-  }
-  void miRedoClick() {
-    if (!computer_->Retract(Retraction::Redo)) game_.miRedoClick();
-  }
-  void miRedoLastClick() {
-    if (!computer_->Retract(Retraction::RedoLast)) game_.miRedoLastClick();
-  }
+  void miUndoFirstClick() { StepRecords(&Game::miUndoFirstClick, Retraction::UndoFirst); }
+  void miUndoClick() { StepRecords(&Game::miUndoClick, Retraction::Undo); }
+  void miRedoClick() { StepRecords(&Game::miRedoClick, Retraction::Redo); }
+  void miRedoLastClick() { StepRecords(&Game::miRedoLastClick, Retraction::RedoLast); }
   void miPassClick() {
     if (!computer_->RefusePass()) game_.miPassClick();
   }
-  void miLossgameClick() { game_.miLossgameClick(); }
-  void miScoringClick() { game_.miScoringClick(); }
+  void miLossgameClick();
+  void miScoringClick();
+  // A finished game stays on the board in LocalFree until the next game: it can be stepped
+  // through with undo and redo, and no piece can be moved on it.
+  bool FinishedGameOnBoard() const;
   void miWoodClick() { SelectSkin(Skin::Wood); }
   void miSlateClick() { SelectSkin(Skin::Slate); }
   void miMarbteaClick() { SelectSkin(Skin::Marbtea); }
@@ -150,6 +150,17 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
                       Qt::KeyboardModifiers keys, int X, int Y) override;
   void KimulMouseUp(PieceImageControl& image, Qt::MouseButton button, Qt::MouseButtons buttons,
                     Qt::KeyboardModifiers keys, int X, int Y) override;
+
+  // ---- Holding a piece: the mouse handlers above and the keyboard (BoardKeyboard) --------
+  // Picks the piece up as a press on its image at (X, Y) does; false, with the reason shown
+  // where there is one, when it may not be held now.
+  bool PickUp(PieceId piece, int X, int Y);
+  // The held piece's image onto the square, as a drag carries it.
+  void CarryTo(Square s);
+  // Lets the held piece go over the square, as a release does.
+  void DropHeld(Square s);
+  // Puts the held piece back on its own square; nothing is played.
+  void CancelHold();
 
   // ---- GameView --------------------------------------------------------------------------
   void ShowStatus(int panel, const std::string& text) override;
@@ -185,6 +196,10 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // The pause after each one-pixel step of a glide, in milliseconds (10 in the program).
   void SetGlideStepDelay(int ms) { glideStepMs_ = ms; }
   int GlideStepDelay() const { return glideStepMs_; }
+  // The glide of a received move, while it runs.
+  ReceivedGlide& Glide() { return glide_; }
+  // Whether the text from the network being handled now is a chat line.
+  bool ReceivingChat() const { return receivingChat_; }
   // Raises the image above every other image; the status bar stays above all images.
   void BringToFront(QWidget& image);
   // Where the game's sends go.
@@ -195,6 +210,14 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   std::function<void()> CloseSockets;
   // The computer opponent and its menu.
   ComputerPlayer& Computer() const { return *computer_; }
+  // The rules window, the edge labels, the analysis and the game review.
+  LearningTools& Learning() const { return *learning_; }
+  GameFileCommands& GameFiles() { return gameFiles_; }
+  Skin CurrentSkin() const;
+  // The last move's outline, the result of a finished game and the pieces' accessible names.
+  GameDisplays& Displays() const { return *displays_; }
+  // The keyboard's cursor and typed moves over the board.
+  BoardKeyboard& Keyboard() const { return *keyboard_; }
 
   // ---- Controls --------------------------------------------------------------------------
   QAction* MenuAction(MenuItem item) const { return menuActions_[static_cast<int>(item)]; }
@@ -232,12 +255,20 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   // Creates the other windows that do not exist yet, in their order, up to the `count`th.
   void MakeSecondaryWindows(int count) const;
   void SelectSkin(Skin skin);
+  // Undo or redo by the menu; panel 4 then names the last record taken back or replayed.
+  void StepRecords(void (Game::*step)(), Retraction command);
+  // Asks `question` when `ask` holds; true when the command goes on. It goes on only if the
+  // game is still the one asked about when the answer comes (the clock and the network run
+  // while the box is open).
+  bool GoesOn(bool ask, const char* question);
   // Checks the language's item and keeps the choice in the settings file; the interface shows
   // in it from the next start.
   void SelectLanguage(Language language);
   void CheckLanguage(Language language);
   void FlipWindow(QWidget& window, QAction& item, const char* showCaption, const char* hideCaption);
   void MoveImage(QWidget& image, PixelPos to);
+  // The held piece let go over `square`, or outside the board (nothing): the game decides.
+  void Drop(std::optional<Square> square);
   // Puts the image last brought to the front back under the overlay's marks, still above
   // every other piece: its drag or glide is over.
   void SettleRaisedImage();
@@ -257,6 +288,8 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
   MoveSound sound_;
   int movesSounded_ = 0;
   int glideStepMs_ = 10;
+  ReceivedGlide glide_;
+  bool receivingChat_ = false;  // the text being handled from the network is a chat line
 
   DragState drag_;
   bool dropBusy_ = false;
@@ -292,6 +325,9 @@ class TBoardForm : public QMainWindow, public GameView, public PieceMouseHandler
 
   // Made right after the menus, before the game's start-up reports to it; destroyed first.
   std::unique_ptr<ComputerPlayer> computer_;
+  std::unique_ptr<LearningTools> learning_;
+  GameDisplays* displays_ = nullptr;  // made with the computer player
+  BoardKeyboard* keyboard_ = nullptr;
 };
 
 }  // namespace tamsok

@@ -599,6 +599,31 @@ TEST(Clock, ThreeDigitMinutesAndAMaterialFigure) {
   EXPECT_GT(f.game.ExceedCount(Camp::Oak), 10);
 }
 
+// The displays follow the game at once: a capture and its undo rewrite the material figure of
+// both clock panels (the seconds left as each last showed them), a pass is listed as soon as it
+// is in force, and New game empties the history.
+TEST(Clock, PanelsAndHistoryFollowCapturesUndoPassesAndNewGame) {
+  NetworkGame f(GameMode::ServerPlaying, Camp::Fir);
+  f.view.historyVisible = true;
+  f.game.Timer1Timer();
+  f.Drop(8, 0, 9);  // Fir's Wasp takes Oak's Wasp
+  EXPECT_EQ(f.view.panel[kPanelOakClock], "[Oak][00\"00][30][0/10][-71]");
+  EXPECT_EQ(f.view.panel[kPanelFirClock], "[Fir][00\"01][29][0/10][0]");
+  f.game.PassBookkeeping();
+  EXPECT_EQ(f.view.history.back(), "[  2][PASS]");
+
+  LocalGame local;
+  local.Drop(8, 0, 9);
+  local.game.miUndoClick();
+  EXPECT_EQ(local.view.panel[kPanelOakClock], "[Oak][00\"00][30][0/10][0]");
+  local.view.historyVisible = true;
+  local.game.miRedoClick();
+  EXPECT_EQ(local.view.history.size(), 1u);
+  local.game.SetGameMode(GameMode::LocalFree);
+  local.game.miNewClick();
+  EXPECT_TRUE(local.view.history.empty());
+}
+
 TEST(Clock, ANetworkPlayerSurrendersOnlyPastTheLimit) {
   struct Case {
     int limit;

@@ -1,15 +1,22 @@
 // Everyone follows the same game, and no lost link ends it: spectators at other addresses and
 // late joiners see the room's game, a player whose link is lost is waited for and takes its
 // seat back, and the room may claim the win once the wait is over.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QTcpSocket>
+#include <atomic>
+#include <mutex>
+#include <thread>
 
 #include "net/Dispatch.h"
 #include "tests/net/NetFixtures.h"
+#include "tools/load/AutoPlay.h"
 #include "tools/load/CutLink.h"
 
 namespace tamsok {
@@ -42,6 +49,56 @@ struct RawSpectator {
     socket.bind(QHostAddress(QString::fromLatin1(local)));
     socket.connectToHost(QHostAddress::LocalHost, port);
   }
+};
+
+// A peer on a thread of its own that takes each read for one message, as the protocol
+// allows, and keeps what every read brought.
+class ReadPerMessage {
+ public:
+  ReadPerMessage(const char* local, quint16 port) {
+    fd_ = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in from{}, to{};
+    from.sin_family = to.sin_family = AF_INET;
+    inet_pton(AF_INET, local, &from.sin_addr);
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected_ = bind(fd_, reinterpret_cast<sockaddr*>(&from), sizeof from) == 0 &&
+                 ::connect(fd_, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0;
+    if (connected_) thread_ = std::thread([this] { Run(); });
+  }
+  ~ReadPerMessage() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+    close(fd_);
+  }
+  bool Connected() const { return connected_; }
+  std::size_t Bytes() const { return bytes_; }
+  std::vector<std::string> Reads() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return reads_;
+  }
+
+ private:
+  void Run() {
+    char buffer[65536];
+    while (!stop_) {
+      pollfd p{fd_, POLLIN, 0};
+      if (poll(&p, 1, 50) <= 0) continue;
+      const ssize_t n = recv(fd_, buffer, sizeof buffer, 0);
+      if (n <= 0) return;
+      const std::lock_guard<std::mutex> lock(mutex_);
+      reads_.emplace_back(buffer, static_cast<std::size_t>(n));
+      bytes_ += static_cast<std::size_t>(n);
+    }
+  }
+
+  int fd_ = -1;
+  bool connected_ = false;
+  std::atomic<bool> stop_{false};
+  std::atomic<std::size_t> bytes_{0};
+  std::mutex mutex_;
+  std::vector<std::string> reads_;
+  std::thread thread_;
 };
 
 TEST_F(Rejoin, SpectatorsElsewhereFollowTheWholeGameAndALateJoinerCatchesUp) {
@@ -98,6 +155,85 @@ TEST_F(Rejoin, SpectatorsElsewhereFollowTheWholeGameAndALateJoinerCatchesUp) {
   EXPECT_EQ(raw.got.toStdString(), all);
 }
 
+// A station that joins a long game gets it one message at a time, so that even a peer that
+// takes each read for one message catches up; everything the room sends meanwhile (moves,
+// chat, the end of the game, a new game) follows in order, each in a read of its own.
+TEST_F(Rejoin, ALateJoinerGetsEveryMessageInAReadOfItsOwn) {
+  StartGame({0, 30, 5, 0});
+  ShufflePlayer fir, oak;
+  while (room->game.RecordCount() < 120) {
+    const int n = room->game.RecordCount();
+    if (n % 20 == 10) {
+      requester->game.miPassClick();
+    } else {
+      Station& mover = n % 2 == 0 ? *requester : *room;
+      const std::optional<PlannedMove> m =
+          (n % 2 == 0 ? fir : oak).Next(mover.game.board(), mover.game.SideToMove());
+      ASSERT_TRUE(m);
+      mover.game.PlayDroppedPiece(m->piece, m->to.x, m->to.y);
+    }
+    ASSERT_TRUE(AllHaveRecords(n + 1));
+  }
+
+  RawSpectator quitter("127.0.0.7", Port());  // leaves half-way: its queue goes with it
+  ReadPerMessage literal("127.0.0.5", Port());
+  ASSERT_TRUE(literal.Connected());
+  auto late = Join("late", "127.0.0.6", 5);
+  ASSERT_TRUE(WaitUntil([&] { return quitter.got.size() > 100; }));
+  quitter.socket.abort();
+  std::vector<std::string> expected =
+      CatchUpMessages(room->game, "Made[Fir][ 30][  5][  0][               ]");
+  ASSERT_GT(room->session.server().WaitingMessages(), 0u);  // the catch-up is under way
+
+  // Meanwhile: a move, a chat line, the end of the game and a new one.
+  const auto playFir = [&] {
+    const std::optional<PlannedMove> m = fir.Next(requester->game.board(), Camp::Fir);
+    requester->game.PlayDroppedPiece(m->piece, m->to.x, m->to.y);
+    expected.push_back(requester->game.LastMessage());
+  };
+  playFir();
+  ASSERT_TRUE(WaitUntil([&] { return room->game.RecordCount() == 121; }));
+  room->session.SendChatLine("[Head] welcome");
+  expected.push_back("[Head] welcome");
+  requester->game.miLossgameClick();
+  ASSERT_TRUE(WaitUntil([&] { return room->game.Mode() == GameMode::ServerFree; }));
+  expected.push_back("Winn 1");
+  requester->windows.received.clear();
+  StartGame({0, 30, 5, 0});
+  expected.push_back("Made[Fir][ 30][  5][  0][" + requester->game.StationId() + "]");
+  fir.Reset();
+  playFir();
+  const auto length = [](const std::vector<std::string>& messages) {
+    std::size_t n = 0;
+    for (const std::string& m : messages)
+      n += m.size();
+    return n;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return literal.Bytes() >= length(expected); }, 20000));
+
+  // And once it has caught up, the next move still comes alone.
+  const std::optional<PlannedMove> m = oak.Next(room->game.board(), Camp::Oak);
+  room->game.PlayDroppedPiece(m->piece, m->to.x, m->to.y);
+  expected.push_back(room->game.LastMessage());
+  ASSERT_TRUE(WaitUntil(
+      [&] { return literal.Bytes() >= length(expected) && late->game.RecordCount() == 2; }));
+  // Everything, in order. Each message comes in a read of its own unless this machine leaves
+  // the reader's thread waiting longer than the room's gap between two of them, as a loaded
+  // machine may; unpaced, the whole game would come in a read or two.
+  const std::vector<std::string> reads = literal.Reads();
+  const auto joined = [](const std::vector<std::string>& parts) {
+    std::string all;
+    for (const std::string& p : parts)
+      all += p;
+    return all;
+  };
+  EXPECT_EQ(joined(reads), joined(expected));
+  EXPECT_GE(reads.size() * 2, expected.size());
+  ExpectSameGame(room->game, late->game);
+  EXPECT_FALSE(late->game.CanHandlePieces());
+  EXPECT_LE(late->view.glides, 2);  // the catch-up's pieces are put down, not glided
+}
+
 TEST_F(Rejoin, ALostPlayerIsWaitedForResumesAndCanBeClaimedAfterTheGrace) {
   StartGame({0, 30, 5, 0});
   requester->game.PlayDroppedPiece(18, 0, 3);
@@ -126,12 +262,22 @@ TEST_F(Rejoin, ALostPlayerIsWaitedForResumesAndCanBeClaimedAfterTheGrace) {
   EXPECT_EQ(requester->game.RecordCount(), 2);
   EXPECT_TRUE(requester->game.CanSave());
 
-  // Back, by its station: the same game, its own turn.
+  // Back, by its station: the same game, its own turn. Its clock stands until it has been
+  // given the game again.
+  std::vector<std::optional<Camp>> awayWhenCaughtUp;
+  ServerRole& server = room->session.server();
+  server.onPaced = [&, session = server.onPaced](ConnectionId id) {
+    awayWhenCaughtUp.push_back(room->game.AwayCamp());
+    session(id);
+  };
   requester->session.Reconnect();
   ASSERT_TRUE(WaitUntil([&] {
     return requester->game.Mode() == GameMode::ClientPlaying && requester->game.CanHandlePieces() &&
-           requester->game.RecordCount() == 2 && !room->session.PlayerAway();
+           requester->game.RecordCount() == 2 && !room->session.PlayerAway() &&
+           !awayWhenCaughtUp.empty();
   }));
+  EXPECT_EQ(awayWhenCaughtUp.back(), Camp::Fir);
+  EXPECT_FALSE(room->game.AwayCamp());
   EXPECT_TRUE(room->windows.awayNotice.empty());
   ExpectSameGame(room->game, requester->game);
   EXPECT_EQ(requester->game.SideToMove(), Camp::Fir);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 
@@ -69,7 +70,7 @@ TEST_F(BoardFixture, WindowsHaveTheirCaptionsAndSizes) {
   EXPECT_EQ(chat.MemoR->toPlainText().toStdString(), "[Receive message]");
   EXPECT_EQ(chat.EditHead->text().toStdString(), "Head");
   EXPECT_EQ(chat.MemoS->toPlainText().toStdString(), "msg");
-  EXPECT_EQ(chat.MemoS->geometry(), QRect(80, 96, 497, 19));
+  EXPECT_EQ(chat.MemoS->geometry(), QRect(80, 96, 400, 19));
   EXPECT_EQ(chat.EditHead->font().family().toStdString(), "NanumGothic");
 
   TProtocolForm& room = *form.ProtocolForm();
@@ -188,7 +189,25 @@ TEST_F(BoardFixture, ChatEnterSendsTheComposedLastLine) {
   QTest::keyClick(chat.MemoS, Qt::Key_Return);
   QTest::keyClick(chat.MemoS, Qt::Key_A);  // other keys send nothing
   EXPECT_EQ(sent, (std::vector<std::string>{"[Head] msg", "[Guest] hello", "[Guest] "}));
-  EXPECT_EQ(chat.MemoS->toPlainText().toStdString(), "msg\nhello\n\na");
+  EXPECT_EQ(chat.MemoS->toPlainText().toStdString(), "a");  // each Enter empties it
+}
+
+// The log stays on its newest line, also while the window is hidden, until the user scrolls
+// up; scrolled back to the end, it follows again.
+TEST_F(BoardFixture, ChatLogFollowsTheNewestLineUnlessScrolledUp) {
+  TChatForm& chat = *form.ChatForm();
+  QScrollBar& bar = *chat.MemoR->verticalScrollBar();
+  for (int i = 0; i < 40; ++i)
+    chat.AppendReceived(QStringLiteral("line %1").arg(i));
+  chat.show();
+  ASSERT_EVENTUALLY(bar.maximum() > 0 && bar.value() == bar.maximum(), 2000);
+  bar.triggerAction(QAbstractSlider::SliderPageStepSub);
+  const int up = bar.value();
+  chat.AppendReceived(QStringLiteral("more"));
+  EXPECT_EQ(bar.value(), up);
+  bar.triggerAction(QAbstractSlider::SliderToMaximum);
+  chat.AppendReceived(QStringLiteral("newest"));
+  EXPECT_EQ(bar.value(), bar.maximum());
 }
 
 TEST_F(BoardFixture, RoomListsKeepLinesUniqueAndHonourTheLock) {

@@ -84,7 +84,8 @@ TEST_F(FileCommands, ABadFileGetsABoxNamingTheLineAndTheGameStays) {
   }
   NewGame();
   DragTo(18, {0, 3});
-  Item("miLocalAlone")->trigger();
+  Item("miLocalAlone")->trigger();  // asks first
+  prompts.log.clear();
   const Shown before = Show();
   for (const char* name : {"bad.TMK", "absent.TMK"}) {
     prompts.openPath = Path(name);

@@ -15,9 +15,9 @@
 #include "rules/Catalogue.h"
 #include "rules/MoveCheck.h"
 #include "tests/ui/UiTestSupport.h"
+#include "tools/devtools/DemoGame.h"
 #include "ui/About.h"
 #include "ui/Chatting.h"
-#include "ui/DevTools.h"
 #include "ui/GameProtocolForm.h"
 #include "ui/Kibo.h"
 
@@ -92,8 +92,8 @@ TEST_F(BoardFixture, StartsAsTheProgramDoes) {
   EXPECT_EQ(form.PieceImage(15)->objectName().toStdString(), "ImgGR");
   EXPECT_EQ(form.PieceImage(54)->objectName().toStdString(), "ImgKNGaeR6");
   EXPECT_EQ(form.PieceImage(59)->objectName().toStdString(), "ImgKNGaeR1");
-  EXPECT_EQ(form.PieceImage(kFirTree)->accessibleName().toStdString(), "Fir Tree");
-  EXPECT_EQ(form.PieceImage(53)->accessibleName().toStdString(), "Oak Ant");
+  EXPECT_EQ(form.PieceImage(kFirTree)->accessibleName().toStdString(), "Fir Tree on e0");
+  EXPECT_EQ(form.PieceImage(53)->accessibleName().toStdString(), "Oak Ant on j7");
 }
 
 // Back to front: the boards, the marker, the pieces in PieceId order, then the status bar.

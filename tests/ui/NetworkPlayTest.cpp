@@ -2,6 +2,7 @@
 // real mouse events on their windows.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -11,6 +12,7 @@
 #include <QTextBlock>
 
 #include "net/TextCodec.h"
+#include "rules/Frames.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
@@ -152,6 +154,28 @@ TEST_F(TwoCopies, ServerModeOffDropsThePlayerAndTheSettingsFileRemembersTheAddre
   EXPECT_EQ(player->form.InputIPForm()->cbIP->count(), 1);
 }
 
+// The room lists its own chat lines as its clients see them, and "Chat only" leaves the chat
+// lines of the log: the protocol lines go and come back, the wire is untouched.
+TEST_F(TwoCopies, TheRoomListsItsOwnLinesAndChatOnlyHidesTheProtocol) {
+  player->Item("miReqGame")->trigger();
+  ASSERT_EVENTUALLY(room->Received().contains(QStringLiteral("[127.0.0.1]Requested")), 5000);
+  TChatForm& chat = *room->form.ChatForm();
+  chat.MemoS->setPlainText(QStringLiteral("hi"));
+  QTest::keyClick(chat.MemoS, Qt::Key_Return);
+  EXPECT_TRUE(chat.MemoS->toPlainText().isEmpty());
+  EXPECT_TRUE(room->Received().endsWith(QStringLiteral("\n[Head] hi")));
+  ASSERT_EVENTUALLY(player->Received().endsWith(QStringLiteral("\n[Head] hi")), 5000);
+  QTest::keyClick(player->form.ChatForm()->MemoS, Qt::Key_Return);
+  ASSERT_EVENTUALLY(room->Received().endsWith(QStringLiteral("[127.0.0.1][Head] msg")), 5000);
+
+  const QString everything = room->Received();
+  chat.cbChatOnly->click();
+  EXPECT_EQ(room->Received(),
+            QStringLiteral("[Receive message]\n[Head] hi\n[127.0.0.1][Head] msg"));
+  chat.cbChatOnly->click();
+  EXPECT_EQ(room->Received(), everything);
+}
+
 // A 4 MiB chat line without a blank, with both chat windows open: the room passes it on
 // byte for byte and both windows show it at once, cut, with its length.
 TEST_F(TwoCopies, AHugeChatLineIsRelayedWholeAndShownCut) {
@@ -188,7 +212,9 @@ TEST_F(TwoCopies, ALostRoomKeepsTheGameForSavingAndReconnecting) {
   QTest::mouseClick(requests->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(requests->viewport(), Qt::LeftButton, {}, at);
   ASSERT_EVENTUALLY(player->form.game().Mode() == GameMode::ClientPlaying, 5000);
-  player->DragTo(18, {0, 3});
+  QCoreApplication::processEvents();  // the player's board turns to Fir's camp
+  const Square ahead = FromCanonical(player->form.game().ViewSide(), {0, 3});
+  player->DragTo(18, ahead);
   ASSERT_EVENTUALLY(room->form.game().RecordCount() == 1, 5000);
 
   // The player's link breaks; the room says so over its board and the player gets one box.
@@ -202,11 +228,13 @@ TEST_F(TwoCopies, ALostRoomKeepsTheGameForSavingAndReconnecting) {
             QStringLiteral("Fir's player left: waiting 60 s for them to return"));
   auto* claim = notice->findChild<QPushButton*>(QStringLiteral("btnClaimWin"));
   EXPECT_FALSE(claim->isVisible());
+  for (PieceId p = 0; p < kPieceCount; ++p)  // it hides nothing of the game
+    EXPECT_FALSE(notice->geometry().intersects(room->form.PieceImage(p)->geometry())) << p;
   ASSERT_EVENTUALLY(player->Logged("box:Room lost|The room at 127.0.0.1 closed the connection.\n"
                                    "The game stays on the board and can be saved. Reconnect to "
                                    "go on with it if the room still waits for you."),
                     5000);
-  EXPECT_EQ(player->ImagePos(18), player->SquarePos({0, 3}));
+  EXPECT_EQ(player->ImagePos(18), player->SquarePos(ahead));
   ASSERT_TRUE(player->Item("miSave")->isEnabled());
   player->prompts.savePath = QString::fromStdString(Ini("kept.TMK").string());
   player->Item("miSaveas")->trigger();
@@ -225,6 +253,7 @@ TEST_F(TwoCopies, ALostRoomKeepsTheGameForSavingAndReconnecting) {
   room->form.Net()->SetGraceSeconds(0);
   player->form.Net()->client().Deactivate();
   ASSERT_EVENTUALLY(claim->isVisible(), 5000);
+  EXPECT_TRUE(notice->rect().contains(claim->geometry()));
   QTest::mouseClick(claim, Qt::LeftButton);
   EXPECT_EQ(room->form.game().Mode(), GameMode::ServerFree);
   EXPECT_TRUE(room->Logged("box:Game over|Oak Win"));

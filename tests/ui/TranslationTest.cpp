@@ -186,7 +186,7 @@ TEST_F(KoreanFixture, EveryWindowShowsKorean) {
 TEST_F(KoreanFixture, NamesAreTheKoreanNamesOfTheNameTable) {
   for (int column = 0; column < kNameColumns; ++column)
     EXPECT_EQ(Tr(NameTable[kEnglishRow][column]).toStdString(), NameTable[kKoreanRow][column]);
-  EXPECT_EQ(form.PieceImage(0)->accessibleName(), QStringLiteral("전나무 나무"));
+  EXPECT_EQ(form.PieceImage(0)->accessibleName(), QStringLiteral("e0의 전나무 나무"));
 }
 
 // Texts composed below the windows arrive in Korean, parts and all; anything else, such as an

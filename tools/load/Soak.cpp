@@ -32,8 +32,13 @@ struct Follower {
   NullGameView view;
   NullPeerLink peer;
   std::unique_ptr<Game> game;
-  // The position after each record of the game it follows, not yet compared.
-  std::map<int, std::uint64_t> unchecked;
+  // The room's number of the game it follows. A station that joins late is given the game
+  // so far message by message, and the room may have moved on to another game by the time
+  // it has it.
+  int following = 0;
+  // The position after each record of each game it followed, by game and record count, not
+  // yet compared.
+  std::map<std::pair<int, int>, std::uint64_t> unchecked;
 };
 
 class PlayerLink : public PeerLink {
@@ -136,8 +141,9 @@ class Soak {
         if (h.error) ++unreadable_;
         if (player && h.reply == "Game resumed") resuming_ = false;
         if (f.game->Mode() == GameMode::ClientPlaying) {
-          if (HeadOf(m) == kHeadMade) f.unchecked.clear();
-          f.unchecked[f.game->RecordCount()] = PositionKey(*f.game);
+          // The "Made" of a new game names its player; that of the game so far does not.
+          if (HeadOf(m) == kHeadMade && m != MadeForSpectators(m)) ++f.following;
+          f.unchecked[{f.following, f.game->RecordCount()}] = PositionKey(*f.game);
         }
       }
     }
@@ -151,6 +157,7 @@ class Soak {
     f.game->SetOwnCamp(Camp::Fir);
     f.game->SetGameMode(GameMode::ClientFree);
     f.unchecked.clear();
+    f.following = roomGame_;  // the game under way, if any
     Watch(f.fd, tag);
   }
   void Close(Follower& f) {
@@ -162,12 +169,17 @@ class Soak {
 
   // Compares every position the live spectators passed through with the room's.
   bool Check() {
-    const std::vector<std::uint64_t>& keys = roomKeys_[roomGame_];
     for (Follower& f : spectators_) {
-      if (f.fd < 0 || f.game->Mode() != GameMode::ClientPlaying) continue;
-      for (const auto& [records, key] : f.unchecked) {
-        if (static_cast<std::size_t>(records) >= keys.size()) return false;  // not yet
-        if (keys[static_cast<std::size_t>(records)] != key) ++mismatches_;
+      if (f.fd < 0) continue;
+      for (const auto& [at, key] : f.unchecked) {
+        const auto [game, records] = at;
+        const std::vector<std::uint64_t>& keys = roomKeys_[game];
+        if (static_cast<std::size_t>(records) >= keys.size()) {
+          if (game == roomGame_) return false;  // not yet
+          ++mismatches_;                        // past the end of a game the room has left
+        } else if (keys[static_cast<std::size_t>(records)] != key) {
+          ++mismatches_;
+        }
         ++checks_;
       }
       f.unchecked.clear();
@@ -180,7 +192,7 @@ class Soak {
     const bool ok = PumpUntil([&] {
       if (roomKeys_[roomGame_].size() <= static_cast<std::size_t>(records)) return false;
       for (Follower& f : spectators_)
-        if (f.fd >= 0 && f.game->Mode() == GameMode::ClientPlaying &&
+        if (f.fd >= 0 && f.game->Mode() == GameMode::ClientPlaying && f.following == roomGame_ &&
             f.game->RecordCount() < records)
           return false;
       return true;
@@ -329,10 +341,11 @@ void Soak::PlayGames() {
       } else {
         g.miPassClick();
       }
-      // The room's answer: its move, or the end of the game.
+      // The room's answer: its move, or the end of the game. A move that takes the player's
+      // Tree is followed by the "Winn", which need not come in the same read.
       if (!PumpUntil([&] {
             return g.Mode() != GameMode::ClientPlaying ||
-                   (g.SideToMove() == g.OwnCamp() && !g.PassPending());
+                   (g.SideToMove() == g.OwnCamp() && !g.PassPending() && g.board().InPlay[0]);
           }))
         ++hangs_;
     }

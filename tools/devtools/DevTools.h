@@ -1,7 +1,9 @@
-// Developer options of the executable, for looking at the real window and measuring it:
+// The developer's program tamsok_devtools: the game's own windows, for looking at them and
+// measuring them. The installed program has none of this.
 //   --screenshots DIR   shows the window and writes PNG pictures of it and its side windows
-//   --measure           prints start-up time, memory and the time from a drop to the repaint
-// Neither changes what a player sees when the program is started without options.
+//   --measure           prints start-up time, memory, the time from a drop to the repaint, the
+//                       longest stall of the window while a received move glides, and how
+//                       often the analysis redraws and how long the window stalls meanwhile
 #pragma once
 
 #include <optional>
@@ -12,7 +14,6 @@
 
 namespace tamsok {
 
-class Game;
 class TBoardForm;
 
 struct DevOptions {
@@ -26,9 +27,5 @@ std::optional<DevOptions> ParseDevOptions(const QStringList& args);
 // Runs them on the created (not yet shown) main window; returns the exit code. `sinceStart`
 // was started when main() began.
 int RunDevOptions(TBoardForm& board, const DevOptions& options, const QElapsedTimer& sinceStart);
-
-// Plays a deterministic game of legal moves, captures first, until each camp has lost at
-// least `capturesEach` pieces (or `maxMoves` moves were played). Trees are never captured.
-void PlayDemoGame(Game& game, int capturesEach, int maxMoves);
 
 }  // namespace tamsok

@@ -1,19 +1,23 @@
-#include "ui/DevTools.h"
+#include "tools/devtools/DevTools.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -23,13 +27,20 @@
 #include "rules/Frames.h"
 #include "rules/Influence.h"
 #include "rules/MoveCheck.h"
+#include "tools/devtools/DemoGame.h"
 #include "ui/About.h"
+#include "ui/Analysis.h"
+#include "ui/BoardKeyboard.h"
 #include "ui/BoardOverlay.h"
 #include "ui/Chatting.h"
 #include "ui/GameProtocolForm.h"
+#include "ui/Glide.h"
+#include "ui/HowToPlay.h"
 #include "ui/InputIP.h"
 #include "ui/Kibo.h"
+#include "ui/LearningTools.h"
 #include "ui/Request.h"
+#include "ui/Review.h"
 #include "ui/WindowParts.h"
 #include "ui/mainBoard.h"
 
@@ -172,9 +183,10 @@ bool TakeMenuAndBoxScreenshots(TBoardForm& board, const QString& dir) {
 
   PlayDemoGame(board.game(), kPieceCount, 50 - board.game().RecordCount());
   PictureTakingPrompts prompts(board, dir);
+  UiPrompts& before = board.Prompts();
   board.SetPrompts(&prompts);
-  board.miScoringClick();
-  board.SetPrompts(nullptr);
+  board.game().miScoringClick();  // the game's own box, without the question before it
+  board.SetPrompts(&before);
   return ok && prompts.taken;
 }
 
@@ -269,12 +281,164 @@ bool TakeComputerScreenshots(TBoardForm& board, const QString& dir) {
   const QLabel& status = *board.StatusPanel(kPanelGame);
   // The thinking text ends in the depth reached, in any language.
   auto depthShown = [&] { return !status.text().isEmpty() && status.text().back().isDigit(); };
-  if (!ProcessUntil(depthShown, 10000))
-    return fail("not thinking");
+  if (!ProcessUntil(depthShown, 10000)) return fail("not thinking");
   ok &= Save(board, dir, QStringLiteral("computer-thinking.png"));
   board.Action(QStringLiteral("miStopThinking"))->trigger();
   if (!ProcessUntil([&] { return game.RecordCount() == 4 && idle(); }, 20000))
     return fail("no second answer");
+  return ok;
+}
+
+// The rules window on a kind's page and its practice board, in two skins and two viewing
+// sides.
+bool TakeLearningScreenshots(TBoardForm& board, const QString& dir) {
+  LearningTools& learning = board.Learning();
+  board.Action(QStringLiteral("miHowToPlay"))->trigger();
+  THowToPlayForm& window = *learning.HowToPlay();
+  ShowAndWait(window);
+  bool ok = true;
+  struct Shot {
+    const char* skin;
+    int side;
+    const char* page;
+  };
+  for (const Shot& shot :
+       {Shot{"miSlate", 0, "LessonCloud"}, Shot{"miWood", 2, "LessonCloud"},
+        Shot{"miSlate", 2, "LessonLightning"}, Shot{"miWood", 1, "LessonTree"}}) {
+    board.Action(QString::fromUtf8(shot.skin))->trigger();
+    board.game().SelectViewSide(shot.side);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < window.LbxLessons->count(); ++i)
+      if (window.LbxLessons->item(i)->data(Qt::UserRole).toString() == QLatin1String(shot.page))
+        window.ShowLesson(i);
+    const QString name = QStringLiteral("how-to-play-%1-%2-side%3.png")
+                             .arg(QString::fromUtf8(shot.page).mid(6).toLower(),
+                                  QString::fromUtf8(shot.skin).mid(2).toLower())
+                             .arg(shot.side);
+    ok &= Save(window, dir, name);
+  }
+  window.TryIt();
+  TryItBoard& tryBoard = *window.TryBoard;
+  const Square from = tryBoard.board().PiecePos[tryBoard.Subject()];
+  const QPoint start = tryBoard.SquarePoint(from);
+  SendMouse(tryBoard, QEvent::MouseButtonPress, start, Qt::LeftButton);
+  SendMouse(tryBoard, QEvent::MouseMove, start + QPoint(30, 20), Qt::LeftButton);
+  ok &= Save(window, dir, QStringLiteral("how-to-play-try-it.png"));
+  SendMouse(tryBoard, QEvent::MouseButtonRelease, start, Qt::NoButton);
+  window.hide();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  return ok;
+}
+
+// The analysis beside a middle game, in two skins and two viewing sides.
+bool TakeAnalysisScreenshots(TBoardForm& board, const QString& dir) {
+  AnalysisView& analysis = board.Learning().Analysis();
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  bool ok = true;
+  for (const auto& [skin, side] : {std::pair{"miSlate", 0}, std::pair{"miWood", 2}}) {
+    board.Action(QString::fromUtf8(skin))->trigger();
+    board.game().SelectViewSide(side);
+    if (!ProcessUntil([&] { return analysis.Shown() && analysis.Shown()->depth >= 5; }, 20000)) {
+      std::fprintf(stderr, "tamsok: the analysis did not reach depth 5\n");
+      ok = false;
+    }
+    ok &= Save(board, dir,
+               QStringLiteral("analysis-%1-side%2.png")
+                   .arg(QString::fromUtf8(skin).mid(2).toLower())
+                   .arg(side));
+  }
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  ProcessUntil(
+      [&] { return !board.findChild<QWidget*>(QStringLiteral("AnalysisDock"))->isVisible(); },
+      1000);
+  return ok;
+}
+
+// The review of the demo game: its window, and the board before its first marked move with
+// the better move's arrow, in two skins and two viewing sides.
+bool TakeReviewScreenshots(TBoardForm& board, const QString& dir) {
+  GameReview& review = board.Learning().Review();
+  board.Action(QStringLiteral("miReviewGame"))->trigger();
+  if (!ProcessUntil([&] { return review.Result() && !review.Running(); }, 60000)) {
+    std::fprintf(stderr, "tamsok: the review did not end\n");
+    return false;
+  }
+  TReviewForm& window = *review.Window();
+  ShowAndWait(window);
+  int marked = -1;
+  const review::Review& r = *review.Result();
+  for (std::size_t i = 0; i < r.moves.size() && marked < 0; ++i)
+    if (r.moves[i].mark >= review::Mark::Mistake) marked = static_cast<int>(i);
+  const int last = board.game().RecordCount();
+  bool ok = true;
+  if (marked >= 0) {
+    review.GoToPly(marked);
+    for (const auto& [skin, side] : {std::pair{"miSlate", 0}, std::pair{"miWood", 2}}) {
+      board.Action(QString::fromUtf8(skin))->trigger();
+      board.game().SelectViewSide(side);
+      QCoreApplication::processEvents();
+      ok &= Save(board, dir,
+                 QStringLiteral("review-board-%1-side%2.png")
+                     .arg(QString::fromUtf8(skin).mid(2).toLower())
+                     .arg(side));
+    }
+  }
+  ok &= Save(window, dir, QStringLiteral("review-window.png"));
+  review.GoToPly(last);
+  window.hide();
+  board.Action(QStringLiteral("miSlate"))->trigger();
+  board.game().SelectViewSide(0);
+  return ok;
+}
+
+void SendKey(QWidget& target, int key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&target, &release);
+}
+
+// Keyboard play and the end of a game: the cursor carrying a piece, a move being typed, and
+// the result kept beside the menus with the last move outlined.
+bool TakeKeyboardScreenshots(TBoardForm& board, const QString& dir) {
+  Game& game = board.game();
+  if (IsPlayingMode(game.Mode())) game.miLocalAloneClick();
+  board.miNewClick();
+  board.game().SelectViewSide(2);
+  BoardKeyboard& keys = board.Keyboard();
+  auto type = [&](const QString& text) {
+    for (QChar c : text)
+      SendKey(keys, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.unicode() - 'a'), c);
+  };
+  for (const QString& typed : {QStringLiteral("c2c3"), QStringLiteral("a7a6")}) {
+    type(typed);
+    SendKey(keys, Qt::Key_Return);
+  }
+  // The cursor to Fir's Lightning, which is picked up and carried three squares ahead.
+  const Square lightning = game.board().PiecePos[1];
+  while (keys.Cursor().y != lightning.y)
+    SendKey(keys, keys.Cursor().y < lightning.y ? Qt::Key_Down : Qt::Key_Up);
+  while (keys.Cursor().x != lightning.x)
+    SendKey(keys, keys.Cursor().x < lightning.x ? Qt::Key_Right : Qt::Key_Left);
+  SendKey(keys, Qt::Key_Return);
+  for (int n = 0; n < 3; ++n)
+    SendKey(keys, Qt::Key_Up);
+  type(QStringLiteral("e2"));
+  bool ok = Save(board, dir, QStringLiteral("keyboard.png"));
+  // A part of it, small enough to compare the pictures of a one- and a two-pixel screen.
+  ok &= Save(board, dir, QStringLiteral("keyboard-detail.png"),
+             QRect(board.BoardArea()->mapTo(&board, QPoint(300, 130)), QSize(380, 250)));
+  SendKey(keys, Qt::Key_Escape);
+  SendKey(keys, Qt::Key_Escape);
+
+  game.miLossgameClick();  // Fir, to move, gives up
+  QCoreApplication::processEvents();
+  ok &= Save(board, dir, QStringLiteral("result.png"),
+             QRect(0, 0, board.width(), board.BoardArea()->y() + board.Geometry().SquareTop[3]));
+  game.SelectViewSide(0);
   return ok;
 }
 
@@ -294,12 +458,14 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     ok &= Save(board, dir, QStringLiteral("midgame-side%1.png").arg(side));
   }
   board.game().SelectViewSide(0);
+  ok &= TakeAnalysisScreenshots(board, dir);
 
   for (const char* name : std::span(kSkinItems).subspan(1)) {
     board.Action(QString::fromUtf8(name))->trigger();
     ok &= Save(board, dir, QStringLiteral("skin-%1.png").arg(SkinName(name)));
   }
   board.Action(QStringLiteral("miSlate"))->trigger();
+  ok &= TakeLearningScreenshots(board, dir);
   ok &= TakeMarkScreenshots(board, dir);
 
   // A long game for the history window, seen at its starting size and enlarged.
@@ -312,6 +478,8 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history.png"));
   board.KiboForm()->resize(300, 320);
   ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-enlarged.png"));
+  ok &= TakeReviewScreenshots(board, dir);
+  ok &= Save(*board.KiboForm(), dir, QStringLiteral("history-reviewed.png"));
   ok &= TakeMenuAndBoxScreenshots(board, dir);
 
   for (QWidget* window : std::initializer_list<QWidget*>{
@@ -323,6 +491,7 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
   }
 
   ok &= TakeComputerScreenshots(board, dir);
+  ok &= TakeKeyboardScreenshots(board, dir);
 
   // The menus with pictures: the skin and side submenus, the undo and redo items, and the
   // computer's menu.
@@ -335,6 +504,143 @@ int TakeScreenshots(TBoardForm& board, const QString& dir) {
     menu->hide();
   }
   return ok ? 0 : 1;
+}
+
+// The processor time the calling thread has used, in milliseconds.
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + t.tv_nsec / 1e6;
+}
+
+struct Stall {
+  double busyMs = 0;        // the longest run of the window's thread between two ticks
+  double medianWallMs = 0;  // the median over the seconds of each second's longest wait
+  double worstWallMs = 0;   // the longest wait of all
+};
+
+// How long the window's thread was kept from a 2 ms timer over `seconds` seconds, while `step`
+// runs at the start of each second. On a busy machine a wait includes the time the thread
+// waited for a processor, which comes and goes from second to second; the thread's own
+// processor time between two ticks is what the program spends.
+Stall LongestStall(int seconds, const std::function<void()>& step) {
+  QElapsedTimer clock, sinceTick;
+  clock.start();
+  sinceTick.start();
+  double cpuAtTick = ThreadCpuMs(), secondWorst = 0;
+  std::vector<double> perSecond;
+  Stall longest;
+  QTimer ticker;
+  ticker.setTimerType(Qt::PreciseTimer);
+  ticker.setInterval(2);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    const double cpu = ThreadCpuMs();
+    secondWorst = std::max(secondWorst, sinceTick.nsecsElapsed() / 1e6 - ticker.interval());
+    longest.busyMs = std::max(longest.busyMs, cpu - cpuAtTick);
+    sinceTick.start();
+    cpuAtTick = cpu;
+  });
+  ticker.start();
+  qint64 nextStep = 0;
+  ProcessUntil(
+      [&] {
+        if (clock.elapsed() >= nextStep) {
+          if (nextStep > 0) perSecond.push_back(secondWorst);
+          secondWorst = 0;
+          nextStep += 1000;
+          step();
+          // The step itself is the user's own action, not a stall.
+          sinceTick.start();
+          cpuAtTick = ThreadCpuMs();
+        }
+        return static_cast<int>(perSecond.size()) >= seconds;
+      },
+      seconds * 1000 + 2000);
+  if (perSecond.empty()) return longest;
+  std::sort(perSecond.begin(), perSecond.end());
+  longest.medianWallMs = perSecond[perSecond.size() / 2];
+  longest.worstWallMs = perSecond.back();
+  return longest;
+}
+
+// The analysis of a middle game for ten seconds, a move taken back or played again every
+// second: how often the panel is redrawn and how long the window's thread is ever kept busy.
+int MeasureAnalysis(TBoardForm& board) {
+  board.miNewClick();
+  PlayDemoGame(board.game(), 3, 200);
+  AnalysisView& analysis = board.Learning().Analysis();
+  int steps = 0;
+  auto step = [&] { (steps++ % 2 == 0) ? board.miUndoClick() : board.miRedoClick(); };
+  const Stall idle = LongestStall(5, step);
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  constexpr int kSeconds = 10;
+  const Stall busy = LongestStall(kSeconds, step);
+  const int updates = analysis.Updates();
+  const int depth = analysis.Shown() ? analysis.Shown()->depth : 0;
+  board.Action(QStringLiteral("miAnalyse"))->trigger();
+  std::printf(
+      "analysis (10 s, a move undone or redone every second): %d updates, %.1f per second, "
+      "depth %d at the end\n",
+      updates, static_cast<double>(updates) / kSeconds, depth);
+  std::printf(
+      "longest stall of the window's thread, analysing: its own work %.1f ms; a 2 ms timer "
+      "waited %.1f ms (median of the seconds' longest), %.1f ms at worst\n",
+      busy.busyMs, busy.medianWallMs, busy.worstWallMs);
+  std::printf(
+      "the same without the analysis: its own work %.1f ms; waited %.1f ms, %.1f ms at "
+      "worst\n",
+      idle.busyMs, idle.medianWallMs, idle.worstWallMs);
+  return 0;
+}
+
+// A received move: Fir's legal move of the longest glide from the start position, one-pixel
+// steps of 10 ms. A 1 ms timer ticks meanwhile; the longest gap between its ticks is the longest
+// time the window did not answer.
+int MeasureGlide(TBoardForm& board) {
+  Game& game = board.game();
+  game.miNewClick();  // no question: the measured game is given up
+  board.SetGlideStepDelay(10);
+  const BoardGeometry& geometry = board.Geometry();
+  auto corner = [&](Square s) {
+    const PixelPos p = geometry.SquarePixel(s);
+    return QPoint(p.left, p.top);
+  };
+  PieceId piece = kNoPiece;
+  Square to;
+  int steps = 0;
+  for (PieceId p = 0; p < kPiecesPerCamp; ++p)
+    for (Square s : game.DropTargets(p))
+      if (const int n = GlideSteps(corner(game.board().PiecePos[p]), corner(s)); n > steps)
+        piece = p, to = s, steps = n;
+  const Square from = game.board().PiecePos[piece];
+  const Square cf = ToCanonical(game.ViewSide(), from), ct = ToCanonical(game.ViewSide(), to);
+  QTimer ticker;
+  ticker.setTimerType(Qt::PreciseTimer);
+  QElapsedTimer sinceTick, glide;
+  qint64 longestUs = 0;
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    longestUs = std::max(longestUs, sinceTick.nsecsElapsed() / 1000);
+    sinceTick.restart();
+  });
+  glide.start();
+  sinceTick.start();
+  ticker.start(1);
+  game.ApplyReceivedMove({piece, game.board().OccupantAt(to), cf.x, cf.y, ct.x, ct.y, 0}, "Move");
+  const qint64 applyUs = glide.nsecsElapsed() / 1000;
+  const bool landed = ProcessUntil(
+      [&] { return !board.Glide().Active() && board.PieceImage(piece)->pos() == corner(to); },
+      20000);
+  ticker.stop();
+  if (!landed) {
+    std::fprintf(stderr, "tamsok: the received move did not land\n");
+    return 1;
+  }
+  std::printf(
+      "received move of %d steps: glided in %lld ms; the window's longest stall %.1f ms "
+      "(the move itself applied in %lld us)\n",
+      steps, static_cast<long long>(glide.elapsed()), static_cast<double>(longestUs) / 1000.0,
+      static_cast<long long>(applyUs));
+  return 0;
 }
 
 int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
@@ -405,7 +711,8 @@ int Measure(TBoardForm& board, const QElapsedTimer& sinceStart) {
     std::printf("release to repainted board (50 drops, %s): median %.0f us, max %.0f us\n",
                 run.marks, micros[micros.size() / 2], micros.back());
   }
-  return 0;
+  if (const int failed = MeasureGlide(board)) return failed;
+  return MeasureAnalysis(board);
 }
 
 }  // namespace
@@ -427,42 +734,16 @@ std::optional<DevOptions> ParseDevOptions(const QStringList& args) {
 }
 
 int RunDevOptions(TBoardForm& board, const DevOptions& options, const QElapsedTimer& sinceStart) {
+  // Nobody is there to answer a box: each is answered OK at once.
+  struct AnsweringPrompts : QtPrompts {
+    BoxAnswer MessageBox(QWidget*, const QString&, const QString&, BoxButtons) override {
+      return BoxAnswer::Ok;
+    }
+  };
+  static AnsweringPrompts prompts;
+  board.SetPrompts(&prompts);
   if (options.measure) return Measure(board, sinceStart);
   return TakeScreenshots(board, options.screenshotDir);
-}
-
-void PlayDemoGame(Game& game, int capturesEach, int maxMoves) {
-  unsigned state = 12345;  // a fixed sequence, so every run shows the same position
-  auto next = [&state] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7fff; };
-  for (int n = 0; n < maxMoves; ++n) {
-    if (game.CapturedCount(Camp::Fir) >= capturesEach &&
-        game.CapturedCount(Camp::Oak) >= capturesEach)
-      return;
-    const Board& board = game.board();
-    struct Candidate {
-      PieceId piece;
-      Square to;
-    };
-    std::vector<Candidate> moves, captures;
-    for (PieceId p = 0; p < kPieceCount; ++p) {
-      if (!board.StandsOnBoard(p) || CampOf(p) != game.SideToMove()) continue;
-      const Square from = board.PiecePos[p];
-      for (int x = 0; x < kBoardSize; ++x) {
-        for (int y = 0; y < kBoardSize; ++y) {
-          if (CheckMove(board, p, from.x, from.y, x, y) != MoveCheckResult::Legal) continue;
-          const PieceId target = board.OccupantAt({x, y});
-          if (target == kNoPiece)
-            moves.push_back({p, {x, y}});
-          else if (KindOf(target) != PieceKind::Tree)
-            captures.push_back({p, {x, y}});
-        }
-      }
-    }
-    const std::vector<Candidate>& pool = captures.empty() ? moves : captures;
-    if (pool.empty()) return;
-    const Candidate c = pool[next() % pool.size()];
-    game.PlayDroppedPiece(c.piece, c.to.x, c.to.y);
-  }
 }
 
 }  // namespace tamsok
