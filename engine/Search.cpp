@@ -644,16 +644,16 @@ struct Level {
   int rating;
 };
 constexpr Level kLevels[] = {
-    {Strength::Beginner, "Beginner", 1, false, 0, 100, 1000, 1140},
-    {Strength::Novice, "Novice", 1, false, 0, 0, 1000, 1300},
-    {Strength::Easy, "Easy", 2, false, 0, 120, 1000, 1450},
-    {Strength::Casual, "Casual", 2, true, 0, 120, 1000, 1660},
-    {Strength::Medium, "Medium", 2, true, 0, 80, 2000, 1830},
-    {Strength::Advanced, "Advanced", kMaxDepth, true, 4000, 50, 2000, 2020},
-    {Strength::Skilled, "Skilled", kMaxDepth, true, 10000, 35, 2000, 2240},
-    {Strength::Strong, "Strong", kMaxDepth, true, 40000, 15, 3000, 2480},
-    {Strength::Expert, "Expert", kMaxDepth, true, 150000, 0, 3000, 2650},
-    {Strength::Hard, "Hard", kMaxDepth, true, 1000000, 0, 3000, 2870},
+    {Strength::Beginner, "Beginner", 1, false, 0, 100, 1000, 1160},
+    {Strength::Novice, "Novice", 1, false, 0, 0, 1000, 1270},
+    {Strength::Easy, "Easy", 2, false, 0, 100, 1000, 1440},
+    {Strength::Casual, "Casual", 2, true, 0, 120, 1000, 1570},
+    {Strength::Medium, "Medium", 2, true, 0, 80, 2000, 1710},
+    {Strength::Advanced, "Advanced", kMaxDepth, true, 6000, 45, 2000, 1920},
+    {Strength::Skilled, "Skilled", kMaxDepth, true, 15000, 30, 2000, 2150},
+    {Strength::Strong, "Strong", kMaxDepth, true, 40000, 20, 3000, 2350},
+    {Strength::Expert, "Expert", kMaxDepth, true, 150000, 0, 3000, 2560},
+    {Strength::Hard, "Hard", kMaxDepth, true, 1000000, 0, 3000, 2740},
 };
 static_assert(std::size(kLevels) == std::size(kStrengths));
 
