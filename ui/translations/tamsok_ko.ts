@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Casual</source>
-        <translation>가벼움</translation>
+        <translation>캐주얼</translation>
     </message>
     <message>
         <source>Expert</source>
