@@ -406,7 +406,7 @@ void ComputerPlayer::StartJob(Purpose purpose, const Snapshot& now) {
               this, [this, id, depth] { OnProgress(id, depth); }, Qt::QueuedConnection);
         };
         const engine::SearchResult r = search
-                                           ? search(position, limits)
+                                           ? search(position, limits, stop_, progress)
                                            : worker->Search(position, limits, freshGame, progress);
         QMetaObject::invokeMethod(
             this, [this, id, best = r.best, claim = r.claim] { OnFinished(id, best, claim); },

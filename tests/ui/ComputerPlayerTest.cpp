@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "rules/Frames.h"
@@ -226,6 +227,14 @@ TEST_F(ComputerFixture, AGlideCutShortPutsThePieceBack) {
 // come and go; a pause that the program causes shows in every window, so the quietest counts.
 // Meanwhile the player's gestures are refused with a reason.
 TEST_F(ComputerFixture, TheWindowAnswersWhileTheComputerThinks) {
+  // Hard's own budget is done within a second here: this search takes two.
+  computer.SetSearch([searcher = std::make_shared<engine::Searcher>(16)](
+                         const engine::Position& pos, engine::Limits limits,
+                         const std::atomic<bool>& stop, const engine::ProgressFn& progress) {
+    limits.nodes = 0;
+    limits.moveTimeMs = 2000;
+    return searcher->Search(pos, limits, stop, progress);
+  });
   Start("miComputerOak", "miHard");
   MoveCanonical(kFirAnt1, {0, 3});
   ASSERT_EVENTUALLY(computer.Searching(), 2000);
@@ -315,7 +324,8 @@ TEST_F(ComputerFixture, ClaimsScoringThroughTheScoringCommand) {
 
 // The computer's pass goes through the game's Pass command, as the player's does.
 TEST_F(ComputerFixture, PassesThroughThePassCommand) {
-  computer.SetSearch([](const engine::Position&, const engine::Limits&) {
+  computer.SetSearch([](const engine::Position&, const engine::Limits&, const std::atomic<bool>&,
+                        const engine::ProgressFn&) {
     return engine::SearchResult{};  // the pass
   });
   Start("miComputerOak", "miEasy");
