@@ -11,7 +11,8 @@ inline constexpr std::string_view kIdAuthor = "id author the Tamsok Janggi devel
 inline constexpr std::string_view kOptionHash =
     "option name Hash type spin default 16 min 1 max 1024";
 inline constexpr std::string_view kOptionStrength =
-    "option name Strength type combo default Full var Easy var Medium var Hard var Full";
+    "option name Strength type combo default Full var Beginner var Novice var Easy var Casual var "
+    "Medium var Advanced var Skilled var Strong var Expert var Hard var Full";
 inline constexpr std::string_view kOptionSeed =
     "option name Seed type spin default 0 min 0 max 2147483647";
 inline constexpr std::string_view kOptionMultiPv =

@@ -9,6 +9,21 @@ namespace tamsok::engine {
 
 namespace {
 
+static_assert([] {
+  for (const TermInfo& t : kTerms)
+    if (t.divisor <= 0 || kTermScale % t.divisor != 0) return false;
+  return true;
+}());
+static_assert(kCarpenterAnt - kLightning + 1 == kKindCount - 1,
+              "one material term per kind but the Tree");
+
+constexpr std::array<int, kTermCount> kMultiplier = [] {
+  std::array<int, kTermCount> m{};
+  for (int i = 0; i < kTermCount; ++i)
+    m[i] = kTermScale / kTerms[i].divisor;
+  return m;
+}();
+
 constexpr PieceId LightningOf(Camp c) {
   return Position::TreeOf(c) + 1;
 }
@@ -24,18 +39,20 @@ int SumOfValues(const Position& pos, Bits squares) {
   return sum;
 }
 
-// One camp's share of the score; `own` and `enemy` are the two camps' mobility.
-int CampScore(const Position& pos, Camp c, const Weights& w, const Mobility& own,
-              const Mobility& enemy) {
+// Adds one camp's counts to the terms with the given sign; `own` and `enemy` are the two
+// camps' mobility.
+void AddCampTerms(const Position& pos, Camp c, int sign, const Mobility& own, const Mobility& enemy,
+                  Terms& t) {
   const Camp e = OtherCamp(c);
   const int ci = Index(c), ei = Index(e);
   const Zones& z = pos.InfluenceZones();
   const Bits empty = ~pos.Occupied();
 
-  int score = w.material * pos.Material(c) / 100;
-  score += w.mobility * own.moves;
-  score += w.cloaked * SumOfValues(pos, z.cloaked[ci] & pos.Cloakable(c)) / 100;
-  score -= w.frozen * SumOfValues(pos, z.frozen[ci] & pos.Freezable(c)) / 100;
+  for (int k = 1; k < kKindCount; ++k)
+    t[kLightning + k - 1] += sign * pos.Count(c, static_cast<PieceKind>(k));
+  t[kMobility] += sign * own.moves;
+  t[kCloaked] += sign * SumOfValues(pos, z.cloaked[ci] & pos.Cloakable(c));
+  t[kFrozen] -= sign * SumOfValues(pos, z.frozen[ci] & pos.Freezable(c));
 
   const bool ownLightning = pos.OnBoard(LightningOf(c));
   if (ownLightning) {
@@ -47,20 +64,39 @@ int CampScore(const Position& pos, Camp c, const Weights& w, const Mobility& own
     int best = 0;
     while (prey)
       best = std::max(best, ValueAt(pos, PopLowest(prey)));
-    score += w.strikeThreat * best / 100;
+    t[kStrikeThreat] += sign * best;
   }
 
   const Sq tree = pos.SquareOf(Position::TreeOf(c));
-  if (pos.OnBoard(LightningOf(e)) && Has(z.strike, tree)) score -= w.treeExposed;
-  if (Threatens(pos, e, tree)) score -= w.treeThreatened;
-  score -= w.treeCrowd * PopCount(Block[2][tree] & pos.Occupied(e));
-  score -= w.treePressure * PopCount(KingStep[tree] & enemy.reach);
-  score += w.treeGuard * PopCount(KingStep[tree] & pos.Occupied(c));
-  if (ownLightning) score += w.landing * PopCount(z.landing[ci] & empty);
-  return score;
+  if (pos.OnBoard(LightningOf(e)) && Has(z.strike, tree)) t[kTreeExposed] -= sign;
+  if (Threatens(pos, e, tree)) t[kTreeThreatened] -= sign;
+  t[kTreeCrowd] -= sign * PopCount(Block[2][tree] & pos.Occupied(e));
+  t[kTreePressure] -= sign * PopCount(KingStep[tree] & enemy.reach);
+  t[kTreeGuard] += sign * PopCount(KingStep[tree] & pos.Occupied(c));
+  if (ownLightning) t[kLanding] += sign * PopCount(z.landing[ci] & empty);
 }
 
 }  // namespace
+
+Terms EvaluationTerms(const Position& pos) {
+  const Camp us = pos.SideToMove(), them = OtherCamp(us);
+  const Mobility ours = MobilityOf(pos, us), theirs = MobilityOf(pos, them);
+  Terms t{};
+  AddCampTerms(pos, us, 1, ours, theirs, t);
+  AddCampTerms(pos, them, -1, theirs, ours, t);
+  t[kTempo] = 1;
+  const int records = std::min(pos.Records(), kScoringRecords);
+  t[kScoring] = (pos.ScoringFavours() == us ? 1 : -1) * records * records;
+  t[kLateMaterial] = (pos.Material(us) - pos.Material(them)) * records;
+  return t;
+}
+
+int WeighTerms(const Terms& terms, const Weights& w) {
+  std::int64_t sum = 0;
+  for (int i = 0; i < kTermCount; ++i)
+    sum += static_cast<std::int64_t>(w[i] * kMultiplier[i]) * terms[i];
+  return static_cast<int>(sum / kTermScale);
+}
 
 bool SetWeight(Weights& w, std::string_view assignment) {
   const auto eq = assignment.find('=');
@@ -69,21 +105,16 @@ bool SetWeight(Weights& w, std::string_view assignment) {
   int v = 0;
   const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
   if (ec != std::errc() || end != value.data() + value.size()) return false;
-  for (const WeightField& f : kWeightFields)
-    if (f.name == name) {
-      w.*f.field = v;
+  for (int i = 0; i < kTermCount; ++i)
+    if (kTerms[i].name == name) {
+      w[i] = v;
       return true;
     }
   return false;
 }
 
 int Evaluate(const Position& pos, const Weights& w) {
-  const Camp us = pos.SideToMove(), them = OtherCamp(us);
-  const Mobility ours = MobilityOf(pos, us), theirs = MobilityOf(pos, them);
-  const int records = std::min(pos.Records(), kScoringRecords);
-  const int scoring = w.scoring * records * records / (kScoringRecords * kScoringRecords);
-  return CampScore(pos, us, w, ours, theirs) - CampScore(pos, them, w, theirs, ours) + w.tempo +
-         (pos.ScoringFavours() == us ? scoring : -scoring);
+  return WeighTerms(EvaluationTerms(pos), w);
 }
 
 }  // namespace tamsok::engine

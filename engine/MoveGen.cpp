@@ -1,5 +1,7 @@
 #include "engine/MoveGen.h"
 
+#include <algorithm>
+
 #include "rules/MoveCheck.h"
 
 namespace tamsok::engine {
@@ -166,6 +168,88 @@ bool Threatens(const Position& pos, Camp by, Sq target) {
   const Bits sliders = of(K::DivingBeetle) | of(K::CarpenterAnt);
   if (!(sliders & (WholeLines[target] | WholeDiagonals[target]))) return false;
   return FirstBlockers(target, pos.Occupied()) & sliders;
+}
+
+namespace {
+
+// The kinds that capture, least valuable first: the order in which an exchange brings them in.
+constexpr PieceKind kCapturersByValue[] = {
+    PieceKind::Ant,          PieceKind::Wind,   PieceKind::Grasshopper, PieceKind::Wasp,
+    PieceKind::DivingBeetle, PieceKind::Spider, PieceKind::DragonFly,   PieceKind::Lightning,
+    PieceKind::CarpenterAnt, PieceKind::Tree};
+
+// The squares from which a piece of the kind among `pieces` captures on `target` (every reach
+// is symmetric, so it is looked at from the target); `struck`: a Lightning may strike there.
+Bits CapturersOn(PieceKind k, Sq target, Bits pieces, Bits occupied, bool struck) {
+  using K = PieceKind;
+  switch (k) {
+    case K::Tree:
+      return KingStep[target] & pieces;
+    case K::Lightning:
+      return struck ? pieces : 0;
+    case K::DragonFly:
+      return DiagStep[target] & pieces;
+    case K::DivingBeetle:
+    case K::CarpenterAnt:
+      return FirstBlockers(target, occupied) & pieces;
+    case K::Grasshopper:
+      return KnightJump[target] & pieces;
+    case K::Wasp:
+      return WholeLines[target] & pieces;
+    case K::Wind:
+      return DiagTwo[target] & pieces;
+    case K::Spider:
+      return (OrthTwo[target] | DiagTwo[target]) & pieces;
+    case K::Ant:
+      return AntStrike[target] & pieces;
+    case K::Cloud:
+    case K::Snow:
+      break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int StaticExchange(const Position& pos, Move capture) {
+  const Sq to = capture.To();
+  const Zones& z = pos.InfluenceZones();
+  Bits movers[kCampCount];
+  for (Camp c : {Camp::Fir, Camp::Oak})
+    movers[Index(c)] = pos.Occupied(c) & ~(z.frozen[Index(c)] & pos.Freezable(c));
+  Bits occupied = pos.Occupied();
+  int gain[kPieceCount + 1];
+  int d = 0;
+  gain[0] = ValueOf(KindOf(pos.PieceAt(to)));
+  PieceKind onTarget = KindOf(pos.PieceAt(capture.From()));
+  Bits from = Bit(capture.From());
+  Camp side = pos.SideToMove();
+  for (;;) {
+    ++d;
+    gain[d] = ValueOf(onTarget) - gain[d - 1];  // if the piece just come is taken in turn
+    occupied &= ~from;
+    movers[Index(side)] &= ~from;
+    side = OtherCamp(side);
+    // The piece on the square belongs to the other camp now; may `side` take it?
+    const int owner = Index(OtherCamp(side));
+    if (Cloakable[Index(onTarget)] && Has(z.cloaked[owner], to)) break;
+    const bool struck =
+        Has(z.strike, to) || (Freezable[Index(onTarget)] && Has(z.frozen[owner], to));
+    from = 0;
+    for (PieceKind k : kCapturersByValue) {
+      const Bits found =
+          CapturersOn(k, to, pos.Pieces(side, k) & movers[Index(side)], occupied, struck);
+      if (found) {
+        from = Bit(LowestSq(found));
+        onTarget = k;
+        break;
+      }
+    }
+    if (!from) break;
+  }
+  while (--d)
+    gain[d - 1] = -std::max(-gain[d - 1], gain[d]);
+  return gain[0];
 }
 
 bool IsLegal(const Position& pos, Move m) {

@@ -77,6 +77,13 @@ inline int CountMoves(const Position& pos) {
 // there uncloaked (the Tree, the usual question, is never cloaked).
 bool Threatens(const Position& pos, Camp by, Sq target);
 
+// The static exchange evaluation of a capture by the side to move: the value it wins
+// (negative: loses) on the target square when both camps go on capturing there, each with its
+// least valuable piece that may, for as long as that pays. The influence zones are taken as they
+// stand: a piece that comes to stand cloaked on the square ends the exchange, frozen pieces take
+// no part, and a Lightning strikes only a piece inside a Cloud's reach or a frozen one.
+int StaticExchange(const Position& pos, Move capture);
+
 // Whether the move is among the legal moves of the side to move.
 bool IsLegal(const Position& pos, Move m);
 

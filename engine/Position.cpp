@@ -144,6 +144,7 @@ void Position::Put(PieceId p, Sq s) {
   square_[p] = static_cast<std::int8_t>(s);
   occupied_[ci] |= Bit(s);
   pieces_[ci][k] |= Bit(s);
+  ++count_[ci][k];
   if (tamsok::Cloakable[k]) cloakable_[ci] |= Bit(s);
   if (tamsok::Freezable[k]) freezable_[ci] |= Bit(s);
   material_[ci] += ValueWithoutTree(p);
@@ -159,6 +160,7 @@ void Position::Lift(PieceId p) {
   const Bits keep = ~Bit(s);
   occupied_[ci] &= keep;
   pieces_[ci][k] &= keep;
+  --count_[ci][k];
   cloakable_[ci] &= keep;
   freezable_[ci] &= keep;
   material_[ci] -= ValueWithoutTree(p);

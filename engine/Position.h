@@ -73,6 +73,8 @@ struct Undo {
   Influence influence;
 };
 
+std::uint64_t RecordsKey(int records);  // 0 for none
+
 class Position {
  public:
   // An empty board, Fir to move.
@@ -97,6 +99,9 @@ class Position {
   // the point where Scoring may be called (so that a position met with fewer records to go
   // is not taken for the same).
   std::uint64_t Key() const { return key_; }
+  // The key without the record count: the board and the side to move, as a person sees a
+  // position when it comes back.
+  std::uint64_t BoardKey() const { return key_ ^ RecordsKey(records_); }
 
   // Records (moves and passes) played since the start of the game.
   int Records() const { return records_; }
@@ -115,6 +120,7 @@ class Position {
   Bits Occupied(Camp c) const { return occupied_[Index(c)]; }
   Bits Occupied() const { return occupied_[0] | occupied_[1]; }
   Bits Pieces(Camp c, PieceKind k) const { return pieces_[Index(c)][Index(k)]; }
+  int Count(Camp c, PieceKind k) const { return count_[Index(c)][Index(k)]; }
   Bits Cloakable(Camp c) const { return cloakable_[Index(c)]; }
   Bits Freezable(Camp c) const { return freezable_[Index(c)]; }
   const Zones& InfluenceZones() const { return influence_.zones; }
@@ -152,6 +158,7 @@ class Position {
   std::array<std::int8_t, kPieceCount> square_{};
   Bits occupied_[kCampCount]{};
   Bits pieces_[kCampCount][kKindCount]{};
+  std::int8_t count_[kCampCount][kKindCount]{};
   Bits cloakable_[kCampCount]{};
   Bits freezable_[kCampCount]{};
   Influence influence_;
@@ -168,7 +175,6 @@ bool Influences(PieceKind k);
 // Zobrist key of one piece of a camp and kind on a square, and of Oak to move.
 std::uint64_t PieceKey(Camp c, PieceKind k, Sq s);
 std::uint64_t OakToMoveKey();
-std::uint64_t RecordsKey(int records);  // 0 for none
 
 // Square conversions between a board's view frame and the engine's canonical frame.
 Sq ToEngineSq(int viewSide, Square view);  // kNoSq when off the board

@@ -105,7 +105,8 @@ std::vector<std::string> InfoLines(const SearchInfo& info) {
 ProtocolSession::ProtocolSession(Output output)
     : output_(std::move(output)),
       searcher_(std::make_unique<Searcher>(kDefaultHashMb)),
-      position_(Position::Start()) {}
+      position_(Position::Start()),
+      boards_{position_.BoardKey()} {}
 
 ProtocolSession::~ProtocolSession() {
   StopThinking();
@@ -154,6 +155,7 @@ bool ProtocolSession::HandleLine(std::string_view line) {
     StopThinking();
     searcher_->Clear();
     position_ = Position::Start();
+    boards_.assign(1, position_.BoardKey());
   } else if (command == "setoption") {
     StopThinking();
     SetOption(args);
@@ -184,6 +186,7 @@ void ProtocolSession::SetPosition(std::string_view args) {
 
   // The moves are played on a copy; the position changes only when every one is legal.
   Position next = Position::Start();
+  std::vector<std::uint64_t> boards{next.BoardKey()};
   Undo undo;
   for (std::size_t i = 2; i < words.size(); ++i) {
     const std::string_view word = words[i];
@@ -191,12 +194,14 @@ void ProtocolSession::SetPosition(std::string_view args) {
     if (!m) return Error(texts::kMalformedMove, word);
     if (m->IsNone()) {
       next.MakePass();
-      continue;
+    } else {
+      if (!IsLegal(next, *m)) return Error(texts::kIllegalMove, word);
+      next.Make(*m, undo);
     }
-    if (!IsLegal(next, *m)) return Error(texts::kIllegalMove, word);
-    next.Make(*m, undo);
+    boards.push_back(next.BoardKey());
   }
   position_ = next;
+  boards_ = std::move(boards);
 }
 
 void ProtocolSession::SetOption(std::string_view args) {
@@ -233,14 +238,10 @@ void ProtocolSession::SetOption(std::string_view args) {
 
 void ProtocolSession::Go(std::string_view args) {
   Limits limits;
-  if (strength_) {
-    const Limits preset = StrengthLimits(*strength_);
-    limits.depth = preset.depth;
-    limits.randomMargin = preset.randomMargin;
-    limits.moveTimeMs = preset.moveTimeMs;
-  }
+  if (strength_) limits = StrengthLimits(*strength_);
   limits.seed = seed_;
   limits.multiPv = multiPv_;
+  limits.earlierBoards = boards_;
 
   const auto words = Words(args);
   std::int64_t clock[kCampCount] = {-1, -1}, increment[kCampCount] = {0, 0};

@@ -51,6 +51,7 @@ class ProtocolSession {
   std::mutex outputMutex_;
   std::unique_ptr<Searcher> searcher_;
   Position position_;
+  std::vector<std::uint64_t> boards_;  // board keys of the game's positions up to position_
   std::optional<Strength> strength_;
   std::uint64_t seed_ = 0;
   int multiPv_ = 1;

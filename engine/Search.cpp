@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <random>
 
@@ -18,6 +19,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInfinity = kWinScore + 1;
+// Half the width of the first window around the last iteration's score: about an Ant.
+constexpr int kAspirationWindow = 60;
 
 // Late move reductions by depth and move number: about log(depth) * log(move) / 2.25 plies.
 const auto kReduction = [] {
@@ -69,11 +72,19 @@ void TakeBack(Position& pos, Move m, const Undo& undo) {
 }
 
 // Move ordering keys: table move, then captures by victim (larger first) and attacker
-// (smaller first), then killers, then quiet moves by history. The pass has a history of its
-// own (from and to square 0, which no real move has) and is never a killer.
+// (smaller first), then killers, then captures that lose material in the exchange, then quiet
+// moves by history. The pass has a history of its own (from and to square 0, which no real
+// move has) and is never a killer.
 constexpr int kTableMoveKey = 1 << 30;
 constexpr int kCaptureKey = 1 << 28;
 constexpr int kKillerKey = 1 << 27;
+constexpr int kLosingCaptureKey = 1 << 26;
+
+// A capture that loses material when the other camp takes back on the square. Only a capture
+// by a piece worth more than its victim can.
+bool LosesExchange(const Position& pos, Move m) {
+  return VictimValue(pos, m.From()) > VictimValue(pos, m.To()) && StaticExchange(pos, m) < 0;
+}
 
 struct ScoredMoves {
   MoveList list;
@@ -109,7 +120,31 @@ struct ScoredMoves {
 // searches beyond the transposition table.
 struct Searcher::Run {
   Run(Searcher& owner, const Position& root, const Limits& limits, const std::atomic<bool>& stop)
-      : weights(owner.weights_), table(owner.table_), pos(root), limits(limits), stop(stop) {}
+      : weights(owner.weights_),
+        table(owner.table_),
+        pos(root),
+        limits(limits),
+        stop(stop),
+        rootSide(root.SideToMove()),
+        claimsWaived(root.ScoringOpen() && root.ScoringFavours() != root.SideToMove()) {
+    if (limits.misjudgement > 0) {
+      // The same table for every piece of a kind: a player misjudges where a kind belongs.
+      misjudged = std::make_unique<std::array<std::array<std::int16_t, kSquares>, kPieceCount>>();
+      std::mt19937_64 rng(limits.seed * 0x9E3779B97F4A7C15ull + 1);
+      std::uniform_int_distribution<int> points(-limits.misjudgement, limits.misjudgement);
+      std::int16_t byKind[kCampCount][kKindCount][kSquares];
+      for (auto& camp : byKind)
+        for (auto& kind : camp)
+          for (auto& sq : kind)
+            sq = static_cast<std::int16_t>(points(rng));
+      for (PieceId p = 0; p < kPieceCount; ++p) {
+        const int sign = CampOf(p) == Camp::Fir ? 1 : -1;
+        for (Sq sq = 0; sq < kSquares; ++sq)
+          (*misjudged)[p][sq] =
+              static_cast<std::int16_t>(sign * byKind[Index(CampOf(p))][Index(KindOf(p))][sq]);
+      }
+    }
+  }
 
   const Weights& weights;
   TranspositionTable& table;
@@ -119,6 +154,17 @@ struct Searcher::Run {
   Clock::time_point start = Clock::now();
   std::uint64_t nodes = 0;
   bool stopped = false;
+  // By piece and square, the points a misjudging player adds for Fir (Oak's pieces negative).
+  std::unique_ptr<std::array<std::array<std::int16_t, kSquares>, kPieceCount>> misjudged;
+  const Camp rootSide;
+  // The root is past the point where Scoring may be called and the other side has not called
+  // it: only the root's side is taken to call it (when the rule comes to favour it).
+  const bool claimsWaived;
+
+  // The game is over by Scoring here.
+  bool ScoringEnds(const Position& p) const {
+    return p.ScoringOpen() && (!claimsWaived || p.ScoringFavours() == rootSide);
+  }
 
   Move killers[kMaxPly][2]{};
   int history[kCampCount][kSquares][kSquares]{};
@@ -150,7 +196,8 @@ struct Searcher::Run {
       } else if (m == tableMove) {
         key = kTableMoveKey;
       } else if (pos.PieceAt(m.To()) != kNoPiece) {
-        key = kCaptureKey + VictimValue(pos, m.To()) * 16 - VictimValue(pos, m.From()) / 32;
+        key = (ply < kMaxPly && LosesExchange(pos, m) ? kLosingCaptureKey : kCaptureKey) +
+              VictimValue(pos, m.To()) * 16 - VictimValue(pos, m.From()) / 32;
       } else if (ply < kMaxPly && m == killers[ply][0]) {
         key = kKillerKey + 1;
       } else if (ply < kMaxPly && m == killers[ply][1]) {
@@ -160,6 +207,17 @@ struct Searcher::Run {
       }
       moves.key[i] = key;
     }
+  }
+
+  // The static evaluation, misjudged as the limits ask.
+  int Eval() const {
+    int e = Evaluate(pos, weights);
+    if (misjudged) {
+      const int sign = pos.SideToMove() == Camp::Fir ? 1 : -1;
+      for (PieceId p = 0; p < kPieceCount; ++p)
+        if (pos.OnBoard(p)) e += sign * (*misjudged)[p][pos.SquareOf(p)];
+    }
+    return e;
   }
 
   void UpdatePv(int ply, Move m) {
@@ -179,8 +237,11 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   pvLength[ply] = ply;
   if (ShouldStop()) return 0;
   if (!pos.TreeStands(pos.SideToMove())) return -(kWinScore - ply);
-  if (pos.ScoringOpen()) return ScoringScore(pos, ply);
-  const int standPat = Evaluate(pos, weights);
+  if (ScoringEnds(pos)) return ScoringScore(pos, ply);
+  // It stands pat even while the own Tree can be taken: looking at every answer to the threat
+  // there instead measured 26 +/- 25 Elo weaker at 100 ms a move (the threats the main search
+  // extends for are seen before the horizon; the rest cost more than they find).
+  const int standPat = Eval();
   if (ply >= kMaxPly || standPat >= beta) return standPat;
   alpha = std::max(alpha, standPat);
 
@@ -192,9 +253,10 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   for (int i = 0; i < moves.list.size(); ++i) {
     const Move m = moves.PickNext(i);
     const PieceId victim = pos.PieceAt(m.To());
-    // A capture that cannot lift the score to alpha even with a margin is not worth a look;
-    // a Tree is always worth it.
-    if (KindOf(victim) != PieceKind::Tree && standPat + ValueOf(KindOf(victim)) + 150 < alpha)
+    // A capture that cannot lift the score to alpha even with a margin is not worth a look,
+    // nor one that loses material in the exchange; a Tree is always worth it.
+    if (KindOf(victim) != PieceKind::Tree &&
+        (standPat + ValueOf(KindOf(victim)) + 150 < alpha || LosesExchange(pos, m)))
       continue;
     pos.Make(m, undo);
     const int score = -Quiesce(ply + 1, -beta, -alpha);
@@ -219,11 +281,11 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   const Camp us = pos.SideToMove(), them = OtherCamp(us);
   if (!pos.TreeStands(us)) return -(kWinScore - ply);
   // Scoring may be called: whoever the rule favours calls it before anything else happens.
-  if (pos.ScoringOpen()) return ScoringScore(pos, ply);
+  if (ScoringEnds(pos)) return ScoringScore(pos, ply);
   // Taking the enemy Tree now ends the game: nothing else needs a look.
   if (pos.TreeStands(them) && Threatens(pos, us, pos.SquareOf(Position::TreeOf(them))))
     return kWinScore - ply - 1;
-  if (ply >= kMaxPly) return Evaluate(pos, weights);
+  if (ply >= kMaxPly) return Eval();
 
   // No line can be better than the quickest win still possible, nor worse than the quickest loss.
   alpha = std::max(alpha, -(kWinScore - ply));
@@ -233,7 +295,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   // A threatened Tree looks one ply further: the answer to the threat must be seen.
   const bool threatened = Threatens(pos, them, pos.SquareOf(Position::TreeOf(us)));
   if (threatened && ply < 2 * kMaxDepth / 3) ++depth;
-  if (depth <= 0) return limits.quiescence ? Quiesce(ply, alpha, beta) : Evaluate(pos, weights);
+  if (depth <= 0) return limits.quiescence ? Quiesce(ply, alpha, beta) : Eval();
 
   const bool pvNode = beta - alpha > 1;
   const TableEntry* entry = table.Probe(pos.Key());
@@ -248,7 +310,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
       return score;
     staticEval = entry->eval;
   } else {
-    staticEval = Evaluate(pos, weights);
+    staticEval = Eval();
   }
 
   if (!pvNode && !threatened && !IsWinScore(beta)) {
@@ -311,7 +373,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
               killers[ply][0] = m;
             }
             int& h = history[Index(us)][m.From()][m.To()];
-            h = std::min(h + depth * depth, kKillerKey - 1);
+            h = std::min(h + depth * depth, kLosingCaptureKey - 1);
           }
           break;
         }
@@ -333,6 +395,17 @@ Searcher::~Searcher() = default;
 
 void Searcher::Clear() {
   table_.Clear();
+}
+
+Position Searcher::QuietPosition(const Position& root) {
+  const std::atomic<bool> stop{false};
+  auto run = std::make_unique<Run>(*this, root, Limits{}, stop);
+  run->Quiesce(0, -kInfinity, kInfinity);
+  Position leaf = root;
+  Undo undo;
+  for (int i = 0; i < run->pvLength[0]; ++i)
+    leaf.Make(run->pv[0][i], undo);
+  return leaf;
 }
 
 // A line that ends the game is followed to its end. The search stops a line where the
@@ -368,6 +441,14 @@ void Searcher::Run::CompleteLine(const Position& root, std::vector<Move>& line, 
 SearchResult Searcher::Search(const Position& root, const Limits& limits,
                               const std::atomic<bool>& stop, const ProgressFn& progress) {
   SearchResult result;
+  // A search that misjudges otherwise than the last one (a hint between a weak level's moves)
+  // starts from an empty table: the scores there hold the other evaluation.
+  const std::pair<int, std::uint64_t> judgement{limits.misjudgement,
+                                                limits.misjudgement > 0 ? limits.seed : 0};
+  if (judgement != judgement_) {
+    table_.Clear();
+    judgement_ = judgement;
+  }
   auto run = std::make_unique<Run>(*this, root, limits, stop);
   Position& pos = run->pos;
   table_.NewSearch();
@@ -378,6 +459,7 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     int score = 0;  // exact when `exact`, else an upper bound
     bool exact = false;
     std::vector<Move> pv;
+    int penalty = 0;  // subtracted from the score of a move that brings a position back
   };
   // From kScoringRecords records on, the side the rule favours calls Scoring; the other side
   // searches for a capture that turns the balance (the opponent may not call at once).
@@ -394,7 +476,17 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     const TableEntry* entry = table_.Probe(pos.Key());
     run->Order(ordered, entry ? Move::FromRaw(entry->move) : Move(), 0);
     for (int i = 0; i < ordered.list.size(); ++i)
-      rootMoves.push_back({ordered.PickNext(i), 0, false, {}});
+      rootMoves.push_back({ordered.PickNext(i), 0, false, {}, 0});
+  }
+  if (!limits.earlierBoards.empty() && root.ScoringFavours() != root.SideToMove()) {
+    Undo undo;
+    for (RootMove& r : rootMoves) {
+      Play(pos, r.move, undo);
+      const auto seen =
+          std::count(limits.earlierBoards.begin(), limits.earlierBoards.end(), pos.BoardKey());
+      TakeBack(pos, r.move, undo);
+      if (seen >= 2) r.penalty = kRepetitionPenalty;
+    }
   }
   result.best = rootMoves[0].move;
 
@@ -426,6 +518,8 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
 
   Undo undo;
   for (int depth = 1; depth <= maxDepth; ++depth) {
+    // A single line from the fourth iteration on starts with an aspiration window.
+    const bool aspirate = depth >= 4 && !spread && lineCount == 1 && !IsWinScore(result.info.score);
     // This iteration's results in root move order, and the exact scores found so far, best
     // first: a move earns an exact score only by beating the last line's.
     std::vector<RootMove> current = rootMoves;
@@ -434,6 +528,8 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     for (std::size_t i = 0; i < rootMoves.size(); ++i) {
       RootMove& r = current[i];
       const int threshold = spread || top.size() < lineCount ? -kInfinity : top[lineCount - 1];
+      // A penalized move must beat the threshold by its penalty.
+      const int shifted = threshold == -kInfinity ? threshold : threshold + r.penalty;
       ++run->nodes;
       const bool allowNull = !r.move.IsNone();
       Play(pos, r.move, undo);
@@ -441,13 +537,31 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
       if (!pos.TreeStands(pos.SideToMove())) {
         score = kWinScore - 1;
         run->pvLength[1] = 1;
-      } else if (threshold == -kInfinity) {
+      } else if (shifted == -kInfinity && aspirate && i == 0) {
+        // The first move is expected to score near the last iteration's best: searched in a
+        // window around it, widened on either side while the score falls outside.
+        const int last = result.info.score + r.penalty;
+        int below = kAspirationWindow, above = kAspirationWindow;
+        for (;;) {
+          const int lo = below < kInfinity ? last - below : -kInfinity;
+          const int hi = above < kInfinity ? last + above : kInfinity;
+          score = -run->Negamax(depth - 1, 1, -hi, -lo, allowNull);
+          if (run->stopped) break;
+          if (score <= lo)
+            below = below * 4 > kWinBound ? kInfinity : below * 4;
+          else if (score >= hi)
+            above = above * 4 > kWinBound ? kInfinity : above * 4;
+          else
+            break;
+        }
+      } else if (shifted == -kInfinity) {
         score = -run->Negamax(depth - 1, 1, -kInfinity, kInfinity, allowNull);
       } else {
-        score = -run->Negamax(depth - 1, 1, -threshold - 1, -threshold, allowNull);
-        if (score > threshold && !run->stopped)
-          score = -run->Negamax(depth - 1, 1, -kInfinity, -threshold, allowNull);
+        score = -run->Negamax(depth - 1, 1, -shifted - 1, -shifted, allowNull);
+        if (score > shifted && !run->stopped)
+          score = -run->Negamax(depth - 1, 1, -kInfinity, -shifted, allowNull);
       }
+      if (!IsWinScore(score)) score -= r.penalty;
       TakeBack(pos, r.move, undo);
       if (run->stopped) break;
       ++searched;
@@ -514,46 +628,68 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
   return result;
 }
 
+namespace {
+
+// The strengths, weakest first. A node budget keeps a level's play the same on any machine;
+// the time is only a ceiling for slow ones. The ratings were measured by tamsok_match along a
+// ladder from the greedy capturer (1000), see the README.
+struct Level {
+  Strength strength;
+  std::string_view name;
+  int depth;
+  bool quiescence;
+  std::uint64_t nodes;
+  int misjudgement;
+  std::int64_t moveTimeMs;
+  int rating;
+};
+constexpr Level kLevels[] = {
+    {Strength::Beginner, "Beginner", 1, false, 0, 100, 1000, 1160},
+    {Strength::Novice, "Novice", 1, false, 0, 0, 1000, 1270},
+    {Strength::Easy, "Easy", 2, false, 0, 100, 1000, 1440},
+    {Strength::Casual, "Casual", 2, true, 0, 120, 1000, 1570},
+    {Strength::Medium, "Medium", 2, true, 0, 80, 2000, 1710},
+    {Strength::Advanced, "Advanced", kMaxDepth, true, 6000, 45, 2000, 1920},
+    {Strength::Skilled, "Skilled", kMaxDepth, true, 15000, 30, 2000, 2150},
+    {Strength::Strong, "Strong", kMaxDepth, true, 40000, 20, 3000, 2350},
+    {Strength::Expert, "Expert", kMaxDepth, true, 150000, 0, 3000, 2560},
+    {Strength::Hard, "Hard", kMaxDepth, true, 1000000, 0, 3000, 2740},
+};
+static_assert(std::size(kLevels) == std::size(kStrengths));
+
+const Level& LevelOf(Strength s) {
+  return kLevels[static_cast<int>(s)];
+}
+
+}  // namespace
+
 Limits StrengthLimits(Strength s) {
+  const Level& level = LevelOf(s);
   Limits l;
-  switch (s) {
-    case Strength::Easy:
-      l.depth = 1;
-      l.randomMargin = 80;
-      l.quiescence = false;
-      l.moveTimeMs = 500;
-      break;
-    case Strength::Medium:
-      l.depth = 3;
-      l.moveTimeMs = 1000;
-      break;
-    case Strength::Hard:
-      l.moveTimeMs = 2000;
-      break;
-  }
+  l.depth = level.depth;
+  l.quiescence = level.quiescence;
+  l.nodes = level.nodes;
+  l.misjudgement = level.misjudgement;
+  l.moveTimeMs = level.moveTimeMs;
   return l;
 }
 
 std::string_view StrengthName(Strength s) {
-  switch (s) {
-    case Strength::Easy:
-      return "Easy";
-    case Strength::Medium:
-      return "Medium";
-    case Strength::Hard:
-      return "Hard";
-  }
-  return "";
+  return LevelOf(s).name;
+}
+
+int StrengthRating(Strength s) {
+  return LevelOf(s).rating;
 }
 
 std::optional<Strength> ParseStrength(std::string_view name) {
-  for (Strength s : {Strength::Easy, Strength::Medium, Strength::Hard}) {
-    const std::string_view n = StrengthName(s);
+  for (const Level& level : kLevels) {
+    const std::string_view n = level.name;
     if (n.size() == name.size() && std::equal(n.begin(), n.end(), name.begin(), [](char a, char b) {
           return std::tolower(static_cast<unsigned char>(a)) ==
                  std::tolower(static_cast<unsigned char>(b));
         }))
-      return s;
+      return level.strength;
   }
   return std::nullopt;
 }

@@ -1,10 +1,13 @@
 // The search: iterative deepening over a negamax alpha-beta search with a transposition
-// table, move ordering (table move, captures by victim value, killer and history moves), a
-// quiescence search over captures, and win scores for a captured Tree and for Scoring. It
-// plays the game as it is played: the pass is a move in every turn, and a position of
-// kScoringRecords records or more is over, won by the camp the rule favours (each camp calls
-// Scoring as soon as it may). It stops at its depth, its time budget, its node budget or when
-// the caller raises the stop flag.
+// table, aspiration windows, move ordering (table move, captures by victim value and static
+// exchange, killer and history moves), a quiescence search over captures, and win scores for a
+// captured Tree and for Scoring. It plays the game as it is played: the pass is a move in every
+// turn, and a position of kScoringRecords records or more is over, won by the camp the rule
+// favours (each camp calls Scoring as soon as it may). Past that point a side that is behind
+// has seen the other side not call Scoring when it could, so it searches on as if the other
+// side never calls, for a capture that turns the balance; it still calls as soon as the rule
+// favours it. It stops at its depth, its time budget, its node budget or when the caller raises
+// the stop flag.
 #pragma once
 
 #include <atomic>
@@ -12,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/Evaluate.h"
@@ -60,19 +64,53 @@ struct Limits {
   // When false, positions at the horizon are judged as they stand, without first playing
   // out the captures there: exchanges are misjudged, as a beginner would.
   bool quiescence = true;
+  // When above 0, the evaluation misjudges where pieces belong, as a weaker player does: each
+  // piece counts a number of points between -misjudgement and +misjudgement that depends on
+  // its camp, kind and square, from a table drawn from `seed`. The same seed gives the same
+  // table, so a game is misjudged the same way from move to move.
+  int misjudgement = 0;
   // How many root moves get an exact score and a line of their own (SearchInfo::lines),
   // 1..kMaxMultiPv. Each line beyond the first costs search time.
   int multiPv = 1;
+  // The board keys (Position::BoardKey) of the game's positions so far, the root's own
+  // included, in any order. A side that stands behind by the scoring rule gains nothing by
+  // bringing a position back: a root move that makes one come back a third time then scores
+  // kRepetitionPenalty points less, so another move that is as sound is played instead.
+  std::vector<std::uint64_t> earlierBoards;
 };
+
+constexpr int kRepetitionPenalty = 40;
 
 constexpr int kMaxMultiPv = 16;
 
-// The three strengths offered to a player, shared by the window and the match tool.
-enum class Strength { Easy, Medium, Hard };
+// The strengths offered to a player, weakest first, shared by the window, the protocol and the
+// match tool. Each is weakened the way a weaker person is: it looks less far ahead (a node
+// budget, at the lowest levels a depth, and at the lowest three no exchanges played out at the
+// horizon) and misjudges positions (Limits::misjudgement); none plays a random move. Their
+// ratings come from matches along a ladder (StrengthRating).
+enum class Strength {
+  Beginner,
+  Novice,
+  Easy,
+  Casual,
+  Medium,
+  Advanced,
+  Skilled,
+  Strong,
+  Expert,
+  Hard
+};
+inline constexpr Strength kStrengths[] = {
+    Strength::Beginner, Strength::Novice,  Strength::Easy,   Strength::Casual, Strength::Medium,
+    Strength::Advanced, Strength::Skilled, Strength::Strong, Strength::Expert, Strength::Hard};
 
 Limits StrengthLimits(Strength s);
 std::string_view StrengthName(Strength s);
 std::optional<Strength> ParseStrength(std::string_view name);  // "easy", "Easy", ...
+// The measured rating of a strength, on the scale where the greedy capturer of the match
+// tool (it takes the most valuable piece it can, else moves at random) is 1000; the README
+// tells how it was measured.
+int StrengthRating(Strength s);
 
 // One root move with its exact score and the line the search expects after it.
 struct PvLine {
@@ -125,6 +163,10 @@ class Searcher {
   // Forgets everything learned (the table's contents), as for a new game.
   void Clear();
 
+  // The position at the end of the quiescence search's principal line from `root`: the
+  // captures worth playing there played out. The tuner fits the evaluation on such positions.
+  Position QuietPosition(const Position& root);
+
   const Weights& weights() const { return weights_; }
   void SetWeights(const Weights& w) { weights_ = w; }
 
@@ -132,6 +174,8 @@ class Searcher {
   struct Run;
   Weights weights_;
   TranspositionTable table_;
+  // The misjudgement and its seed (none: 0, 0) that the table's scores were searched with.
+  std::pair<int, std::uint64_t> judgement_{0, 0};
 };
 
 }  // namespace tamsok::engine

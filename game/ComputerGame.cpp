@@ -17,6 +17,25 @@ engine::Position PositionOf(const Game& game) {
       {-game.MaterialBalance(Camp::Fir), -game.MaterialBalance(Camp::Oak)});
 }
 
+std::vector<std::uint64_t> BoardHistory(const Game& game) {
+  // The records are taken back one by one from the board as it stands.
+  Board b = game.board();
+  std::vector<std::uint64_t> keys;
+  keys.push_back(engine::Position::FromBoard(b, game.SideToMove()).BoardKey());
+  for (int i = game.RecordCount(); i >= 1; --i) {
+    const MoveRecord& r = game.Record(i);
+    if (!r.IsPass) {
+      b.PiecePos[r.Piece] = Square{r.FromX, r.FromY};
+      if (r.Captured >= 0) {
+        b.InPlay[r.Captured] = true;
+        b.PiecePos[r.Captured] = Square{r.ToX, r.ToY};
+      }
+    }
+    keys.push_back(engine::Position::FromBoard(b, SideAfterRecords(i - 1)).BoardKey());
+  }
+  return keys;
+}
+
 bool ComputerGame::NewGameAgainst(Camp camp) {
   const GameMode mode = game_.Mode();
   if (mode != GameMode::LocalFree && mode != GameMode::LocalPlaying) return false;
@@ -83,13 +102,15 @@ bool ComputerGame::Wanted(Purpose purpose, const Snapshot& started) const {
 }
 
 engine::Limits ComputerGame::LimitsFor(Purpose purpose) const {
+  engine::Limits limits;
   if (purpose == Purpose::Hint) {
-    engine::Limits limits = engine::StrengthLimits(engine::Strength::Hard);
+    limits = engine::StrengthLimits(engine::Strength::Hard);
     limits.moveTimeMs = kHintTimeMs;
-    return limits;
+  } else {
+    limits = engine::StrengthLimits(strength_);
+    limits.seed = seed_;
   }
-  engine::Limits limits = engine::StrengthLimits(strength_);
-  limits.seed = seed_;
+  limits.earlierBoards = BoardHistory(game_);
   return limits;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "engine/Engine.h"
 #include "game/Game.h"
@@ -19,6 +20,9 @@ namespace tamsok {
 // The engine's position of the game on the board: its pieces, the side to move, the records
 // played and the value each camp has lost.
 engine::Position PositionOf(const Game& game);
+// The board keys (engine::Position::BoardKey) of every position of the game so far, the one
+// on the board included: what the search needs to know which positions would come back.
+std::vector<std::uint64_t> BoardHistory(const Game& game);
 
 // The four undo and redo commands.
 enum class Retraction { UndoFirst, Undo, Redo, RedoLast };
@@ -98,7 +102,7 @@ class ComputerGame {
   // False once the game has changed in a way that makes a result for `started` stale.
   bool Wanted(Purpose purpose, const Snapshot& started) const;
   // The computer's own strength for its moves; a hint is the advice of the strongest setting,
-  // given within a second.
+  // given within a second. Either knows the positions the game has passed through.
   engine::Limits LimitsFor(Purpose purpose) const;
   // A search of the computer's move wanted now: the computer is to move and does not claim.
   bool WantsMove() const { return ComputerToMove() && !ShouldClaim(); }

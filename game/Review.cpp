@@ -193,10 +193,16 @@ Summary Summarise(const Plies& plies, const Review& review, Camp camp) {
   return s;
 }
 
+engine::Limits ReviewLimits(engine::Strength budget) {
+  engine::Limits limits = engine::StrengthLimits(budget);
+  limits.misjudgement = 0;
+  return limits;
+}
+
 Review ReviewGame(const Plies& plies, engine::Strength budget, engine::Searcher& searcher,
                   const std::atomic<bool>& stop, const std::function<void(int, int)>& progress) {
   Review review = Start(plies, budget);
-  const engine::Limits limits = engine::StrengthLimits(budget);
+  const engine::Limits limits = ReviewLimits(budget);
   const int total = static_cast<int>(plies.positions.size());
   for (int i = 0; i < total && !stop.load(); ++i) {
     review.evals[static_cast<std::size_t>(i)] =

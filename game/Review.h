@@ -100,6 +100,10 @@ struct Summary {
 };
 Summary Summarise(const Plies& plies, const Review& review, Camp camp);
 
+// The search of each position: the level's budget, without its misjudgement (a review judges
+// moves as they are).
+engine::Limits ReviewLimits(engine::Strength budget);
+
 // The whole review, position after position, with `progress`(done, total) after each. A
 // raised stop flag ends it early with the positions done so far.
 Review ReviewGame(const Plies& plies, engine::Strength budget, engine::Searcher& searcher,

@@ -12,6 +12,7 @@
 #include <QVariantAnimation>
 
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -46,11 +47,20 @@ struct StrengthRow {
   const char* caption;
   engine::Strength strength;
 };
-constexpr StrengthRow kStrengths[] = {
+// In the order of engine::Strength, weakest first.
+constexpr StrengthRow kStrengthRows[] = {
+    {"miBeginner", ui_text::kBeginner, engine::Strength::Beginner},
+    {"miNovice", ui_text::kNovice, engine::Strength::Novice},
     {"miEasy", ui_text::kEasy, engine::Strength::Easy},
+    {"miCasual", ui_text::kCasual, engine::Strength::Casual},
     {"miMedium", ui_text::kMedium, engine::Strength::Medium},
+    {"miAdvanced", ui_text::kAdvanced, engine::Strength::Advanced},
+    {"miSkilled", ui_text::kSkilled, engine::Strength::Skilled},
+    {"miStrong", ui_text::kStrong, engine::Strength::Strong},
+    {"miExpert", ui_text::kExpert, engine::Strength::Expert},
     {"miHard", ui_text::kHard, engine::Strength::Hard},
 };
+static_assert(std::size(kStrengthRows) == std::size(engine::kStrengths));
 
 // Lowers the calling thread's scheduling priority (its nice value; on Linux a per-thread
 // attribute). The search takes only the processor time the window and other programs leave:
@@ -194,8 +204,9 @@ void ComputerPlayer::BuildMenu() {
       add("miComputerPlayOn", ui_text::kComputerPlaysOn, &ComputerPlayer::miComputerPlayOnClick);
   menu->addSeparator();
   strengthGroup_ = new QActionGroup(this);
-  for (const StrengthRow& row : kStrengths) {
-    QAction* action = menu->addAction(Tr(row.caption));
+  for (const StrengthRow& row : kStrengthRows) {
+    QAction* action = menu->addAction(
+        Tr(ui_text::kStrengthItem).arg(Tr(row.caption)).arg(engine::StrengthRating(row.strength)));
     action->setObjectName(Text(row.name));
     action->setCheckable(true);
     action->setChecked(row.strength == policy_.Strength());
@@ -395,7 +406,7 @@ void ComputerPlayer::StartJob(Purpose purpose, const Snapshot& now) {
               this, [this, id, depth] { OnProgress(id, depth); }, Qt::QueuedConnection);
         };
         const engine::SearchResult r = search
-                                           ? search(position, limits)
+                                           ? search(position, limits, stop_, progress)
                                            : worker->Search(position, limits, freshGame, progress);
         QMetaObject::invokeMethod(
             this, [this, id, best = r.best, claim = r.claim] { OnFinished(id, best, claim); },

@@ -97,9 +97,11 @@ class ComputerPlayer : public QObject {
   std::optional<engine::BoardMove> ShownHint() const;
 
   // The search the worker runs, in place of the engine's own: for tests that need a given
-  // answer. Set it while no search runs.
-  using SearchFunction =
-      std::function<engine::SearchResult(const engine::Position&, const engine::Limits&)>;
+  // answer or other limits. It is given the stop flag and the progress report of the engine's
+  // own. Set it while no search runs.
+  using SearchFunction = std::function<engine::SearchResult(
+      const engine::Position&, const engine::Limits&, const std::atomic<bool>& stop,
+      const engine::ProgressFn& progress)>;
   void SetSearch(SearchFunction search) { search_ = std::move(search); }
 
  protected:

@@ -92,9 +92,18 @@ inline constexpr const char* kMenuComputer = TR_NOOP("tamsok", "Computer");
 inline constexpr const char* kComputerPlaysOak = TR_NOOP("tamsok", "New game (Computer plays Oak)");
 inline constexpr const char* kComputerPlaysFir = TR_NOOP("tamsok", "New game (Computer plays Fir)");
 inline constexpr const char* kComputerPlaysOn = TR_NOOP("tamsok", "Play on against the computer");
+// The strengths, weakest first, and a strength's menu item: %1 its name, %2 its rating.
+inline constexpr const char* kBeginner = TR_NOOP("tamsok", "Beginner");
+inline constexpr const char* kNovice = TR_NOOP("tamsok", "Novice");
 inline constexpr const char* kEasy = TR_NOOP("tamsok", "Easy");
+inline constexpr const char* kCasual = TR_NOOP("tamsok", "Casual");
 inline constexpr const char* kMedium = TR_NOOP("tamsok", "Medium");
+inline constexpr const char* kAdvanced = TR_NOOP("tamsok", "Advanced");
+inline constexpr const char* kSkilled = TR_NOOP("tamsok", "Skilled");
+inline constexpr const char* kStrong = TR_NOOP("tamsok", "Strong");
+inline constexpr const char* kExpert = TR_NOOP("tamsok", "Expert");
 inline constexpr const char* kHard = TR_NOOP("tamsok", "Hard");
+inline constexpr const char* kStrengthItem = TR_NOOP("tamsok", "%1 (rating %2)");
 inline constexpr const char* kHint = TR_NOOP("tamsok", "Hint");
 inline constexpr const char* kStopThinking = TR_NOOP("tamsok", "Stop thinking");
 // Game status panel texts; %1 is a camp name. A hint's move is named as the board's edge

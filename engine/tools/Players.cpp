@@ -65,6 +65,17 @@ class EnginePlayer : public Player {
     limits_.seed = seed;
   }
   Action Choose(const MatchState& game) override {
+    // The positions so far, as a program is told them by the moves of the game.
+    Position p = Position::Start();
+    limits_.earlierBoards.assign(1, p.BoardKey());
+    Undo undo;
+    for (Move m : game.records) {
+      if (m.IsNone())
+        p.MakePass();
+      else
+        p.Make(m, undo);
+      limits_.earlierBoards.push_back(p.BoardKey());
+    }
     const SearchResult r = searcher_.Search(game.pos, limits_, abort_);
     return r.claim ? Action::Claim() : Action::Play(r.best);
   }
@@ -267,6 +278,12 @@ std::unique_ptr<Player> MakePlayer(std::string_view description, std::int64_t mo
         limits.depth = static_cast<int>(v);
       } else if (number && key == "margin") {
         limits.randomMargin = static_cast<int>(v);
+      } else if (number && key == "nodes" && v >= 0) {
+        limits.nodes = static_cast<std::uint64_t>(v);
+      } else if (number && key == "misjudgement" && v >= 0) {
+        limits.misjudgement = static_cast<int>(v);
+      } else if (number && key == "quiescence") {
+        limits.quiescence = v != 0;
       } else if (number && key == "movetime") {
         limits.moveTimeMs = v;
       } else if (number && key == "hash" && v > 0) {

@@ -1,17 +1,18 @@
 // The players of the match tool, made from their descriptions:
 //   random         a uniformly random legal move (a pass when there is none)
 //   greedy         the capture of the most valuable piece, else a random move
-//   easy, medium, hard
+//   beginner, novice, easy, casual, medium, advanced, skilled, strong, expert, hard
 //                  the engine's strengths, searched in this process
 //   full           the engine without a depth limit
 //   program:PATH   an engine program driven through the text protocol (engine/PROTOCOL.md)
 // An engine player in this process takes options after a colon, comma-separated: depth=N,
-// margin=N (random choice among moves this close to the best), movetime=MS, hash=MB, and
-// NAME=VALUE for any evaluation weight, e.g. "hard:mobility=4,tempo=0".
+// nodes=N, movetime=MS, misjudgement=N (Limits::misjudgement), quiescence=0|1, margin=N (random
+// choice among moves this close to the best), hash=MB, and NAME=VALUE for any evaluation
+// weight, e.g. "hard:mobility=4,tempo=0".
 //
 // A program claims Scoring by itself when, asked to move for Oak after 51 passes (the rule
 // then gives Oak the game), it answers "bestmove scoring". Of the players of this process the
-// engine's claim (easy, medium, hard, full); random and greedy cannot.
+// engine's claim (the strengths and full); random and greedy cannot.
 #pragma once
 
 #include <atomic>

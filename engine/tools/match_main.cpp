@@ -4,9 +4,9 @@
 //
 //   tamsok_match [options] PLAYER_A PLAYER_B
 //
-// Players: random, greedy, easy, medium, hard, full (searched in this process, with engine
-// options after a colon, e.g. "hard:depth=5,mobility=3"), and program:PATH (an engine program
-// driven through the text protocol, e.g. a baseline build; see scripts/build-baseline).
+// Players: random, greedy, the strengths (beginner ... hard), full (searched in this process, with
+// engine options after a colon, e.g. "hard:depth=5,mobility=3"), and program:PATH (an engine
+// program driven through the text protocol, e.g. a baseline build; see scripts/build-baseline).
 // engine/tools/Players.h describes them.
 //
 // Options:
@@ -86,7 +86,8 @@ int Usage() {
                "usage: tamsok_match [--games N] [--sprt ELO0 ELO1] [--alpha P] [--beta P] "
                "[--movetime MS] [--concurrency N] [--book FILE] [--tool-claims on|off] "
                "[--max-plies N] [--seed N] [--equal-is-draw] [--verbose] PLAYER_A PLAYER_B\n"
-               "players: random, greedy, easy, medium, hard, full, program:PATH; engine options "
+               "players: random, greedy, beginner, novice, easy, casual, medium, advanced, "
+               "skilled, strong, expert, hard, full, program:PATH; engine options "
                "after a colon, e.g. hard:depth=5,margin=0,mobility=3\n");
   return 2;
 }

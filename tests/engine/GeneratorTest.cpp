@@ -119,5 +119,33 @@ TEST(Generator, AgreesWithCheckMoveThroughRandomGames) {
   EXPECT_GT(plies, 1500);
 }
 
+// The exchange on a square, with the influences that decide who may take part. Fir's Wasp (8)
+// takes an Oak Ant on (5, 5); Trees in the corners. Piece ids: Fir Lightning 1, Cloud 10,
+// Snow 16, Ants 18..23; Oak adds 30.
+TEST(StaticExchange, KnowsCloakedFrozenAndStruckPieces) {
+  const struct {
+    const char* name;
+    std::vector<std::pair<PieceId, Square>> extra;
+    int expected;
+  } cases[] = {
+      {"undefended", {}, 21},
+      {"an Ant takes back", {{49, {6, 5}}}, 21 - 71},
+      {"the Wasp stands cloaked by its Cloud", {{49, {6, 5}}, {10, {5, 4}}}, 21},
+      {"the defender is frozen by a Snow", {{49, {6, 5}}, {16, {8, 4}}}, 21},
+      {"the Lightning strikes inside a Cloud's reach", {{31, {9, 5}}, {40, {5, 7}}}, 21 - 71},
+      {"no strike outside it", {{31, {9, 5}}, {40, {5, 8}}}, 21},
+      {"a Fir Ant takes back in turn", {{49, {6, 5}}, {18, {4, 5}}}, 21 - 71 + 21},
+  };
+  for (const auto& c : cases) {
+    Board b = testing::WithPieces({{0, {0, 0}}, {30, {9, 9}}, {8, {5, 0}}, {48, {5, 5}}});
+    for (auto [p, s] : c.extra)
+      b.PiecePos[p] = s;
+    const Position pos = Position::FromBoard(b, Camp::Fir);
+    const Move take(MakeSq(5, 0), MakeSq(5, 5));
+    ASSERT_TRUE(IsLegal(pos, take)) << c.name;
+    EXPECT_EQ(StaticExchange(pos, take), c.expected) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace tamsok::engine

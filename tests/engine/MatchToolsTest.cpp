@@ -9,6 +9,7 @@
 #include "engine/MoveGen.h"
 #include "engine/tools/Match.h"
 #include "engine/tools/OpeningBook.h"
+#include "engine/tools/SelfPlayData.h"
 #include "engine/tools/Sprt.h"
 
 namespace tamsok::match {
@@ -216,6 +217,49 @@ TEST(OpeningBook, RefusesBadLines) {
   ASSERT_EQ(book.size(), 1u);
   EXPECT_EQ(book[0].score, -7);
   EXPECT_EQ(BookLine(book[0]), "a2a3 a7a6 ; -7");
+}
+
+// A self-play line survives the round trip with the position exactly as it was (pieces,
+// side, records, lost values, key); malformed lines are refused.
+TEST(SelfPlayData, LinesRoundTripAndBadOnesAreRefused) {
+  constexpr const char* kStartLine =
+      "WGBDTLDBGW/10/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10/wgbdtldbgw f 0 0 0 a0a9 32 "
+      "O 50";
+  const auto start = ParseSampleLine(kStartLine);
+  ASSERT_TRUE(start);
+  EXPECT_EQ(start->pos, engine::Position::Start());
+  EXPECT_EQ(SampleLine(*start), kStartLine);
+
+  engine::Position pos = engine::Position::Start();
+  engine::Undo undo;
+  for (const char* m : {"a0a9", "j9a9", "e3d4"})
+    pos.Make(*ParseMove(m), undo);
+  pos.MakePass();
+  const Sample sample{pos, Move(), -45, Camp::Fir, 73};
+  const auto back = ParseSampleLine(SampleLine(sample));
+  ASSERT_TRUE(back) << SampleLine(sample);
+  EXPECT_EQ(back->pos.Key(), pos.Key());
+  EXPECT_TRUE(back->pos.IsConsistent());
+  EXPECT_EQ(back->pos.Lost(Camp::Oak), 71);
+  EXPECT_EQ(back->pos.Lost(Camp::Fir), 71);
+  EXPECT_EQ(SampleLine(*back), SampleLine(sample));
+
+  for (const char* bad : {
+           "WGBDTLDBGW/10/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10 f 0 0 0 0000 0 F 9",
+           "WGBDTLDBGW/9/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10/wgbdtldbgw f 0 0 0 0000 "
+           "0 F 9",
+           "WGBDTLDBGW/10/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10/wgbdtldbgw x 0 0 0 0000 "
+           "0 F 9",
+           "WWBDTLDBGW/10/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10/wgbdtldbgw f 0 0 0 0000 "
+           "0 F 9",
+           "WGBD1LDBGW/10/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10/wgbdtldbgw f 0 0 0 0000 "
+           "0 F 9",
+           "WGBDTLDBGW/10/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10/wgbdtldbgw f 0 0 0 0000 "
+           "0 X 9",
+           "WGBDTLDBGW/10/AIASAASAIA/1N2CC2N1/10/10/1n2cc2n1/aiasaasaia/10/wgbdtldbgw f 0 0 0 zz 0 "
+           "F 9",
+       })
+    EXPECT_FALSE(ParseSampleLine(bad)) << bad;
 }
 
 }  // namespace

@@ -4,8 +4,11 @@
 
 #include <chrono>
 #include <future>
+#include <iterator>
+#include <limits>
 #include <optional>
 #include <set>
+#include <tuple>
 
 #include "engine/Engine.h"
 #include "tests/engine/EngineTestSupport.h"
@@ -145,20 +148,22 @@ TEST(Search, ReturnsAMoveWheneverOneExists) {
 }
 
 // From 50 records on, the camp the rule favours calls Scoring at once, in either camp's turn:
-// the search claims, or scores the position as won or lost by the rule.
+// the search claims, or scores the position as won or lost by the rule. A camp asked to move
+// there while behind has seen the other not call: it plays on (an ordinary score, kOn).
 TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
   constexpr int K = kClaimWinScore;
+  constexpr int kOn = 1;
   const struct {
     int records, lostFir, lostOak;
     Camp toMove;
     bool claim;
     int score;
   } cases[] = {
-      {50, 0, 0, Camp::Oak, true, K},          // a tie goes to Oak
-      {50, 0, 0, Camp::Fir, false, -(K - 1)},  // a tie claimed by Fir is not Fir's
+      {50, 0, 0, Camp::Oak, true, K},     // a tie goes to Oak
+      {50, 0, 0, Camp::Fir, false, kOn},  // a tie claimed by Fir is not Fir's
       {63, 71, 71, Camp::Oak, true, K},
       {50, 0, 21, Camp::Fir, true, K},  // Oak has lost more
-      {50, 0, 21, Camp::Oak, false, -(K - 1)},
+      {50, 0, 21, Camp::Oak, false, kOn},
       {50, 301, 121, Camp::Oak, true, K},
       {49, 0, 0, Camp::Fir, false, -(K - 1)},  // Fir's move makes 50, and Oak claims
       {49, 21, 0, Camp::Oak, false, K - 1},
@@ -171,7 +176,10 @@ TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
     const SearchResult r =
         SearchDepth(Uncapturable(c.records, c.toMove, {c.lostFir, c.lostOak}), 7);
     EXPECT_EQ(r.claim, c.claim);
-    EXPECT_EQ(r.info.score, c.score);
+    if (c.score == kOn)
+      EXPECT_FALSE(IsWinScore(r.info.score)) << r.info.score;
+    else
+      EXPECT_EQ(r.info.score, c.score);
   }
   // A capture that turns the balance is found: Oak is behind by an Ant, and its Wasp takes
   // one of Fir's; the tie is Oak's.
@@ -181,6 +189,36 @@ TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
   EXPECT_FALSE(r.claim);
   EXPECT_EQ(r.best, Move(MakeSq(5, 8), MakeSq(5, 2)));
   EXPECT_EQ(r.info.score, K - 1);
+}
+
+// A camp that stands behind by the rule does not bring a position back a third time while
+// another move is as sound, also past record 50 when the other camp has not called Scoring; a
+// camp ahead may.
+TEST(Search, BehindItDoesNotRepeatAPositionAThirdTime) {
+  const struct {
+    int records, lostOak;
+    bool behind;  // Fir, to move; a tie is Oak's
+  } cases[] = {{20, 0, true}, {60, 0, true}, {20, 21, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.records << " records, Oak lost " << c.lostOak);
+    const Position pos = Uncapturable(c.records, Camp::Fir, {0, c.lostOak});
+    Searcher searcher(1);
+    std::atomic<bool> stop{false};
+    Limits limits;
+    limits.depth = 4;
+    const Move usual = searcher.Search(pos, limits, stop).best;
+    ASSERT_FALSE(usual.IsNone());
+    Position after = pos;
+    Undo undo;
+    after.Make(usual, undo);
+    limits.earlierBoards = {after.BoardKey(), pos.BoardKey(), after.BoardKey()};
+    searcher.Clear();
+    EXPECT_EQ(searcher.Search(pos, limits, stop).best != usual, c.behind);
+    // Seen once before, it may come back a second time.
+    limits.earlierBoards = {after.BoardKey(), pos.BoardKey()};
+    searcher.Clear();
+    EXPECT_EQ(searcher.Search(pos, limits, stop).best, usual);
+  }
 }
 
 // The evaluation knows that the balance of captured value decides from record 50 on, and that
@@ -278,23 +316,49 @@ TEST(Search, WinDistancesThroughTheTableAreExact) {
   }
 }
 
-TEST(Search, EasySpreadsItsChoiceBySeed) {
-  Limits easy = StrengthLimits(Strength::Easy);
-  easy.moveTimeMs = 0;
+// The strengths, weakest first: each looks at least as far as the one below (by depth, by
+// exchanges played out, then by node budget), and the ratings climb by 100 to 250 points a
+// step.
+TEST(Search, StrengthsClimbStepByStep) {
+  auto reach = [](const Limits& l) {
+    return std::tuple(l.depth, l.quiescence, l.nodes ? l.nodes : std::uint64_t{1} << 62);
+  };
+  for (std::size_t i = 1; i < std::size(kStrengths); ++i) {
+    const Strength lower = kStrengths[i - 1], upper = kStrengths[i];
+    SCOPED_TRACE(StrengthName(upper));
+    const Limits a = StrengthLimits(lower), b = StrengthLimits(upper);
+    EXPECT_TRUE(reach(a) <= reach(b));
+    EXPECT_TRUE(reach(a) < reach(b) || a.misjudgement > b.misjudgement);
+    EXPECT_GE(StrengthRating(upper) - StrengthRating(lower), 100);
+    EXPECT_LE(StrengthRating(upper) - StrengthRating(lower), 250);
+    EXPECT_EQ(ParseStrength(StrengthName(upper)), upper);
+  }
+}
+
+// A misjudging strength plays the same moves with the same seed and other moves with others;
+// and whatever it misjudges, it takes a Tree that stands to be taken.
+TEST(Search, MisjudgementFollowsTheSeedAndNeverMissesATree) {
+  Limits weakest = StrengthLimits(Strength::Beginner);
+  weakest.moveTimeMs = 0;
   std::set<std::uint16_t> chosen;
   Searcher searcher(1);
   std::atomic<bool> stop{false};
   for (std::uint64_t seed = 0; seed < 8; ++seed) {
-    easy.seed = seed;
-    const Move m = searcher.Search(Position::Start(), easy, stop).best;
-    easy.seed = seed;
-    EXPECT_EQ(searcher.Search(Position::Start(), easy, stop).best, m);
+    weakest.seed = seed;
+    const Move m = searcher.Search(Position::Start(), weakest, stop).best;
+    EXPECT_EQ(searcher.Search(Position::Start(), weakest, stop).best, m);
     chosen.insert(m.Raw());
   }
   EXPECT_GT(chosen.size(), 1u);
-}
+  // A search without the noise after one with it scores as one from an empty table.
+  Limits noisy, clean;
+  noisy.depth = clean.depth = 4;
+  noisy.misjudgement = 100;
+  searcher.Search(Position::Start(), noisy, stop);
+  Searcher fresh(1);
+  EXPECT_EQ(searcher.Search(Position::Start(), clean, stop).info.score,
+            fresh.Search(Position::Start(), clean, stop).info.score);
 
-TEST(Search, EasyAlwaysTakesATreeEnPrise) {
   // Oak's Tree is walled in by its own Ants and Fir's Wasp on row 9 can take it now; most
   // other moves take it two plies later, a win only a little slower.
   const Position pos = Position::FromBoard(WithPieces({{0, {9, 0}},
@@ -305,14 +369,14 @@ TEST(Search, EasyAlwaysTakesATreeEnPrise) {
                                                        {49, {0, 8}},
                                                        {50, {1, 8}}}),
                                            Camp::Fir);
-  Limits easy = StrengthLimits(Strength::Easy);
-  easy.moveTimeMs = 0;
-  Searcher searcher(1);
-  std::atomic<bool> stop{false};
-  for (std::uint64_t seed = 0; seed < 16; ++seed) {
-    easy.seed = seed;
-    EXPECT_EQ(searcher.Search(pos, easy, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
-        << "seed " << seed;
+  for (Strength s : kStrengths) {
+    Limits limits = StrengthLimits(s);
+    limits.moveTimeMs = 0;
+    for (std::uint64_t seed = 0; seed < 4; ++seed) {
+      limits.seed = seed;
+      EXPECT_EQ(searcher.Search(pos, limits, stop).best, Move(MakeSq(5, 9), MakeSq(0, 9)))
+          << StrengthName(s) << ", seed " << seed;
+    }
   }
 }
 

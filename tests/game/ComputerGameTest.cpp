@@ -3,6 +3,8 @@
 // game against it saved and loaded.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/ComputerGame.h"
 #include "rules/Frames.h"
 #include "tests/game/FakeView.h"
@@ -189,6 +191,34 @@ TEST(ComputerGame, ASavedGameResumesAgainstTheComputer) {
                          "strength Hard\nRecords: 0\nCurrent: 0\n\n")
                 .error.line,
             4);
+}
+
+// The search is told every position of the game so far, captures and passes included, in
+// any viewing side, so that it knows which positions a move would bring back.
+TEST(ComputerGame, TellsTheSearchEveryPositionSoFar) {
+  Against a;
+  ASSERT_TRUE(a.computer.NewGameAgainst(Camp::Oak));  // the board turns: Oak at the top
+  a.Move(kFirAnt, {0, 3});
+  a.Move(kOakAnt, {0, 6});
+  a.Passes(2);
+  a.Move(kFirLightning, {4, 6});
+
+  engine::Position replay = engine::Position::Start();
+  std::vector<std::uint64_t> expected{replay.BoardKey()};
+  engine::Undo undo;
+  for (const char* m : {"a2a3", "a7a6", "0000", "0000", "f0e6"}) {
+    const engine::Move move = *engine::ParseMove(m);
+    if (move.IsNone())
+      replay.MakePass();
+    else
+      replay.Make(move, undo);
+    expected.push_back(replay.BoardKey());
+  }
+  std::vector<std::uint64_t> told = a.computer.LimitsFor(ComputerGame::Purpose::Move).earlierBoards;
+  std::sort(told.begin(), told.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(told, expected);
+  EXPECT_EQ(a.computer.LimitsFor(ComputerGame::Purpose::Hint).earlierBoards.size(), 6u);
 }
 
 }  // namespace

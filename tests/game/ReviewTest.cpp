@@ -45,8 +45,7 @@ TEST(ReviewTest, MarksTheMoveThatHangsTheTreeAndNotTheEnginesOwnMove) {
     engine::Undo undo;
     pos.Make(m, undo);
   };
-  const Move best =
-      searcher.Search(pos, engine::StrengthLimits(engine::Strength::Medium), stop).best;
+  const Move best = searcher.Search(pos, review::ReviewLimits(engine::Strength::Medium), stop).best;
   play(best);
   const std::optional<Move> hang = TreeHangingMove(pos);
   ASSERT_TRUE(hang);

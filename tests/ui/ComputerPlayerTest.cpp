@@ -1,14 +1,19 @@
 // Games against the computer and hints, driven through the menu and the mouse as a player
 // would: the engine's answers, undo by whole turns, the end of a game, stale results and the
 // window's responsiveness while the engine thinks.
+#include <QActionGroup>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
+#include <iterator>
+#include <memory>
+#include <string>
 
 #include "rules/Frames.h"
 #include "tests/ui/UiTestSupport.h"
@@ -48,13 +53,28 @@ TEST_F(ComputerFixture, MenuFollowsInterfaceAndTheMode) {
       {"miComputerOak", "New game (Computer plays Oak)"},
       {"miComputerFir", "New game (Computer plays Fir)"},
       {"miComputerPlayOn", "Play on against the computer"},
-      {"miEasy", "Easy"},
-      {"miMedium", "Medium"},
-      {"miHard", "Hard"},
       {"miHint", "Hint"},
       {"miStopThinking", "Stop thinking"}};
   for (const auto& [name, caption] : captions)
     EXPECT_EQ(Item(name)->text().toStdString(), caption) << name;
+  // The levels, weakest first, each with its rating.
+  const char* levels[][2] = {{"miBeginner", "Beginner"}, {"miNovice", "Novice"},
+                             {"miEasy", "Easy"},         {"miCasual", "Casual"},
+                             {"miMedium", "Medium"},     {"miAdvanced", "Advanced"},
+                             {"miSkilled", "Skilled"},   {"miStrong", "Strong"},
+                             {"miExpert", "Expert"},     {"miHard", "Hard"}};
+  ASSERT_EQ(std::size(levels), std::size(engine::kStrengths));
+  QStringList listed;
+  for (QAction* a : Item("Computer1")->menu()->actions())
+    if (a->actionGroup() && a->actionGroup() == Item("miHard")->actionGroup())
+      listed << a->objectName();
+  EXPECT_EQ(listed.size(), static_cast<int>(std::size(levels)));
+  for (std::size_t i = 0; i < std::size(levels); ++i) {
+    EXPECT_EQ(listed.value(static_cast<int>(i)).toStdString(), levels[i][0]);
+    EXPECT_EQ(Item(levels[i][0])->text().toStdString(),
+              std::string(levels[i][1]) + " (rating " +
+                  std::to_string(engine::StrengthRating(engine::kStrengths[i])) + ")");
+  }
   EXPECT_TRUE(Item("miMedium")->isChecked());
   Item("miHard")->trigger();
   EXPECT_TRUE(Item("miHard")->isChecked() && !Item("miMedium")->isChecked());
@@ -207,6 +227,14 @@ TEST_F(ComputerFixture, AGlideCutShortPutsThePieceBack) {
 // come and go; a pause that the program causes shows in every window, so the quietest counts.
 // Meanwhile the player's gestures are refused with a reason.
 TEST_F(ComputerFixture, TheWindowAnswersWhileTheComputerThinks) {
+  // Hard's own budget is done within a second here: this search takes two.
+  computer.SetSearch([searcher = std::make_shared<engine::Searcher>(16)](
+                         const engine::Position& pos, engine::Limits limits,
+                         const std::atomic<bool>& stop, const engine::ProgressFn& progress) {
+    limits.nodes = 0;
+    limits.moveTimeMs = 2000;
+    return searcher->Search(pos, limits, stop, progress);
+  });
   Start("miComputerOak", "miHard");
   MoveCanonical(kFirAnt1, {0, 3});
   ASSERT_EVENTUALLY(computer.Searching(), 2000);
@@ -296,7 +324,8 @@ TEST_F(ComputerFixture, ClaimsScoringThroughTheScoringCommand) {
 
 // The computer's pass goes through the game's Pass command, as the player's does.
 TEST_F(ComputerFixture, PassesThroughThePassCommand) {
-  computer.SetSearch([](const engine::Position&, const engine::Limits&) {
+  computer.SetSearch([](const engine::Position&, const engine::Limits&, const std::atomic<bool>&,
+                        const engine::ProgressFn&) {
     return engine::SearchResult{};  // the pass
   });
   Start("miComputerOak", "miEasy");

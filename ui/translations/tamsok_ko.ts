@@ -644,6 +644,38 @@
         <translation>어려움</translation>
     </message>
     <message>
+        <source>Beginner</source>
+        <translation>입문</translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation>초급</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>상급</translation>
+    </message>
+    <message>
+        <source>Skilled</source>
+        <translation>숙련</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>강함</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>캐주얼</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>전문가</translation>
+    </message>
+    <message>
+        <source>%1 (rating %2)</source>
+        <translation>%1 (레이팅 %2)</translation>
+    </message>
+    <message>
         <source>Hint</source>
         <translation>훈수</translation>
     </message>
