@@ -1,4 +1,4 @@
-// The game review: a whole game of 120 plies reviewed at the Medium budget, every position
+// The game review: a whole game of 120 plies reviewed at the Expert budget, every position
 // searched one after the other on one thread, as the review window's worker does. The game is
 // the engine's own at the Easy strength, whose chance choices make a varied middle game; it
 // is the same game on every run.
@@ -46,7 +46,7 @@ std::vector<SavedRecord> MakeGame() {
   }
 }
 
-void BM_ReviewGame120PliesMedium(benchmark::State& state) {
+void BM_ReviewGame120PliesExpert(benchmark::State& state) {
   const review::Plies plies = review::PliesOf(MakeGame());
   std::atomic<bool> stop{false};
   int marked = 0, known = 0;
@@ -54,7 +54,7 @@ void BM_ReviewGame120PliesMedium(benchmark::State& state) {
   for (auto _ : state) {
     engine::Searcher searcher(16);
     const auto start = std::chrono::steady_clock::now();
-    const review::Review r = review::ReviewGame(plies, engine::Strength::Medium, searcher, stop);
+    const review::Review r = review::ReviewGame(plies, engine::Strength::Expert, searcher, stop);
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     marked = known = 0;
     for (const review::Verdict& v : r.moves)
@@ -67,7 +67,7 @@ void BM_ReviewGame120PliesMedium(benchmark::State& state) {
   state.counters["moves_marked"] = marked;
   state.counters["review_s"] = seconds;
 }
-BENCHMARK(BM_ReviewGame120PliesMedium)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_ReviewGame120PliesExpert)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace tamsok

@@ -31,8 +31,10 @@ namespace {
 
 using review::Mark;
 
-// Reviews are made at the Medium strength's limits: a few seconds for a whole game.
-constexpr engine::Strength kBudget = engine::Strength::Medium;
+// Reviews are made at the Expert level's limits (150,000 positions a move, without a weak
+// level's misjudgement): deep enough to see the tactics a player missed, and a few seconds
+// for a whole game.
+constexpr engine::Strength kBudget = engine::Strength::Expert;
 constexpr QSize kGraphSize(520, 170);
 
 const QColor kMarkColour[review::kMarkCount] = {QColor(), QColor(0xF9, 0xA8, 0x25),

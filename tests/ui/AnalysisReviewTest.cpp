@@ -152,7 +152,7 @@ TEST_F(LearningFixture, ReviewMarksTheBlunderStepsThroughTheGameAndIsSavedWithIt
   QFile file(dir.filePath(QStringLiteral("reviewed.TMK")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray saved = file.readAll();
-  EXPECT_TRUE(saved.contains("\nReview: Medium\nEvaluations: ")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("\nReview: Expert\nEvaluations: ")) << saved.toStdString();
   EXPECT_TRUE(saved.contains("\nMarks: 1?? ")) << saved.toStdString();
   const std::vector<review::Eval> evals = review.Result()->evals;
   Item("miLocalAlone")->trigger();
