@@ -36,7 +36,6 @@ constexpr PieceId kFirAnt = 18;    // canonical (0, 2)
 struct LearningFixture : testing::BoardFixture {
   LearningTools& learning = form.Learning();
 
-  Square View(Square canonical) const { return FromCanonical(form.game().ViewSide(), canonical); }
   void Settle() {
     for (int i = 0; i < 3; ++i)
       QCoreApplication::processEvents();

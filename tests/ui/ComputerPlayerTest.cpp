@@ -28,7 +28,6 @@ constexpr PieceId kOakAnt1 = 48;  // canonical (0, 7)
 struct ComputerFixture : testing::BoardFixture {
   ComputerPlayer& computer = form.Computer();
 
-  Square View(Square canonical) const { return FromCanonical(form.game().ViewSide(), canonical); }
   void MoveCanonical(PieceId p, Square to) { DragTo(p, View(to)); }
   // A game against the computer at `strength` ("miEasy", ...), started by `item`.
   void Start(const char* item, const char* strength) {

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "rules/Frames.h"
 #include "ui/mainBoard.h"
 
 // Dispatches events until `condition` holds, and fails the test when it does not within `ms`
@@ -84,6 +85,8 @@ struct BoardFixture : ::testing::Test {
     return a;
   }
   std::string Panel(int i) const { return form.StatusPanel(i)->text().toStdString(); }
+  // The square of the viewing side's frame that shows the canonical square.
+  Square View(Square canonical) const { return FromCanonical(form.game().ViewSide(), canonical); }
   QPoint ImagePos(PieceId p) const { return form.PieceImage(p)->pos(); }
   QPoint SquarePos(Square s) const {
     const PixelPos px = form.Geometry().SquarePixel(s);
