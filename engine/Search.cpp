@@ -79,6 +79,7 @@ constexpr int kTableMoveKey = 1 << 30;
 constexpr int kCaptureKey = 1 << 28;
 constexpr int kKillerKey = 1 << 27;
 constexpr int kLosingCaptureKey = 1 << 26;
+constexpr int kHistoryLimit = kLosingCaptureKey - 1;
 
 // A capture that loses material when the other camp takes back on the square. Only a capture
 // by a piece worth more than its victim can.
@@ -160,6 +161,8 @@ struct Searcher::Run {
   // The root is past the point where Scoring may be called and the other side has not called
   // it: only the root's side is taken to call it (when the rule comes to favour it).
   const bool claimsWaived;
+  // The quiescence search is asked for its whole line (QuietPosition): no table cut-offs.
+  bool quietLine = false;
 
   // The game is over by Scoring here.
   bool ScoringEnds(const Position& p) const {
@@ -238,17 +241,31 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   if (ShouldStop()) return 0;
   if (!pos.TreeStands(pos.SideToMove())) return -(kWinScore - ply);
   if (ScoringEnds(pos)) return ScoringScore(pos, ply);
+  // The table serves here too: a bound that settles the node, or at least the evaluation.
+  const TableEntry* entry = quietLine ? nullptr : table.Probe(pos.Key());
+  if (entry) {
+    const int score = FromTable(entry->score, ply);
+    if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
+        (entry->bound == Bound::Upper && score <= alpha))
+      return score;
+  }
   // It stands pat even while the own Tree can be taken: looking at every answer to the threat
   // there instead measured 26 +/- 25 Elo weaker at 100 ms a move (the threats the main search
   // extends for are seen before the horizon; the rest cost more than they find).
-  const int standPat = Eval();
-  if (ply >= kMaxPly || standPat >= beta) return standPat;
+  const int standPat = entry ? entry->eval : Eval();
+  if (ply >= kMaxPly || standPat >= beta) {
+    if (!entry && !quietLine)
+      table.Store(pos.Key(), 0, ToTable(standPat, ply), standPat, Bound::Lower, Move());
+    return standPat;
+  }
+  const int originalAlpha = alpha;
   alpha = std::max(alpha, standPat);
 
   ScoredMoves moves;
   GenerateCaptures(pos, moves.list);
   Order(moves, Move(), kMaxPly);
   int best = standPat;
+  Move bestMove;
   Undo undo;
   for (int i = 0; i < moves.list.size(); ++i) {
     const Move m = moves.PickNext(i);
@@ -266,11 +283,16 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
       best = score;
       if (score > alpha) {
         alpha = score;
+        bestMove = m;
         UpdatePv(ply, m);
         if (score >= beta) break;
       }
     }
   }
+  const Bound bound = best >= beta           ? Bound::Lower
+                      : best > originalAlpha ? Bound::Exact
+                                             : Bound::Upper;
+  if (!quietLine) table.Store(pos.Key(), 0, ToTable(best, ply), standPat, bound, bestMove);
   return best;
 }
 
@@ -338,11 +360,25 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   int best = -kInfinity;
   Move bestMove;
   Undo undo;
+  // Near the horizon, away from the principal line and with the own Tree safe, late quiet
+  // moves and quiet moves that cannot bring the score up to alpha are left out, unless they
+  // threaten the enemy Tree.
+  const bool prune = !pvNode && !threatened && depth <= 3 && !IsWinScore(alpha);
+  const bool futile = prune && staticEval + 80 + 100 * depth <= alpha;
+  const int lateQuiets = 4 + 2 * depth * depth;
+  int quietsTried = 0;
+  Move quiets[kMaxMoves];
   for (int i = 0; i < moves.list.size(); ++i) {
     const Move m = moves.PickNext(i);
     const bool pass = m.IsNone();
     const bool quiet = pass || pos.PieceAt(m.To()) == kNoPiece;
     Play(pos, m, undo);
+    if (prune && quiet && i > 0 && (futile || quietsTried >= lateQuiets) &&
+        !(pos.TreeStands(them) && Threatens(pos, us, pos.SquareOf(Position::TreeOf(them))))) {
+      TakeBack(pos, m, undo);
+      continue;
+    }
+    if (quiet) quiets[quietsTried++] = m;
     int score;
     if (i == 0) {
       score = -Negamax(depth - 1, ply + 1, -beta, -alpha, !pass);
@@ -372,8 +408,13 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
               killers[ply][1] = killers[ply][0];
               killers[ply][0] = m;
             }
-            int& h = history[Index(us)][m.From()][m.To()];
-            h = std::min(h + depth * depth, kLosingCaptureKey - 1);
+            // The move that cut gains, the quiet moves tried before it lose.
+            for (int q = 0; q < quietsTried; ++q) {
+              const Move t = quiets[q];
+              int& h = history[Index(us)][t.From()][t.To()];  // the pass: 0, 0
+              const int bonus = t == m ? depth * depth : -depth * depth;
+              h = std::clamp(h + bonus, -kHistoryLimit, kHistoryLimit);
+            }
           }
           break;
         }
@@ -400,6 +441,7 @@ void Searcher::Clear() {
 Position Searcher::QuietPosition(const Position& root) {
   const std::atomic<bool> stop{false};
   auto run = std::make_unique<Run>(*this, root, Limits{}, stop);
+  run->quietLine = true;
   run->Quiesce(0, -kInfinity, kInfinity);
   Position leaf = root;
   Undo undo;
