@@ -78,9 +78,12 @@ void AddCampTerms(const Position& pos, Camp c, int sign, const Mobility& own, co
 
 }  // namespace
 
-Terms EvaluationTerms(const Position& pos) {
+namespace {
+
+Terms MeasureTerms(const Position& pos, bool mobility) {
   const Camp us = pos.SideToMove(), them = OtherCamp(us);
-  const Mobility ours = MobilityOf(pos, us), theirs = MobilityOf(pos, them);
+  const Mobility ours = mobility ? MobilityOf(pos, us) : Mobility{};
+  const Mobility theirs = mobility ? MobilityOf(pos, them) : Mobility{};
   Terms t{};
   AddCampTerms(pos, us, 1, ours, theirs, t);
   AddCampTerms(pos, them, -1, theirs, ours, t);
@@ -89,6 +92,12 @@ Terms EvaluationTerms(const Position& pos) {
   t[kScoring] = (pos.ScoringFavours() == us ? 1 : -1) * records * records;
   t[kLateMaterial] = (pos.Material(us) - pos.Material(them)) * records;
   return t;
+}
+
+}  // namespace
+
+Terms EvaluationTerms(const Position& pos) {
+  return MeasureTerms(pos, true);
 }
 
 int WeighTerms(const Terms& terms, const Weights& w) {
@@ -114,7 +123,9 @@ bool SetWeight(Weights& w, std::string_view assignment) {
 }
 
 int Evaluate(const Position& pos, const Weights& w) {
-  return WeighTerms(EvaluationTerms(pos), w);
+  // The two terms that need every move of both camps are the costliest to measure; with no
+  // weight on them the moves are not generated.
+  return WeighTerms(MeasureTerms(pos, w[kMobility] != 0 || w[kTreePressure] != 0), w);
 }
 
 }  // namespace tamsok::engine

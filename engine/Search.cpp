@@ -334,6 +334,9 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   } else {
     staticEval = Eval();
   }
+  // A node the table knows no move for is searched a ply less deeply: it was most likely
+  // not worth a deep look before, and the shallower search finds the move to try first.
+  if (depth >= 4 && (!entry || entry->depth == 0)) --depth;
 
   if (!pvNode && !threatened && !IsWinScore(beta)) {
     // Far enough above beta that a few plies will not bring it back.
@@ -373,7 +376,9 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
     const bool pass = m.IsNone();
     const bool quiet = pass || pos.PieceAt(m.To()) == kNoPiece;
     Play(pos, m, undo);
-    if (prune && quiet && i > 0 && (futile || quietsTried >= lateQuiets) &&
+    if (prune && i > 0 &&
+        (quiet ? futile || quietsTried >= lateQuiets
+               : depth <= 2 && moves.key[i] < kCaptureKey && moves.key[i] >= kLosingCaptureKey) &&
         !(pos.TreeStands(them) && Threatens(pos, us, pos.SquareOf(Position::TreeOf(them))))) {
       TakeBack(pos, m, undo);
       continue;
@@ -386,8 +391,11 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
       // Late quiet moves are first searched less deeply, the more so the later and the
       // deeper; a surprise earns the full depth.
       int reduction = 0;
-      if (depth >= 3 && i >= 3 && quiet && !threatened && moves.key[i] < kKillerKey)
-        reduction = std::min(kReduction[std::min(depth, 63)][std::min(i, 63)], depth - 2);
+      if (depth >= 3 && i >= 3 && quiet && !threatened && moves.key[i] < kKillerKey) {
+        // Less on the principal line, more for a move that has failed more than it cut.
+        reduction = kReduction[std::min(depth, 63)][std::min(i, 63)] - pvNode + (moves.key[i] < 0);
+        reduction = std::clamp(reduction, 0, depth - 2);
+      }
       score = -Negamax(depth - 1 - reduction, ply + 1, -alpha - 1, -alpha, !pass);
       if (score > alpha && reduction > 0)
         score = -Negamax(depth - 1, ply + 1, -alpha - 1, -alpha, !pass);

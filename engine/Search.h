@@ -1,7 +1,8 @@
 // The search: iterative deepening over a negamax alpha-beta search with a transposition
 // table, aspiration windows, move ordering (table move, captures by victim value and static
-// exchange, killer and history moves), a quiescence search over captures, and win scores for a
-// captured Tree and for Scoring. It plays the game as it is played: the pass is a move in every
+// exchange, killer and history moves), reductions of late moves and of nodes the table knows
+// no move for, pruning of hopeless and late quiet moves near the horizon, a quiescence search
+// over captures that shares the table, and win scores for a captured Tree and for Scoring. It plays the game as it is played: the pass is a move in every
 // turn, and a position of kScoringRecords records or more is over, won by the camp the rule
 // favours (each camp calls Scoring as soon as it may). Past that point a side that is behind
 // has seen the other side not call Scoring when it could, so it searches on as if the other
