@@ -694,16 +694,16 @@ struct Level {
   int rating;
 };
 constexpr Level kLevels[] = {
-    {Strength::Beginner, "Beginner", 1, false, 0, 100, 1000, 1160},
-    {Strength::Novice, "Novice", 1, false, 0, 0, 1000, 1270},
-    {Strength::Easy, "Easy", 2, false, 0, 100, 1000, 1440},
-    {Strength::Casual, "Casual", 2, true, 0, 120, 1000, 1570},
-    {Strength::Medium, "Medium", 2, true, 0, 80, 2000, 1710},
-    {Strength::Advanced, "Advanced", kMaxDepth, true, 6000, 45, 2000, 1920},
-    {Strength::Skilled, "Skilled", kMaxDepth, true, 15000, 30, 2000, 2150},
-    {Strength::Strong, "Strong", kMaxDepth, true, 40000, 20, 3000, 2350},
-    {Strength::Expert, "Expert", kMaxDepth, true, 150000, 0, 3000, 2560},
-    {Strength::Hard, "Hard", kMaxDepth, true, 1000000, 0, 3000, 2740},
+    {Strength::Beginner, "Beginner", 1, false, 0, 150, 1000, 980},
+    {Strength::Novice, "Novice", 1, false, 0, 0, 1000, 1150},
+    {Strength::Easy, "Easy", 2, false, 0, 100, 1000, 1320},
+    {Strength::Casual, "Casual", 2, true, 0, 120, 1000, 1460},
+    {Strength::Medium, "Medium", 2, true, 0, 80, 2000, 1620},
+    {Strength::Advanced, "Advanced", kMaxDepth, true, 6000, 45, 2000, 1830},
+    {Strength::Skilled, "Skilled", kMaxDepth, true, 15000, 30, 2000, 2000},
+    {Strength::Strong, "Strong", kMaxDepth, true, 40000, 20, 3000, 2160},
+    {Strength::Expert, "Expert", kMaxDepth, true, 150000, 0, 3000, 2400},
+    {Strength::Hard, "Hard", kMaxDepth, true, 1000000, 0, 3000, 2610},
 };
 static_assert(std::size(kLevels) == std::size(kStrengths));
 
