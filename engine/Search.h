@@ -2,13 +2,13 @@
 // table, aspiration windows, move ordering (table move, captures by victim value and static
 // exchange, killer and history moves), reductions of late moves and of nodes the table knows
 // no move for, pruning of hopeless and late quiet moves near the horizon, a quiescence search
-// over captures that shares the table, and win scores for a captured Tree and for Scoring. It plays the game as it is played: the pass is a move in every
-// turn, and a position of kScoringRecords records or more is over, won by the camp the rule
-// favours (each camp calls Scoring as soon as it may). Past that point a side that is behind
-// has seen the other side not call Scoring when it could, so it searches on as if the other
-// side never calls, for a capture that turns the balance; it still calls as soon as the rule
-// favours it. It stops at its depth, its time budget, its node budget or when the caller raises
-// the stop flag.
+// over captures that shares the table, and win scores for a captured Tree and for Scoring. It plays
+// the game as it is played: the pass is a move in every turn, and a position of kScoringRecords
+// records or more is over, won by the camp the rule favours (each camp calls Scoring as soon as it
+// may). Past that point a side that is behind has seen the other side not call Scoring when it
+// could, so it searches on as if the other side never calls, for a capture that turns the balance;
+// it still calls as soon as the rule favours it. It stops at its depth, its time budget, its node
+// budget or when the caller raises the stop flag.
 #pragma once
 
 #include <atomic>
