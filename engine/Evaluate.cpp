@@ -76,10 +76,8 @@ void AddCampTerms(const Position& pos, Camp c, int sign, const Mobility& own, co
   if (ownLightning) t[kLanding] += sign * PopCount(z.landing[ci] & empty);
 }
 
-}  // namespace
-
-namespace {
-
+// The terms; without `mobility` the two that need every move of both camps (kMobility,
+// kTreePressure) stay 0.
 Terms MeasureTerms(const Position& pos, bool mobility) {
   const Camp us = pos.SideToMove(), them = OtherCamp(us);
   const Mobility ours = mobility ? MobilityOf(pos, us) : Mobility{};
