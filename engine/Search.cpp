@@ -51,10 +51,28 @@ int VictimValue(const Position& pos, Sq s) {
   return p == kNoPiece ? 0 : ValueOf(KindOf(p));
 }
 
+// Inside the search a game decided by Scoring scores kRuleScore plus the balance of lost
+// value (the other camp's minus the own) for the camp the rule favours, and the negation for
+// the other. Every line reaches the Scoring position at the same record, so the distance says
+// nothing; the balance does: a lost game is played out as close as it can be kept, where a
+// slip of the opponent still turns it, and a won one with the widest margin. The root reports
+// these scores as wins and losses by Scoring (RootScore). They lie beyond kRuleBound, above
+// every evaluation and below every win score.
+constexpr int kRuleScore = 15000;
+constexpr int kRuleBound = 10000;
+static_assert(kRuleScore + kRuleBound < kWinBound);
+
+// The game is decided: by the rule or by a Tree.
+bool IsDecided(int score) {
+  return score >= kRuleBound || score <= -kRuleBound;
+}
+
 // The score of the side to move in a position where Scoring may be called: the camp the rule
 // favours calls it at once.
-int ScoringScore(const Position& pos, int ply) {
-  return pos.ScoringFavours() == pos.SideToMove() ? kClaimWinScore - ply : -(kClaimWinScore - ply);
+int ScoringScore(const Position& pos) {
+  const Camp us = pos.SideToMove();
+  const int balance = pos.Lost(OtherCamp(us)) - pos.Lost(us);
+  return (pos.ScoringFavours() == us ? kRuleScore : -kRuleScore) + balance;
 }
 
 // Plays a move or the pass (Move()).
@@ -113,6 +131,25 @@ struct ScoredMoves {
     std::swap(key[i], key[j]);
   }
 };
+
+// A line's score as the root reports it: a game decided by Scoring as a win or loss by
+// Scoring at the distance where it is called. Before the Scoring records that is where they
+// are reached; past them (the other camp did not call) where the line comes to favour the
+// root's camp, which calls then.
+int RootScore(const Position& root, const PvLine& line) {
+  if (!IsDecided(line.score) || IsWinScore(line.score)) return line.score;
+  int plies = std::max(kScoringRecords - root.Records(), 0);
+  if (plies == 0) {
+    Position p = root;
+    Undo undo;
+    for (Move m : line.pv) {
+      if (p.ScoringFavours() == root.SideToMove()) break;
+      Play(p, m, undo);
+      ++plies;
+    }
+  }
+  return line.score > 0 ? kClaimWinScore - plies : -(kClaimWinScore - plies);
+}
 
 }  // namespace
 
@@ -240,7 +277,7 @@ int Searcher::Run::Quiesce(int ply, int alpha, int beta) {
   pvLength[ply] = ply;
   if (ShouldStop()) return 0;
   if (!pos.TreeStands(pos.SideToMove())) return -(kWinScore - ply);
-  if (ScoringEnds(pos)) return ScoringScore(pos, ply);
+  if (ScoringEnds(pos)) return ScoringScore(pos);
   // The table serves here too: a bound that settles the node, or at least the evaluation.
   const TableEntry* entry = quietLine ? nullptr : table.Probe(pos.Key());
   if (entry) {
@@ -303,7 +340,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   const Camp us = pos.SideToMove(), them = OtherCamp(us);
   if (!pos.TreeStands(us)) return -(kWinScore - ply);
   // Scoring may be called: whoever the rule favours calls it before anything else happens.
-  if (ScoringEnds(pos)) return ScoringScore(pos, ply);
+  if (ScoringEnds(pos)) return ScoringScore(pos);
   // Taking the enemy Tree now ends the game: nothing else needs a look.
   if (pos.TreeStands(them) && Threatens(pos, us, pos.SquareOf(Position::TreeOf(them))))
     return kWinScore - ply - 1;
@@ -338,7 +375,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   // not worth a deep look before, and the shallower search finds the move to try first.
   if (depth >= 4 && (!entry || entry->depth == 0)) --depth;
 
-  if (!pvNode && !threatened && !IsWinScore(beta)) {
+  if (!pvNode && !threatened && !IsDecided(beta)) {
     // Far enough above beta that a few plies will not bring it back.
     if (depth <= 3 && staticEval - 120 * depth >= beta) return staticEval;
     // The pass, searched less deeply first: when it holds beta the node is cut. The pass is
@@ -350,7 +387,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
       const int score = -Negamax(depth - 1 - reduction, ply + 1, -beta, -beta + 1, false);
       pos.UnmakePass();
       if (stopped) return 0;
-      if (score >= beta) return IsWinScore(score) ? beta : score;
+      if (score >= beta) return IsDecided(score) ? beta : score;
     }
   }
 
@@ -366,7 +403,7 @@ int Searcher::Run::Negamax(int depth, int ply, int alpha, int beta, bool allowNu
   // Near the horizon, away from the principal line and with the own Tree safe, late quiet
   // moves and quiet moves that cannot bring the score up to alpha are left out, unless they
   // threaten the enemy Tree.
-  const bool prune = !pvNode && !threatened && depth <= 3 && !IsWinScore(alpha);
+  const bool prune = !pvNode && !threatened && depth <= 3 && !IsDecided(alpha);
   const bool futile = prune && staticEval + 80 + 100 * depth <= alpha;
   const int lateQuiets = 4 + 2 * depth * depth;
   int quietsTried = 0;
@@ -556,8 +593,10 @@ SearchResult Searcher::Search(const Position& root, const Limits& limits,
     return lines;
   };
   auto setLines = [&](int depth, std::vector<PvLine> lines) {
-    for (PvLine& line : lines)
+    for (PvLine& line : lines) {
+      line.score = RootScore(root, line);
       run->CompleteLine(root, line.pv, line.score);
+    }
     result.info.depth = depth;
     result.info.score = lines.front().score;
     result.info.pv = lines.front().pv;

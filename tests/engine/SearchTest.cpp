@@ -189,6 +189,17 @@ TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
   EXPECT_FALSE(r.claim);
   EXPECT_EQ(r.best, Move(MakeSq(5, 8), MakeSq(5, 2)));
   EXPECT_EQ(r.info.score, K - 1);
+
+  // A game lost by the rule either way is still played for the balance, and one won for the
+  // margin: at record 49 Fir's Wasp takes Oak's Ant whichever camp stands ahead.
+  for (const auto& [lost, score] : {std::pair{std::array{200, 0}, -(K - 1)},
+                                    std::pair{std::array{0, 200}, K - 1}}) {
+    const Position p = Position::FromBoard(
+        WithPieces({{0, {9, 0}}, {8, {0, 0}}, {30, {9, 9}}, {48, {0, 4}}}), Camp::Fir, 49, lost);
+    const SearchResult taken = SearchDepth(p, 3);
+    EXPECT_EQ(taken.best, Move(MakeSq(0, 0), MakeSq(0, 4))) << lost[0];
+    EXPECT_EQ(taken.info.score, score);
+  }
 }
 
 // A camp that stands behind by the rule does not bring a position back a third time while
