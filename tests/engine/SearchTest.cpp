@@ -192,8 +192,8 @@ TEST(Search, ScoringDecidesFromFiftyRecordsByTheRule) {
 
   // A game lost by the rule either way is still played for the balance, and one won for the
   // margin: at record 49 Fir's Wasp takes Oak's Ant whichever camp stands ahead.
-  for (const auto& [lost, score] : {std::pair{std::array{200, 0}, -(K - 1)},
-                                    std::pair{std::array{0, 200}, K - 1}}) {
+  for (const auto& [lost, score] :
+       {std::pair{std::array{200, 0}, -(K - 1)}, std::pair{std::array{0, 200}, K - 1}}) {
     const Position p = Position::FromBoard(
         WithPieces({{0, {9, 0}}, {8, {0, 0}}, {30, {9, 9}}, {48, {0, 4}}}), Camp::Fir, 49, lost);
     const SearchResult taken = SearchDepth(p, 3);
